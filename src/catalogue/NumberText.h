@@ -1,0 +1,31 @@
+#pragma once
+
+// Number texts used throughout the program. Both directions are locale
+// independent: "." is always the decimal point, whatever the user's
+// locale says.
+
+#include <string>
+#include <string_view>
+
+namespace quenta {
+
+// The general text form of a number written into a box or label without a
+// format: at most 15 significant digits with trailing zeros dropped, which
+// is the shortest text that reads back as the same number whenever 15
+// digits suffice. Plain decimals for magnitudes from 0.0001 up to below
+// 1E+15 ("0.5", "1234", "-0.00015"), otherwise a mantissa and a signed
+// exponent of at least two digits ("1E-05", "1.5E+15", "2.5E-300").
+std::string FormatGeneral(double value);
+
+// The leading number of a text, as typed numbers are read: blanks in front
+// are skipped, then an optional sign, digits with an optional "." and an
+// optional exponent ("E-06"); the rest of the text is ignored. A text
+// without a leading number reads as 0. Too large a magnitude gives an
+// infinity of the right sign, too small a one 0.
+double LeadingNumber(std::string_view text);
+
+// True when the whole text, apart from blanks around it, is one decimal
+// number in the form LeadingNumber reads; the number is stored in value.
+bool ParseWholeNumber(std::string_view text, double& value);
+
+}  // namespace quenta

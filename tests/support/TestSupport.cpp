@@ -1,0 +1,1 @@
+// Shared by every test executable: nothing yet beyond linking gtest_main.

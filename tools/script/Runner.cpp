@@ -1,0 +1,1 @@
+// The session runner.
