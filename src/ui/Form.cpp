@@ -60,6 +60,8 @@ void Form::show(ShowMode mode) {
 void Form::hide() {
   if (!shown_) return;
   shown_ = false;
+  // A hidden window is neither modal nor modeless; the next show decides.
+  modal_ = false;
   changed(FormProp::Shown);
   services().formHidden(*this);
 }

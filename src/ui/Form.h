@@ -78,6 +78,7 @@ class Form {
   // next use loads it again.
   void unload();
   bool shown() const { return shown_; }
+  // Whether the form is shown modally; false once it is hidden.
   bool modal() const { return modal_; }
 
   MousePointer mousePointer() const { return pointer_; }

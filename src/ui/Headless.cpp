@@ -49,7 +49,7 @@ void RecordingPrinter::failAfter(int afterOps, int number, const std::string& de
   failDescription_ = description;
 }
 
-void RecordingPrinter::record(const std::string& op) {
+void RecordingPrinter::countOperation() {
   if (failCountdown_ >= 0) {
     if (failCountdown_ == 0) {
       failCountdown_ = -1;
@@ -57,7 +57,12 @@ void RecordingPrinter::record(const std::string& op) {
     }
     --failCountdown_;
   }
+}
+
+void RecordingPrinter::record(const std::string& op, bool marks) {
+  countOperation();
   pending_.push_back(op);
+  if (marks) marked_ = true;
 }
 
 void RecordingPrinter::setOrientation(Orientation orientation) {
@@ -90,7 +95,7 @@ void RecordingPrinter::setFontBold(bool bold) {
 }
 
 void RecordingPrinter::print(const std::string& text, bool lineBreak) {
-  record("text " + num(x_) + "," + num(y_) + " " + quoteText(text));
+  record("text " + num(x_) + "," + num(y_) + " " + quoteText(text), true);
   if (lineBreak) {
     x_ = 0;
     y_ += textHeight(text);
@@ -112,7 +117,7 @@ double RecordingPrinter::textHeight(const std::string&) const {
 }
 
 void RecordingPrinter::line(double x1, double y1, double x2, double y2) {
-  record("line " + num(x1) + "," + num(y1) + " " + num(x2) + "," + num(y2));
+  record("line " + num(x1) + "," + num(y1) + " " + num(x2) + "," + num(y2), true);
   x_ = x2;
   y_ = y2;
 }
@@ -120,25 +125,35 @@ void RecordingPrinter::line(double x1, double y1, double x2, double y2) {
 void RecordingPrinter::paintPicture(const std::string& path, double x, double y, double width,
                                     double height) {
   record("picture " + quoteText(path) + " " + num(x) + "," + num(y) + " " + num(width) + "x" +
-         num(height));
+         num(height),
+         true);
 }
 
 void RecordingPrinter::printForm(Form& form) {
-  record("window " + quoteText(form.name()));
+  record("window " + quoteText(form.name()), true);
   endDoc();
 }
 
 void RecordingPrinter::newPage() {
-  record("newpage");
+  record("newpage", true);
   x_ = 0;
   y_ = 0;
 }
 
 void RecordingPrinter::endDoc() {
+  // A document on which nothing was drawn prints no page: nothing is sent,
+  // and its settings (orientation, font) stay for the next document.
+  if (!marked_) {
+    countOperation();
+    x_ = 0;
+    y_ = 0;
+    return;
+  }
   record("enddoc");
   documents_.push_back(pending_);
   auto finished = std::move(pending_);
   pending_.clear();
+  marked_ = false;
   x_ = 0;
   y_ = 0;
   if (onDocument) onDocument(finished);
@@ -146,6 +161,7 @@ void RecordingPrinter::endDoc() {
 
 void RecordingPrinter::killDoc() {
   pending_.clear();
+  marked_ = false;
   x_ = 0;
   y_ = 0;
 }

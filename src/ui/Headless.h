@@ -18,7 +18,8 @@ class Timer;
 
 // A printer that records each operation as a line of text, for example
 // `text 4200,1440 "Part Number"` or `line 0,300 12240,300`. A failure can
-// be planted on the Nth operation from now.
+// be planted on the Nth operation from now. Ending a document on which
+// nothing was drawn sends nothing, as a real printer prints no blank page.
 class RecordingPrinter : public Printer {
  public:
   void setOrientation(Orientation orientation) override;
@@ -55,13 +56,17 @@ class RecordingPrinter : public Printer {
   void failAfter(int afterOps, int number, const std::string& description);
 
  private:
-  void record(const std::string& op);
+  // Counts an operation towards a planted failure (and throws it).
+  void countOperation();
+  // Records an operation; `marks` for one that puts something on the page.
+  void record(const std::string& op, bool marks = false);
   Orientation orientation_ = Orientation::Portrait;
   double x_ = 0, y_ = 0;
   std::string fontName_ = "Arial";
   double fontSize_ = 12;
   bool bold_ = false;
   std::vector<std::string> pending_;
+  bool marked_ = false;  // something was drawn on the pending document
   std::vector<std::vector<std::string>> documents_;
   int failCountdown_ = -1;
   int failNumber_ = 0;
