@@ -111,6 +111,10 @@ struct ElectricalResults {
   double WidthScaled = 0;
   double LeadCoef1 = 0;
   double LeadCoef2 = 0;
+  // The ESL's series term: strip count and wire diameter (inches). They
+  // keep the value of the last calculation that set them.
+  int16_t LeadTerm = 0;
+  double EslPart = 0;
   int16_t DielBPFlag = 0;
   int16_t DielBXFlag = 0;
 };

@@ -24,8 +24,12 @@ std::string FormatGeneral(double value);
 // infinity of the right sign, too small a one 0.
 double LeadingNumber(std::string_view text);
 
-// True when the whole text, apart from blanks around it, is one decimal
-// number in the form LeadingNumber reads; the number is stored in value.
-bool ParseWholeNumber(std::string_view text, double& value);
+enum class NumberStatus { Ok, NotANumber, OutOfRange };
+
+// Reads a text that must be one decimal number as a whole, in the form
+// LeadingNumber reads, with blanks allowed around it. On Ok the number is
+// stored in value; a magnitude beyond the double range is OutOfRange, one
+// below it reads as 0.
+NumberStatus ParseWholeNumber(std::string_view text, double& value);
 
 }  // namespace quenta

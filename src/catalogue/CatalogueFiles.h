@@ -1,0 +1,75 @@
+#pragma once
+
+// The catalogue data files in the program folder and their loader.
+//
+// All four files share one text form: decimal numbers ("." as the decimal
+// point, optional sign and exponent) separated by commas or line breaks;
+// blanks before a field are skipped; an empty field, and a blank line,
+// read as 0; a record is simply the next N fields, wherever the line
+// breaks fall. Index fields are rounded to the nearest whole number,
+// halves to the even neighbour.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "catalogue/DesignState.h"
+
+namespace quenta {
+
+inline constexpr std::string_view kDesignRuleFile = "DESNPARA.DAT";  // 7 fields per record
+inline constexpr std::string_view kMaxCapFile = "CLCMXCAP.DAT";      // 20 fields per record
+inline constexpr std::string_view kMinCapFile = "CLCMinCAP.DAT";     // 20 fields per record
+inline constexpr std::string_view kCaseLookupFile = "LUKUPCAS.DAT";  // 22 fields per record
+
+// The voltage indices of the sixteen capacitances of a capacitance-limit
+// record, in file order. Indices 0, 5 and 6 have no field.
+inline constexpr std::array<int, 16> kCapRecordVoltages = {1,  2,  3,  4,  7,  8,  9,  10,
+                                                           11, 12, 13, 14, 15, 16, 17, 18};
+
+enum class CatalogueFault {
+  MissingFile,        // the file is not in the program folder
+  UnreadableFile,     // the file is there but cannot be read
+  EndOfFileInRecord,  // the file ends inside a record
+  NotANumber,         // a field that must be a number is not one
+  IndexOutOfRange,    // an index field lies outside its table
+  TooManyRecords,     // the case lookup file holds a 126th record
+  Overflow,           // a value beyond the range of the number type it is kept in
+};
+
+// What went wrong in a catalogue load, and where.
+struct CatalogueError {
+  CatalogueFault Fault = CatalogueFault::MissingFile;
+  std::string File;            // the file as the program names it, e.g. "CLCMXCAP.DAT"
+  std::filesystem::path Path;  // the file found, or the folder it was looked for in
+  long Record = 0;             // 1-based; 0 when the fault concerns the whole file
+  int Field = 0;               // 1-based within the record; 0 when no one field is meant
+  std::string Detail;          // what is wrong, in words
+
+  // The full report for a message box, naming file, record and field.
+  std::string Message() const;
+};
+
+// Reads DESNPARA.DAT, CLCMXCAP.DAT, CLCMinCAP.DAT and LUKUPCAS.DAT, in that
+// order, from folder (names matched without regard to case) into fresh
+// tables, each first preset to -1 throughout. Only when all four files
+// have been read completely do the fresh tables replace gDesignRules and
+// the tables of gCapLimits (CapSearchAllRows is kept); on any fault the
+// tables in use stay as they were and the fault is returned.
+std::optional<CatalogueError> LoadCatalogueTables(const std::filesystem::path& folder);
+
+// Store one capacitance-limit record: the k-th capacitance (microfarads)
+// goes to (series, caseIndex, dielectric, kCapRecordVoltages[k]) of the
+// maximum or minimum table of tables. The first field of the record is
+// read as text and not used. Indices outside the tables throw
+// std::out_of_range.
+void StoreMaxCapRow(CapLimitTables& tables, std::string_view ignored, int series, int caseIndex,
+                    int dielectric, std::span<const double, 16> capacitances);
+void StoreMinCapRow(CapLimitTables& tables, std::string_view ignored, int series, int caseIndex,
+                    int dielectric, std::span<const double, 16> capacitances);
+
+}  // namespace quenta

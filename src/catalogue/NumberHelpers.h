@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace quenta {
+
+// Cuts a number to three significant digits toward zero, sign kept, before
+// it is shown: 1234.5 gives 1234, 2.345 gives 2.34, -0.012345 gives
+// -0.0123, 0 gives 0. Numbers of 100 and more keep their whole integer
+// part. A single-precision argument is widened exactly first, so the float
+// nearest 2.3 gives 2.29. Infinities and NaN come back unchanged.
+double RoundSig3(double x);
+
+// Base-10 logarithm as ln(x) / ln(10) (1000 gives 2.9999999999999996, on
+// which callers depend). NaN for zero and negative x; never throws.
+double Log10(double x);
+
+// Turns a capacitance text as the capacitance list shows it ("150 pF",
+// "4.7 nF", "82 µF") into its microfarads, as text. The text is replaced by
+// the result, which is also returned; the unchanged text is first kept in
+// gSelection.CapTextOriginal. A microfarad text only loses its unit (the
+// last three characters); pF and nF are converted. Texts that cannot be
+// converted give a text that reads as 0.
+std::string CapTextToMicrofarads(std::string& text);
+
+}  // namespace quenta

@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <unistd.h>
+
+#include "catalogue/CatalogueFiles.h"
+#include "catalogue/DesignState.h"
+#include "catalogue/FileLookup.h"
+
+namespace fs = std::filesystem;
+using namespace quenta;
+
+namespace {
+
+const fs::path kBasic = fs::path(QUENTA_TEST_FIXTURES) / "catalogue" / "basic";
+
+// A copy of the basic catalogue in a temporary folder, to be damaged.
+class CatalogueCopy {
+ public:
+  CatalogueCopy() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = info->name();  // "Suite/Case" for parametrised tests
+    for (char& c : name) {
+      if (c == '/') c = '_';
+    }
+    folder_ = fs::temp_directory_path() /
+              ("quenta-catalogue-" + name + "-" + std::to_string(::getpid()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    for (const auto& entry : fs::directory_iterator(kBasic)) {
+      fs::copy_file(entry.path(), folder_ / entry.path().filename());
+    }
+  }
+  ~CatalogueCopy() { fs::remove_all(folder_); }
+
+  // Replaces the file that the loader finds under this name.
+  void Write(const std::string& name, const std::string& content) {
+    Remove(name);
+    std::ofstream(folder_ / name, std::ios::binary) << content;
+  }
+  void Remove(const std::string& name) {
+    if (auto found = FindFileIgnoringCase(folder_, name)) fs::remove(*found);
+  }
+  const fs::path& Folder() const { return folder_; }
+
+ private:
+  fs::path folder_;
+};
+
+std::string Lines(int count, const std::string& line) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += line + "\n";
+  return text;
+}
+
+const std::string kLookupLine = "0,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1";
+
+class CatalogueLoad : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto error = LoadCatalogueTables(kBasic);
+    ASSERT_FALSE(error) << error->Message();
+  }
+  const CapLimitTables& caps = gCapLimits;
+  const DesignRuleTables& rules = gDesignRules;
+};
+
+TEST_F(CatalogueLoad, DesignRulesAreStoredBySingleIndicesRoundedHalfToEven) {
+  // The later record with the same indices wins.
+  EXPECT_EQ(rules.DesignRule1(0, 1, 2), 1.75f);
+  EXPECT_EQ(rules.DesignRule3(0, 1, 2), 5.0f);
+  EXPECT_EQ(rules.DesignRule1(1, 2, 9), 2.25f);
+  EXPECT_EQ(rules.DesignRule4(1, 2, 9), 2.0f);
+  // Dielectric and voltage index 0 are accepted.
+  EXPECT_EQ(rules.DesignRule1(0, 0, 0), 0.7f);
+  // A record written over two lines, the second starting with blanks.
+  EXPECT_EQ(rules.DesignRule1(1, 3, 7), 3.5f);
+  EXPECT_EQ(rules.DesignRule4(1, 3, 7), 4.0f);
+  // Voltage 2.5 is index 2 and 3.5 is index 4.
+  EXPECT_EQ(rules.DesignRule1(0, 4, 2), 2.3f);
+  EXPECT_EQ(rules.DesignRule1(0, 4, 4), 9.0f);
+  EXPECT_EQ(rules.DesignRule1(0, 4, 3), -1.0f);
+  // Entries no record fills stay -1 in all four tables.
+  EXPECT_EQ(rules.DesignRule2(1, 5, 18), -1.0f);
+  EXPECT_EQ(rules.DesignRule3(0, 1, 1), -1.0f);
+}
+
+TEST_F(CatalogueLoad, CapacitanceRecordsFillTheirSixteenVoltages) {
+  // Second record for series 1, case 5, dielectric 1 overwrites every
+  // voltage of the first, a -1 included.
+  EXPECT_EQ(caps.MaxCapTable(1, 5, 1, 1), 20.0);
+  EXPECT_EQ(caps.MaxCapTable(1, 5, 1, 2), -1.0);
+  EXPECT_EQ(caps.MaxCapTable(1, 5, 1, 11), 0.1);
+  EXPECT_EQ(caps.MaxCapTable(1, 5, 1, 12), 0.05);
+  // Voltage fields 5 to 20 go to voltage indices 1-4 and 7-18.
+  EXPECT_EQ(caps.MaxCapTable(1, 5, 2, 1), 1.5e-06);
+  EXPECT_EQ(caps.MaxCapTable(1, 5, 2, 4), 4.0);
+  EXPECT_EQ(caps.MaxCapTable(1, 5, 2, 7), 5.0);
+  EXPECT_EQ(caps.MaxCapTable(1, 5, 2, 18), 16.0);
+  // A word, a quoted text with a comma and a number as first field load alike.
+  EXPECT_EQ(caps.MaxCapTable(2, 7, 1, 1), 1.0);
+  EXPECT_EQ(caps.MaxCapTable(2, 7, 1, 18), 16.0);
+  // A record over two lines.
+  EXPECT_EQ(caps.MaxCapTable(3, 8, 4, 1), 0.5);
+  EXPECT_EQ(caps.MaxCapTable(3, 8, 4, 18), 0.5);
+  // The minimum file: an empty field reads 0.
+  EXPECT_EQ(caps.MinCapTable(1, 5, 1, 1), 0.001);
+  EXPECT_EQ(caps.MinCapTable(1, 5, 1, 2), 0.0);
+  EXPECT_EQ(caps.MinCapTable(2, 7, 1, 18), 1e-6);
+  EXPECT_EQ(caps.MinCapTable(1, 5, 2, 1), -1.0);
+}
+
+TEST_F(CatalogueLoad, VoltagesWithoutFieldAndUnlistedEntriesAreNotOffered) {
+  for (const auto* table : {&caps.MaxCapTable, &caps.MinCapTable}) {
+    for (int s = 0; s <= 25; ++s) {
+      for (int c = 0; c <= 125; ++c) {
+        for (int d = 0; d <= 5; ++d) {
+          for (int v : {0, 5, 6}) ASSERT_EQ((*table)(s, c, d, v), -1.0) << s << c << d << v;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(caps.MaxCapTable(25, 125, 5, 18), -1.0);
+  EXPECT_EQ(caps.MaxCapTable(0, 0, 0, 1), -1.0);
+}
+
+TEST_F(CatalogueLoad, CaseLookupRowsFollowRecordOrder) {
+  EXPECT_EQ(caps.CaseLookup(1, 1), -1);
+  EXPECT_EQ(caps.CaseLookup(1, 2), 0);
+  EXPECT_EQ(caps.CaseLookup(1, 21), 7);
+  EXPECT_EQ(caps.CaseLookup(1, 22), 8);
+  EXPECT_EQ(caps.CaseLookup(2, 2), 1);
+  EXPECT_EQ(caps.CaseLookup(3, 2), 2);  // 2.5 rounds to 2
+  EXPECT_EQ(caps.CaseLookup(3, 3), 4);  // 3.5 rounds to 4
+  EXPECT_EQ(caps.CaseLookup(3, 22), 32767);
+  // Column 0 and the rows the file does not reach stay -1, all columns.
+  for (int n = 0; n <= 125; ++n) EXPECT_EQ(caps.CaseLookup(n, 0), -1);
+  for (int n = 4; n <= 125; ++n) {
+    for (int k = 0; k <= 22; ++k) ASSERT_EQ(caps.CaseLookup(n, k), -1) << n << "," << k;
+  }
+}
+
+TEST(CatalogueReload, CrLfLineEndingsAndEmptyLookupFile) {
+  CatalogueCopy copy;
+  std::ifstream in(kBasic / "CLCMXCAP.DAT", std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string crlf;
+  for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  copy.Write("CLCMXCAP.DAT", crlf);
+  copy.Write("LUKUPCAS.DAT", "");
+  const auto error = LoadCatalogueTables(copy.Folder());
+  ASSERT_FALSE(error) << error->Message();
+  EXPECT_EQ(gCapLimits.MaxCapTable(3, 8, 4, 18), 0.5);
+  EXPECT_EQ(gCapLimits.MaxCapTable(1, 5, 1, 12), 0.05);
+  for (int n = 0; n <= 125; ++n) {
+    for (int k = 0; k <= 22; ++k) ASSERT_EQ(gCapLimits.CaseLookup(n, k), -1);
+  }
+}
+
+TEST(CatalogueReload, FailedReloadKeepsTablesAndSuccessfulOneKeepsSearchFlag) {
+  ASSERT_FALSE(LoadCatalogueTables(kBasic));
+  gCapLimits.CapSearchAllRows = true;
+
+  CatalogueCopy copy;
+  copy.Write("LUKUPCAS.DAT", "1,2,x\n");
+  copy.Write("DESNPARA.DAT", "1,2,0,9.5,1,3,1\n");
+  ASSERT_TRUE(LoadCatalogueTables(copy.Folder()));
+  EXPECT_EQ(gDesignRules.DesignRule1(0, 1, 2), 1.75f);
+  EXPECT_EQ(gCapLimits.MaxCapTable(1, 5, 1, 1), 20.0);
+  EXPECT_EQ(gCapLimits.CaseLookup(1, 21), 7);
+
+  copy.Write("LUKUPCAS.DAT", "");
+  ASSERT_FALSE(LoadCatalogueTables(copy.Folder()));
+  EXPECT_EQ(gDesignRules.DesignRule1(0, 1, 2), 9.5f);
+  EXPECT_EQ(gDesignRules.DesignRule1(0, 4, 2), -1.0f);
+  EXPECT_EQ(gCapLimits.CaseLookup(1, 21), -1);
+  EXPECT_TRUE(gCapLimits.CapSearchAllRows);
+  gCapLimits.CapSearchAllRows = false;
+}
+
+struct FaultCase {
+  const char* label;
+  const char* file;     // file to replace, or to remove when content is null
+  const char* content;
+  CatalogueFault fault;
+  long record;
+  int field;
+  const char* detailPart;
+};
+
+class CatalogueFaults : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(CatalogueFaults, AreReportedWithFileRecordAndField) {
+  const FaultCase& c = GetParam();
+  CatalogueCopy copy;
+  if (c.content) {
+    copy.Write(c.file, c.content);
+  } else {
+    copy.Remove(c.file);
+  }
+  const auto error = LoadCatalogueTables(copy.Folder());
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->Fault, c.fault) << error->Message();
+  EXPECT_EQ(error->File, c.file);
+  EXPECT_EQ(error->Record, c.record) << error->Message();
+  EXPECT_EQ(error->Field, c.field) << error->Message();
+  EXPECT_NE(error->Detail.find(c.detailPart), std::string::npos) << error->Detail;
+  EXPECT_NE(error->Message().find(c.file), std::string::npos);
+}
+
+const std::string kLookup126 = Lines(126, kLookupLine);
+const std::string kLookupOverflow =
+    Lines(2, kLookupLine) + "0,1,2,32767.5" + Lines(1, kLookupLine).substr(10);
+
+INSTANTIATE_TEST_SUITE_P(
+    EachKind, CatalogueFaults,
+    ::testing::Values(
+        FaultCase{"MissingFile", "CLCMinCAP.DAT", nullptr, CatalogueFault::MissingFile, 0, 0,
+                  "missing"},
+        FaultCase{"ShortRecord", "DESNPARA.DAT", "1,2,0,1.5,1,3,1\n1,2,0,1.5,1,3\n",
+                  CatalogueFault::EndOfFileInRecord, 2, 7, "ends inside"},
+        // A blank line between records is an empty field and shifts the rest.
+        FaultCase{"BlankLineInside", "DESNPARA.DAT", "0,0,0,1,1,1,1\n\n0,0,0,1,1,1,1\n",
+                  CatalogueFault::EndOfFileInRecord, 3, 2, "7 fields"},
+        FaultCase{"Word", "CLCMXCAP.DAT", "KD,1,5,1,10,8.2x,1,1,1,1,1,1,1,1,1,1,1,1,1,1\n",
+                  CatalogueFault::NotANumber, 1, 6, "\"8.2x\""},
+        FaultCase{"Infinity", "CLCMinCAP.DAT", "KD,1,5,1,inf,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1\n",
+                  CatalogueFault::NotANumber, 1, 5, "not a number"},
+        FaultCase{"SeriesIndex", "CLCMXCAP.DAT", "KD,26,5,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1\n",
+                  CatalogueFault::IndexOutOfRange, 1, 2, "series index 26"},
+        FaultCase{"CaseIndexRoundsUp", "CLCMXCAP.DAT",
+                  "KD,1,125.5,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1\n",
+                  CatalogueFault::IndexOutOfRange, 1, 3, "0 to 125"},
+        FaultCase{"CommercialFlag", "DESNPARA.DAT", "1,2,2,1.5,1,3,1\n",
+                  CatalogueFault::IndexOutOfRange, 1, 3, "commercial"},
+        FaultCase{"NegativeVoltage", "DESNPARA.DAT", "1,-1,0,1.5,1,3,1\n",
+                  CatalogueFault::IndexOutOfRange, 1, 2, "voltage"},
+        FaultCase{"Record126", "LUKUPCAS.DAT", kLookup126.c_str(),
+                  CatalogueFault::TooManyRecords, 126, 0, "125"},
+        FaultCase{"Position16Bit", "LUKUPCAS.DAT", kLookupOverflow.c_str(),
+                  CatalogueFault::Overflow, 3, 4, "16-bit"},
+        FaultCase{"SingleRange", "DESNPARA.DAT", "1,2,0,1E39,1,3,1\n", CatalogueFault::Overflow,
+                  1, 4, "single"},
+        FaultCase{"DoubleRange", "CLCMXCAP.DAT", "KD,1,5,1,1,1E999,1,1,1,1,1,1,1,1,1,1,1,1,1,1\n",
+                  CatalogueFault::Overflow, 1, 6, "too large"}),
+    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.label); });
+
+TEST(FindFileIgnoringCase, PrefersExactNameAndIgnoresFolders) {
+  CatalogueCopy copy;
+  EXPECT_EQ(FindFileIgnoringCase(copy.Folder(), "DESNPARA.DAT")->filename(), "desnpara.dat");
+  EXPECT_EQ(FindFileIgnoringCase(copy.Folder(), "clcmxcap.dat")->filename(), "CLCMXCAP.DAT");
+  std::ofstream(copy.Folder() / "DESNPARA.DAT") << "";
+  EXPECT_EQ(FindFileIgnoringCase(copy.Folder(), "DESNPARA.DAT")->filename(), "DESNPARA.DAT");
+  fs::create_directory(copy.Folder() / "extra.dat");
+  EXPECT_FALSE(FindFileIgnoringCase(copy.Folder(), "EXTRA.DAT"));
+  EXPECT_FALSE(FindFileIgnoringCase(copy.Folder() / "nowhere", "DESNPARA.DAT"));
+}
+
+}  // namespace
