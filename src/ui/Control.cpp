@@ -369,9 +369,11 @@ void PictureBox::setPicture(const std::string& path) {
 }
 
 namespace {
+// Never destroyed: window instances that own timers may outlive static
+// objects at program exit.
 std::vector<Timer*>& timerRegistry() {
-  static std::vector<Timer*> timers;
-  return timers;
+  static auto* timers = new std::vector<Timer*>;
+  return *timers;
 }
 }  // namespace
 

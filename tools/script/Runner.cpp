@@ -1,1 +1,560 @@
-// The session runner.
+#include "Runner.h"
+
+#include <algorithm>
+#include <charconv>
+#include <exception>
+#include <istream>
+#include <ostream>
+
+#include "mainwindow/MainForm.h"
+#include "mainwindow/Program.h"
+#include "ui/Control.h"
+#include "ui/Form.h"
+#include "ui/Headless.h"
+
+namespace script {
+
+using ui::quoteText;
+
+// ---- Parsing ---------------------------------------------------------------
+
+std::vector<std::string> splitLine(const std::string& line) {
+  std::vector<std::string> args;
+  const std::size_t n = line.size();
+  auto blank = [&](std::size_t i) { return line[i] == ' ' || line[i] == '\t'; };
+  std::size_t i = 0;
+  for (;;) {
+    while (i < n && blank(i)) ++i;
+    if (i >= n || line[i] == '#') break;
+    std::string arg;
+    if (line[i] == '"') {
+      for (++i;; ) {
+        if (i >= n) throw ScriptError{"a quoted argument is not closed"};
+        char c = line[i++];
+        if (c == '"') break;
+        if (c != '\\') {
+          arg += c;
+          continue;
+        }
+        if (i >= n) throw ScriptError{"a quoted argument is not closed"};
+        switch (char e = line[i++]) {
+          case '"': case '\\': arg += e; break;
+          case 'r': arg += '\r'; break;
+          case 'n': arg += '\n'; break;
+          case 't': arg += '\t'; break;
+          default: throw ScriptError{std::string("unknown escape \\") + e};
+        }
+      }
+      if (i < n && !blank(i)) throw ScriptError{"a closing quote must be followed by a blank"};
+    } else {
+      while (i < n && !blank(i) && line[i] != '#') {
+        if (line[i] == '"') throw ScriptError{"a quote may only start an argument"};
+        arg += line[i++];
+      }
+    }
+    args.push_back(std::move(arg));
+  }
+  return args;
+}
+
+namespace {
+
+std::optional<int> parseInt(const std::string& text) {
+  int value = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return value;
+}
+
+// A key's character: one character (UTF-8), ^A..^Z for the control
+// characters 1-26, or a character code of two or more digits.
+std::optional<int> parseKeyChar(const std::string& text) {
+  const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+  if (text.size() == 1) return s[0];
+  if (text.size() == 2 && s[0] == '^' && s[1] >= 'A' && s[1] <= 'Z') return s[1] - 'A' + 1;
+  std::size_t len = s[0] >= 0xF0 ? 4 : s[0] >= 0xE0 ? 3 : s[0] >= 0xC0 ? 2 : 0;
+  if (len == text.size()) {
+    int code = s[0] & (0x7F >> len);
+    for (std::size_t i = 1; i < len; ++i) {
+      if ((s[i] & 0xC0) != 0x80) return std::nullopt;
+      code = (code << 6) | (s[i] & 0x3F);
+    }
+    return code;
+  }
+  if (std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return parseInt(text);
+  return std::nullopt;
+}
+
+std::string boolText(bool value) { return value ? "True" : "False"; }
+
+bool takesFocus(ui::Kind kind) {
+  return kind != ui::Kind::Label && kind != ui::Kind::Frame && kind != ui::Kind::Timer;
+}
+
+ui::Color defaultBack(ui::Kind kind) {
+  switch (kind) {
+    case ui::Kind::Label: case ui::Kind::Frame: case ui::Kind::CommandButton:
+    case ui::Kind::CheckBox: case ui::Kind::OptionButton:
+      return ui::colors::buttonFace;
+    default:
+      return ui::colors::white;
+  }
+}
+
+const char* defaultProperty(ui::Kind kind) {
+  switch (kind) {
+    case ui::Kind::TextBox: case ui::Kind::DropDownList: case ui::Kind::ComboBox: return "Text";
+    case ui::Kind::ScrollBar: return "Value";
+    case ui::Kind::PictureBox: return "Picture";
+    case ui::Kind::Timer: return "Interval";
+    default: return "Caption";
+  }
+}
+
+// The property names `show` knows, spelled as they are printed.
+std::optional<std::string> propertyName(const std::string& name) {
+  static const char* const names[] = {"Text", "Caption", "Visible", "Enabled", "BackColor",
+                                      "ForeColor", "Value", "ListIndex", "ListCount", "List",
+                                      "Min", "Max", "Picture", "Interval"};
+  auto lower = [](std::string s) {
+    for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    return s;
+  };
+  for (const char* known : names)
+    if (lower(known) == lower(name)) return known;
+  return std::nullopt;
+}
+
+// A single-valued property of a control; nothing when it has no such one.
+std::optional<std::string> propertyValue(const ui::Control& c, const std::string& p) {
+  using K = ui::Kind;
+  const K k = c.kind();
+  if (p == "Visible") return boolText(c.visible());
+  if (p == "Enabled") return boolText(c.enabled());
+  if (p == "BackColor") return std::to_string(c.backColor());
+  if (p == "ForeColor") return std::to_string(c.foreColor());
+  if (p == "Text" && (k == K::TextBox || k == K::DropDownList || k == K::ComboBox))
+    return quoteText(c.displayText());
+  if (p == "Caption" && (k == K::Label || k == K::Frame || k == K::CommandButton ||
+                         k == K::CheckBox || k == K::OptionButton))
+    return quoteText(c.displayText());
+  if (auto* list = dynamic_cast<const ui::ListControl*>(&c)) {
+    if (p == "ListIndex") return std::to_string(list->listIndex());
+    if (p == "ListCount") return std::to_string(list->listCount());
+  }
+  if (auto* box = dynamic_cast<const ui::CheckBox*>(&c); box && p == "Value")
+    return std::to_string(box->value());
+  if (auto* option = dynamic_cast<const ui::OptionButton*>(&c); option && p == "Value")
+    return boolText(option->value());
+  if (auto* bar = dynamic_cast<const ui::ScrollBar*>(&c)) {
+    if (p == "Value") return std::to_string(bar->value());
+    if (p == "Min") return std::to_string(bar->min());
+    if (p == "Max") return std::to_string(bar->max());
+  }
+  if (k == K::PictureBox && p == "Picture") return quoteText(c.displayText());
+  if (auto* timer = dynamic_cast<const ui::Timer*>(&c); timer && p == "Interval")
+    return std::to_string(timer->interval());
+  return std::nullopt;
+}
+
+// One line of `dump`: the control's kind, flags and what it shows.
+std::string describe(const ui::Control& c) {
+  std::string s = c.id() + " " + ui::kindName(c.kind()) + (c.visible() ? " visible" : " hidden") +
+                  (c.enabled() ? " enabled" : " disabled") + (c.hasFocus() ? " focus" : "");
+  const std::string shown = quoteText(c.displayText());
+  switch (c.kind()) {
+    case ui::Kind::TextBox:
+      s += " text=" + shown + (static_cast<const ui::TextBox&>(c).locked() ? " locked" : "");
+      break;
+    case ui::Kind::DropDownList: case ui::Kind::ComboBox: {
+      auto& list = static_cast<const ui::ListControl&>(c);
+      s += " text=" + shown + " index=" + std::to_string(list.listIndex()) +
+           " count=" + std::to_string(list.listCount());
+      break;
+    }
+    case ui::Kind::CheckBox:
+      s += " caption=" + shown + " value=" + *propertyValue(c, "Value");
+      break;
+    case ui::Kind::OptionButton:
+      s += " caption=" + shown + " value=" + *propertyValue(c, "Value");
+      break;
+    case ui::Kind::ScrollBar:
+      s += " value=" + *propertyValue(c, "Value") + " min=" + *propertyValue(c, "Min") +
+           " max=" + *propertyValue(c, "Max");
+      break;
+    case ui::Kind::PictureBox: s += " picture=" + shown; break;
+    case ui::Kind::Timer: s += " interval=" + *propertyValue(c, "Interval"); break;
+    default: s += " caption=" + shown; break;
+  }
+  if (c.foreColor() != ui::colors::black) s += " fore=" + std::to_string(c.foreColor());
+  if (c.backColor() != defaultBack(c.kind())) s += " back=" + std::to_string(c.backColor());
+  return s;
+}
+
+template <typename T>
+void erase(std::vector<T*>& v, T* item) {
+  v.erase(std::remove(v.begin(), v.end(), item), v.end());
+}
+
+}  // namespace
+
+// ---- The runner --------------------------------------------------------------
+
+Runner::Runner(std::ostream& out, std::ostream& err) : out_(out), err_(err) { installServices(); }
+
+Runner::~Runner() {
+  scope_.reset();
+  services_.reset();
+}
+
+void Runner::addForm(ui::Form& form) { extraForms_.push_back(&form); }
+
+void Runner::installServices() {
+  scope_.reset();
+  services_ = std::make_unique<ui::HeadlessServices>();
+  auto& s = *services_;
+  s.onMessageBox = [this](const ui::MessageBoxRequest& r) { return answerMessageBox(r); };
+  s.onRunModal = [this](ui::Form& form) { runModal(form); };
+  s.onFormShown = [this](ui::Form& form) { formShown(form); };
+  s.onFormHidden = [this](ui::Form& form) { formHidden(form); };
+  s.onShellOpen = [this](const std::string& address) { say("open " + address); };
+  s.onSaveDialog = [this](const ui::SaveDialogRequest& r) { return answerSaveDialog(r); };
+  s.onProgramEnding = [this] { programEnding(); };
+  s.recordingPrinter().onDocument = [this](const std::vector<std::string>& ops) {
+    printDocument(ops);
+  };
+  scope_ = std::make_unique<ui::ScopedServices>(s);
+}
+
+void Runner::say(const std::string& line) { out_ << line << '\n' << std::flush; }
+
+void Runner::fail(const std::string& message) {
+  if (!failure_) failure_ = "line " + std::to_string(line_) + ": " + message;
+  throw ScriptError{*failure_};
+}
+
+void Runner::failAtEnd(const std::string& message) {
+  if (!failure_) failure_ = "end of script: " + message;
+  throw ScriptError{*failure_};
+}
+
+bool Runner::readCommand(Args& args) {
+  // A failure the program's logic swallowed still ends the run.
+  if (failure_) throw ScriptError{*failure_};
+  std::string text;
+  while (std::getline(*in_, text)) {
+    ++line_;
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    try {
+      args = splitLine(text);
+    } catch (const ScriptError& e) {
+      fail(e.message);
+    }
+    if (!args.empty()) return true;
+  }
+  return false;
+}
+
+int Runner::run(std::istream& script) {
+  in_ = &script;
+  line_ = 0;
+  failure_.reset();
+  ended_ = false;
+  try {
+    Args args;
+    while (!ended_ && readCommand(args)) {
+      try {
+        execute(args);
+      } catch (const ui::ProgramEnd&) {
+        programEnding();
+      }
+      if (failure_) throw ScriptError{*failure_};
+    }
+    return 0;
+  } catch (const ScriptError& e) {
+    err_ << e.message << std::endl;
+    return 2;
+  } catch (const std::exception& e) {
+    err_ << "line " << line_ << ": the program failed: " << e.what() << std::endl;
+  } catch (...) {
+    err_ << "line " << line_ << ": the program failed with an unknown exception" << std::endl;
+  }
+  return 1;
+}
+
+// ---- What the user notices ---------------------------------------------------
+
+ui::MsgResult Runner::answerMessageBox(const ui::MessageBoxRequest& r) {
+  const bool yesNo = r.buttons == ui::MsgButtons::YesNo;
+  const std::string box = "the message box " + quoteText(r.title);
+  const std::string expected = yesNo ? "\"answer yes\" or \"answer no\"" : "\"answer ok\"";
+  say("msgbox " + quoteText(r.title) + " " + quoteText(r.text) + (yesNo ? " yesno" : " ok"));
+  Args a;
+  if (!readCommand(a)) failAtEnd(box + " is not answered");
+  if (a[0] != "answer" || a.size() != 2) fail(box + " is open: expected " + expected);
+  if (!yesNo && a[1] == "ok") return ui::MsgResult::Ok;
+  if (yesNo && a[1] == "yes") return ui::MsgResult::Yes;
+  if (yesNo && a[1] == "no") return ui::MsgResult::No;
+  fail(box + " has no button " + quoteText(a[1]) + ": expected " + expected);
+}
+
+std::optional<std::string> Runner::answerSaveDialog(const ui::SaveDialogRequest& r) {
+  const std::string dialog = "the save dialog " + quoteText(r.title);
+  say("savedialog " + quoteText(r.title) + " " + quoteText(r.defaultName));
+  Args a;
+  if (!readCommand(a)) failAtEnd(dialog + " is not answered");
+  if (a[0] == "save" && a.size() == 2) return a[1];
+  if (a[0] == "cancel" && a.size() == 1) return std::nullopt;
+  fail(dialog + " is open: expected \"save PATH\" or \"cancel\"");
+}
+
+void Runner::runModal(ui::Form& form) {
+  if (announcedModal_ != &form) say("show " + form.name() + " (modal)");
+  announcedModal_ = nullptr;
+  modal_.push_back(&form);
+  struct Pop {
+    std::vector<ui::Form*>& stack;
+    ~Pop() { stack.pop_back(); }
+  } pop{modal_};
+  Args args;
+  while (form.shown()) {
+    if (!readCommand(args)) failAtEnd("the dialog " + form.name() + " is still open");
+    execute(args);
+  }
+}
+
+void Runner::formShown(ui::Form& form) {
+  if (std::find(seen_.begin(), seen_.end(), &form) == seen_.end()) seen_.push_back(&form);
+  erase(shown_, &form);
+  shown_.push_back(&form);
+  say("show " + form.name() + (form.modal() ? " (modal)" : ""));
+  if (form.modal()) announcedModal_ = &form;
+}
+
+void Runner::formHidden(ui::Form& form) {
+  erase(shown_, &form);
+  say("hide " + form.name());
+}
+
+void Runner::printDocument(const std::vector<std::string>& operations) {
+  say("print document " + std::to_string(++documents_));
+  for (const auto& op : operations) say("  " + op);
+}
+
+void Runner::programEnding() {
+  if (ended_) return;
+  ended_ = true;
+  say("end");
+}
+
+// ---- Names -------------------------------------------------------------------
+
+ui::Form* Runner::focusedForm() const {
+  if (!modal_.empty()) return modal_.back();
+  return shown_.empty() ? nullptr : shown_.back();
+}
+
+ui::Form* Runner::findForm(const std::string& name) {
+  for (auto* list : {&seen_, &extraForms_})
+    for (ui::Form* form : *list)
+      if (form->name() == name) return form;
+  // Referring to one of the program's windows loads it, as in the program.
+  if (name == "F_QuentaMainForm") return &quenta::F_QuentaMainForm();
+  if (name == "F_QuentaDesignForm") return &quenta::F_QuentaDesignForm();
+  return nullptr;
+}
+
+ui::Control& Runner::control(const std::string& name) {
+  ui::Form* form = nullptr;
+  std::string id = name;
+  if (auto dot = name.find('.'); dot != std::string::npos) {
+    form = findForm(name.substr(0, dot));
+    if (!form) fail("unknown window " + name.substr(0, dot));
+    id = name.substr(dot + 1);
+  } else if (!(form = focusedForm())) {
+    fail("no window is open to look up " + name + " in");
+  }
+  ui::Control* c = form->find(id);
+  if (!c) fail("unknown control " + id + " in " + form->name());
+  return *c;
+}
+
+// A control the user is about to use: it must be within reach. A control
+// that takes the focus gets it first, as a click into it gives it.
+ui::Control& Runner::userControl(const std::string& name, bool focus) {
+  ui::Control& c = control(name);
+  ui::Form& form = c.form();
+  if (!form.shown()) fail(name + ": the window " + form.name() + " is not shown");
+  if (!modal_.empty() && modal_.back() != &form)
+    fail(name + ": the dialog " + modal_.back()->name() + " is open");
+  if (!c.visible()) fail(name + " is not visible");
+  if (!c.enabled()) fail(name + " is not enabled");
+  if (focus && takesFocus(c.kind())) form.setActiveControl(&c);
+  return c;
+}
+
+// ---- Commands ----------------------------------------------------------------
+
+void Runner::execute(const Args& args) {
+  const std::string& cmd = args[0];
+  const std::size_t count = args.size() - 1;
+  auto usage = [&](std::size_t min, std::size_t max, const char* text) {
+    if (count < min || count > max) fail(std::string("usage: ") + text);
+  };
+  auto number = [&](const std::string& text) {
+    auto n = parseInt(text);
+    if (!n) fail("not a whole number: " + quoteText(text));
+    return *n;
+  };
+  auto kindOf = [&](const std::string& name) { return control(name).kind(); };
+
+  if (cmd == "start") {
+    usage(0, 0, "start");
+    if (!modal_.empty()) fail("start: the dialog " + modal_.back()->name() + " is open");
+    seen_.clear();
+    shown_.clear();
+    announcedModal_ = nullptr;
+    installServices();  // a fresh clock and printer for the new session
+    quenta::ResetForms();
+    quenta::Main();
+  } else if (cmd == "pick") {
+    usage(2, 2, "pick CONTROL TEXT");
+    auto* list = dynamic_cast<ui::ListControl*>(&control(args[1]));
+    if (!list) fail(args[1] + " is not a list");
+    int index = list->findExact(args[2]);
+    if (index < 0) fail(args[1] + " has no entry " + quoteText(args[2]));
+    userControl(args[1], true);
+    if (auto* drop = dynamic_cast<ui::DropDownList*>(list)) drop->setListIndex(index);
+    else static_cast<ui::ComboBox*>(list)->setListIndex(index);
+  } else if (cmd == "type") {
+    usage(2, 2, "type CONTROL TEXT");
+    ui::Control& c = control(args[1]);
+    auto* text = dynamic_cast<ui::TextBox*>(&c);
+    auto* combo = dynamic_cast<ui::ComboBox*>(&c);
+    if (!text && !combo) fail(args[1] + " does not take typed text");
+    if (text && text->locked()) fail(args[1] + " is locked");
+    userControl(args[1], true);
+    if (text) text->setText(args[2]);
+    else combo->setText(args[2]);
+  } else if (cmd == "focus") {
+    usage(1, 1, "focus CONTROL");
+    if (!takesFocus(kindOf(args[1]))) fail(args[1] + " cannot take the focus");
+    userControl(args[1], true);
+  } else if (cmd == "key") {
+    usage(1, 2, "key CODE [CHAR]");
+    int code = number(args[1]);
+    int character = 0;
+    if (count == 2) {
+      auto ch = parseKeyChar(args[2]);
+      if (!ch) fail("not a character: " + quoteText(args[2]));
+      character = *ch;
+    }
+    ui::Form* form = focusedForm();
+    if (!form) fail("no window is open to take the key");
+    form->userKey(code, character);
+  } else if (cmd == "click") {
+    usage(1, 1, "click CONTROL");
+    auto kind = kindOf(args[1]);
+    if (kind != ui::Kind::CommandButton && kind != ui::Kind::CheckBox &&
+        kind != ui::Kind::OptionButton)
+      fail(args[1] + " cannot be clicked");
+    ui::Control& c = userControl(args[1], true);
+    if (auto* button = dynamic_cast<ui::CommandButton*>(&c)) button->click();
+    else if (auto* box = dynamic_cast<ui::CheckBox*>(&c))
+      box->setValue(box->value() == ui::CheckBox::Checked ? ui::CheckBox::Unchecked
+                                                          : ui::CheckBox::Checked);
+    else static_cast<ui::OptionButton&>(c).setValue(true);
+  } else if (cmd == "scroll") {
+    usage(2, 2, "scroll CONTROL VALUE");
+    auto* bar = dynamic_cast<ui::ScrollBar*>(&control(args[1]));
+    if (!bar) fail(args[1] + " is not a scroll bar");
+    int value = number(args[2]);
+    if (value < bar->min() || value > bar->max())
+      fail(args[1] + " goes from " + std::to_string(bar->min()) + " to " +
+           std::to_string(bar->max()));
+    userControl(args[1], true);
+    bar->setValue(value);
+  } else if (cmd == "answer") {
+    fail("no message box is open");
+  } else if (cmd == "save" || cmd == "cancel") {
+    fail("no save dialog is open");
+  } else if (cmd == "wait") {
+    usage(1, 1, "wait MS");
+    int ms = number(args[1]);
+    if (ms < 0) fail("wait: the time must not be negative");
+    services_->clock().advance(ms);
+  } else if (cmd == "show") {
+    usage(1, 2, "show CONTROL [PROPERTY]");
+    show(args);
+  } else if (cmd == "dump") {
+    usage(0, 1, "dump [FORM]");
+    ui::Form* form = count ? findForm(args[1]) : focusedForm();
+    if (!form) fail(count ? "unknown window " + args[1] : "no window is open");
+    dump(*form);
+  } else if (cmd == "state") {
+    usage(1, 1, "state RECORD.FIELD");
+    auto value = stateField(args[1]);
+    if (!value) fail("unknown state field " + args[1]);
+    say(args[1] + " = " + *value);
+  } else {
+    fail("unknown command " + quoteText(cmd));
+  }
+}
+
+void Runner::show(const Args& args) {
+  const std::string& name = args[1];
+  std::string prop = args.size() > 2 ? args[2] : "";
+  // A window's own Caption or Visible: `show FORM.Caption` or `show FORM`.
+  ui::Form* form = nullptr;
+  auto dot = name.find('.');
+  if (dot != std::string::npos) {
+    ui::Form* owner = findForm(name.substr(0, dot));
+    std::string rest = name.substr(dot + 1);
+    if (owner && !owner->find(rest) && prop.empty() && propertyName(rest)) {
+      form = owner;
+      prop = rest;
+    }
+  } else {
+    ui::Form* focused = focusedForm();
+    if (!focused || !focused->find(name)) form = findForm(name);
+  }
+  if (form) {
+    auto p = propertyName(prop.empty() ? "Caption" : prop);
+    if (p == "Caption") say(form->name() + ".Caption = " + quoteText(form->caption()));
+    else if (p == "Visible") say(form->name() + ".Visible = " + boolText(form->shown()));
+    else fail("the window " + form->name() + " has no property " + prop);
+    return;
+  }
+  const ui::Control& c = control(name);
+  auto p = propertyName(prop.empty() ? defaultProperty(c.kind()) : prop);
+  auto* list = dynamic_cast<const ui::ListControl*>(&c);
+  if (p == "List" && list) {
+    int n = list->listCount();
+    say(name + ".List = " + std::to_string(n) + (n == 1 ? " entry" : " entries"));
+    for (int i = 0; i < n; ++i)
+      say("  " + std::to_string(i) + " " + quoteText(list->list(i)) +
+          (c.kind() == ui::Kind::DropDownList ? " data=" + std::to_string(list->itemData(i)) : ""));
+    return;
+  }
+  auto value = p ? propertyValue(c, *p) : std::nullopt;
+  if (!value) fail(name + " has no property " + prop);
+  say(name + "." + *p + " = " + *value);
+}
+
+void Runner::dump(ui::Form& form) {
+  say("form " + form.name() + " " + quoteText(form.caption()) +
+      (form.shown() ? " shown" : " hidden"));
+  std::vector<ui::Control*> controls = form.controls();
+  std::sort(controls.begin(), controls.end(), [](const ui::Control* a, const ui::Control* b) {
+    return a->name() != b->name() ? a->name() < b->name() : a->index() < b->index();
+  });
+  for (const ui::Control* c : controls) say(describe(*c));
+}
+
+int run(std::istream& script, std::ostream& out, std::ostream& err) {
+  Runner runner(out, err);
+  return runner.run(script);
+}
+
+}  // namespace script
