@@ -1,0 +1,29 @@
+// Capacitance change against applied DC voltage.
+#pragma once
+
+#include <string>
+
+namespace quenta {
+
+// Computes the curve of CapVoltageCurve: 500 evenly spaced voltages from
+// CurveVoltMax / 500 up to CurveVoltMax, the change of capacitance at each
+// (percent, never above 0) from the fit the design flags and the rated
+// voltage choose, the capacitance left in the unit Label8 shows (or that of
+// CapacitanceText in MIL-PRF-123 entry), and the last usable point, where
+// the field in the dielectric first passes its limit. GraphY1..3 hold the
+// points at 1 to 500. Then resets the voltage-coefficient panel to the
+// first point.
+void CalcCapVoltageCurve();
+
+// The change of capacitance in percent at field F (volts per unit of the
+// total dielectric thickness) and voltage V under the chosen fit, before
+// clamping to 0 or below. The design flags 4 and 5 have fits for some
+// rated voltages only; at any other the default fit applies.
+double CapChangeFit(double field, double volts);
+
+// A number in the pattern "0.##": at least one integer digit and at most
+// two decimals, rounded; the decimal point is always written ("3.",
+// "2.2", "0.47"). Blank for a value that is not finite.
+std::string FormatUpToTwoDecimals(double value);
+
+}  // namespace quenta

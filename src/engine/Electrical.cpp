@@ -1,0 +1,140 @@
+#include "engine/Electrical.h"
+
+#include <cmath>
+#include <limits>
+
+#include "catalogue/DesignState.h"
+#include "catalogue/NumberHelpers.h"
+#include "catalogue/NumberText.h"
+#include "engine/TempLimits.h"
+#include "mainwindow/MainForm.h"
+
+namespace quenta {
+
+float ToSingle(double x) {
+  constexpr double kMax = std::numeric_limits<float>::max();
+  if (x > kMax) return std::numeric_limits<float>::infinity();
+  if (x < -kMax) return -std::numeric_limits<float>::infinity();
+  return static_cast<float>(x);
+}
+
+namespace {
+
+// 10^(log10(x) - c), the resonance correction term, formed as the model
+// has always formed it.
+double Correction(double x, double c) { return std::pow(10.0, Log10(x) - c); }
+
+// The ESR temperature factor at temperature T for the dielectric's law.
+double CubicFactor(double T) {
+  return (100 + gEsrTc.EsrPoly0 + gEsrTc.EsrPoly1 * T + gEsrTc.EsrPoly2 * T * T +
+          gEsrTc.EsrPoly3 * T * T * T) /
+         100;
+}
+
+// The rated voltage the voltage current limit uses. In MIL-PRF-123 entry
+// that is the part's own rating (50 or 100 V, CurveVoltMax), not the
+// voltage code's 600 V, which would allow six to twelve times the current.
+// A voltage list text that is not a number falls back to the same rating.
+float RatedVoltage(const MainForm& form) {
+  if (form.OB_MIL123.value()) return ToSingle(gCurve.CurveVoltMax);
+  double volts = 0;
+  if (ParseWholeNumber(form.CB_Volt.text(), volts) != NumberStatus::Ok)
+    return ToSingle(gCurve.CurveVoltMax);
+  return ToSingle(volts);
+}
+
+}  // namespace
+
+void CalcElectricalResults(ElectricalWork& work) {
+  gSelection.WorkFrequency = gSelection.Frequency;
+  CalcElectricalAtWorkFrequency(work);
+}
+
+void CalcElectricalAtWorkFrequency(ElectricalWork& work) {
+  const MainForm& form = F_QuentaMainForm();
+  const double C = gSelection.Capacitance;
+  const double f = gSelection.WorkFrequency;
+  const int series = gSelection.SeriesIndex;
+
+  // Hot-side pair, for the hottest internal temperature allowed.
+  EsrLogLinearPair(gSelection.DielectricIndex, work.MaxInternalTemp, gEsrTc.EsrTcC,
+                   gEsrTc.EsrTcD);
+
+  const double srf = 1 / (2 * Pi * std::sqrt(C * gResults.Esl));
+  work.SelfResonantFrequency = srf;
+
+  // ESR at 1 kHz from the dissipation factor, corrected for resonance.
+  work.DissipationFactor = gChip.DielectricK < 100 ? 0.0015 : 0.025;
+  if (gChip.DielectricK == 598) work.DissipationFactor = 0.018;
+  const double esr1k = 1 / (2 * Pi * 1000 * C) * work.DissipationFactor;
+  const double k = series == 9 ? 2.5 : 2.0;
+  const double c = series == 9 ? 1.9 : 1.6;
+  work.EsrBase = esr1k / (Correction(k * srf / 1000, c) + 1);
+
+  if (f <= srf) {
+    work.EsrAtFrequency = work.EsrBase * (Correction(k * srf / f, c) + 1);
+  } else {
+    work.EsrAtFrequency = 0.93 * work.EsrBase * (Correction(5 * f / srf, c) + 1);
+  }
+  work.EsrAtResonance = work.EsrBase * (Correction(2, c) + 1);
+
+  // Temperature: log-linear for C0G, X7R and N1500, cubic for Z5U.
+  const double internal = gTemps.InternalTemp;
+  const double hottest = work.MaxInternalTemp;
+  if (gResults.DielBPFlag != 0 || gResults.DielBXFlag != 0) {
+    const double operating = std::pow(10.0, gEsrTc.EsrTcA + gEsrTc.EsrTcB * internal);
+    work.EsrHot = work.EsrAtFrequency * std::pow(10.0, gEsrTc.EsrTcC + gEsrTc.EsrTcD * hottest);
+    work.EsrOperating = work.EsrAtFrequency * operating;
+    work.EsrAtResonance *= operating;
+  } else {
+    work.EsrOperating = work.EsrAtFrequency * CubicFactor(internal);
+    work.EsrHot = work.EsrAtFrequency * CubicFactor(hottest);
+    work.EsrAtResonance *= CubicFactor(internal);
+  }
+
+  // Reactances and phase.
+  work.ReactanceC = 1 / (2 * Pi * f * C);
+  gResults.ReactanceL = 2 * Pi * f * gResults.Esl;
+  gResults.PhaseRatio = (gResults.ReactanceL - work.ReactanceC) / work.EsrOperating;
+  gResults.PhaseWork = std::atan(gResults.PhaseRatio);
+  gResults.Phase = gResults.PhaseWork * 180 / Pi;
+
+  // Currents and voltages.
+  gResults.CurrentAtTempRise =
+      std::sqrt((gTemps.TempRise / work.EsrOperating) / gResults.ThermalRes);
+  gResults.MaxCurrentThermal = std::sqrt((work.AllowedRise / work.EsrHot) / gResults.ThermalRes);
+  gResults.VoltageLimit = gCurve.CurveVoltMax * gResults.VoltageDerate;
+  const double reactance = work.ReactanceC - gResults.ReactanceL;
+  gResults.Impedance =
+      std::sqrt(std::fabs(work.EsrOperating * work.EsrOperating + reactance * reactance));
+
+  gResults.RippleVoltage = gResults.Impedance * gResults.CurrentAtTempRise;
+  if (gResults.RippleVoltage > gResults.VoltageLimit) gResults.RippleVoltage = gResults.VoltageLimit;
+
+  const float volts = RatedVoltage(form);
+  gSelection.RatedVoltage = volts;
+  gResults.MaxCurrentVoltage = Pi * f * C * volts;
+
+  gResults.MaxCurrent = gResults.MaxCurrentThermal;
+  if (gResults.MaxCurrentVoltage < gResults.MaxCurrent) gResults.MaxCurrent = gResults.MaxCurrentVoltage;
+
+  gResults.RippleVoltageShown = ToSingle(gResults.MaxCurrent * gResults.Impedance);
+  if (gResults.RippleVoltageShown > gResults.VoltageLimit)
+    gResults.RippleVoltageShown = ToSingle(gResults.VoltageLimit);
+}
+
+void SetCurrentWarnings() {
+  MainForm& form = F_QuentaMainForm();
+  const double limit = gCurve.CurveVoltMax * gResults.VoltageDerate;
+  const bool excessiveVoltage = gResults.RippleVoltage >= limit;
+  const bool warn = gResults.CurrentAtTempRise > gResults.MaxCurrent || excessiveVoltage;
+
+  for (int cell : {0, 5}) {
+    ui::TextBox& box = form.T_TempSpecs[cell];
+    box.setBackColor(warn ? ui::colors::red : ui::colors::white);
+    box.setForeColor(warn ? ui::colors::white : ui::colors::black);
+  }
+  form.Label2.setVisible(excessiveVoltage);
+}
+
+}  // namespace quenta
