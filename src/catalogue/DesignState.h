@@ -60,6 +60,10 @@ struct ChipDesign {
   double ThicknessScale = 0;
   double LengthWidthScale = 0;
   double DielThickness = 0;  // mils
+  // True while DielThickness still holds the single-precision value of a
+  // design-rule table entry: the active-layer thickness is then worked in
+  // single precision. Any other write of DielThickness clears it.
+  bool DielThicknessIsSingle = false;
   double ActiveLayerThick = 0;  // inches
   int32_t Mult = 0;
   int32_t Covers = 0;

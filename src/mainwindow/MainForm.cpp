@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "mainwindow/MainFormEvents.h"
+
 namespace quenta {
 
 namespace {
@@ -134,6 +136,8 @@ MainForm::MainForm() : ui::Form("F_QuentaMainForm") {
 
   Timer2.setInterval(250);
   Timer2.setEnabled(false);
+
+  ConnectMainFormHandlers(*this);
 }
 
 DesignForm::DesignForm() : ui::Form("F_QuentaDesignForm") {

@@ -1,1 +1,236 @@
-// Filled in by the Qt front end.
+#include "qt/FrontEnd.h"
+
+#include <cmath>
+#include <map>
+#include <memory>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+
+#include "qt/Binder.h"
+#include "ui/Form.h"
+#include "ui/Services.h"
+#include "ui_CapEntry.h"
+#include "ui_DesignForm.h"
+#include "ui_MainForm.h"
+
+namespace qtui {
+
+// ---- The end of the program ------------------------------------------------
+
+namespace {
+bool& ending() {
+  static bool flag = false;
+  return flag;
+}
+}  // namespace
+
+void requestEnd() {
+  ending() = true;
+  // Leaves the main loop and every nested one; loops started later return
+  // at once.
+  QCoreApplication::exit(0);
+}
+
+bool endRequested() { return ending(); }
+
+void unexpectedError(const char* what) noexcept {
+  try {
+    if (!endRequested()) {
+      QMessageBox::critical(QApplication::activeWindow(), "Quenta10",
+                            QString("An unexpected error stopped the program:\n%1").arg(what));
+    }
+  } catch (...) {
+  }
+  requestEnd();
+}
+
+void catchLayerException(std::exception_ptr error) noexcept {
+  try {
+    std::rethrow_exception(error);
+  } catch (const ui::ProgramEnd&) {
+    requestEnd();
+  } catch (const std::exception& e) {
+    unexpectedError(e.what());
+  } catch (...) {
+    unexpectedError("unknown error");
+  }
+}
+
+// ---- Windows of the forms --------------------------------------------------
+
+namespace {
+
+// The picture the main window shows in its corner: a multilayer chip with
+// its two terminations and the electrode layers of a cut-open body.
+QPixmap chipPicture() {
+  const int size = 256;
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF body(24, 84, 208, 96);
+  const double cap = 44;
+  // Shadow.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 0, 0, 40));
+  p.drawRoundedRect(body.translated(6, 8), 14, 14);
+  // Ceramic body.
+  QLinearGradient ceramic(body.topLeft(), body.bottomLeft());
+  ceramic.setColorAt(0, QColor(0xE3, 0xCF, 0xA6));
+  ceramic.setColorAt(1, QColor(0xB8, 0x9A, 0x6A));
+  p.setBrush(ceramic);
+  p.drawRoundedRect(body, 10, 10);
+  // Electrode layers, alternately joined to the left and right ends.
+  p.setPen(QPen(QColor(0x6E, 0x5A, 0x3C), 3, Qt::SolidLine, Qt::RoundCap));
+  const int layers = 7;
+  for (int i = 0; i < layers; ++i) {
+    const double y = body.top() + 16 + i * (body.height() - 32) / (layers - 1);
+    const bool fromLeft = i % 2 == 0;
+    const double x1 = fromLeft ? body.left() + cap : body.left() + cap + 22;
+    const double x2 = fromLeft ? body.right() - cap - 22 : body.right() - cap;
+    p.drawLine(QPointF(x1, y), QPointF(x2, y));
+  }
+  // Metal terminations.
+  p.setPen(QPen(QColor(0x70, 0x74, 0x7A), 2));
+  for (double left : {body.left(), body.right() - cap}) {
+    const QRectF end(left, body.top() - 4, cap, body.height() + 8);
+    QLinearGradient metal(end.topLeft(), end.topRight());
+    metal.setColorAt(0, QColor(0xF4, 0xF6, 0xF8));
+    metal.setColorAt(0.5, QColor(0xB9, 0xBE, 0xC4));
+    metal.setColorAt(1, QColor(0xE2, 0xE5, 0xE8));
+    p.setBrush(metal);
+    p.drawRoundedRect(end, 10, 10);
+  }
+  return pixmap;
+}
+
+template <typename UiForm>
+QWidget* buildForm() {
+  auto* widget = new QWidget;
+  UiForm form;
+  form.setupUi(widget);
+  return widget;
+}
+
+std::map<std::string, FormWindow>& entries() {
+  static std::map<std::string, FormWindow> map = [] {
+    std::map<std::string, FormWindow> m;
+    m["F_QuentaMainForm"] = {[] {
+                               QWidget* w = buildForm<Ui::F_QuentaMainForm>();
+                               const QPixmap chip = chipPicture();
+                               if (auto* picture = w->findChild<QLabel*>("Picture1"))
+                                 picture->setProperty("quentaSourcePixmap", chip);
+                               w->setWindowIcon(QIcon(chip));
+                               return w;
+                             },
+                             true};
+    m["F_QuentaDesignForm"] = {[] {
+                                 QWidget* w = buildForm<Ui::F_QuentaDesignForm>();
+                                 w->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint |
+                                                   Qt::WindowTitleHint |
+                                                   Qt::WindowCloseButtonHint);
+                                 return w;
+                               },
+                               true};
+    // The capacitance dialog ends only through its OK button: no close box,
+    // no minimize or maximize button, a fixed size.
+    m["F_CapEntry"] = {[] {
+                         QWidget* w = buildForm<Ui::F_CapEntry>();
+                         w->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint |
+                                           Qt::WindowTitleHint);
+                         return w;
+                       },
+                       false};
+    return m;
+  }();
+  return map;
+}
+
+struct CreatedWindow {
+  std::unique_ptr<QWidget> widget;
+  std::unique_ptr<Binder> binder;
+};
+
+std::map<const ui::Form*, CreatedWindow>& created() {
+  static std::map<const ui::Form*, CreatedWindow> map;
+  return map;
+}
+
+}  // namespace
+
+void registerFormWindow(const std::string& formName, FormWindow entry) {
+  entries()[formName] = std::move(entry);
+}
+
+QWidget* createFormWidget(const std::string& formName) {
+  auto it = entries().find(formName);
+  return it == entries().end() ? nullptr : it->second.create();
+}
+
+Binder* windowFor(ui::Form& form) {
+  if (Binder* existing = Binder::of(form)) return existing;
+  auto it = entries().find(form.name());
+  if (it == entries().end()) return nullptr;
+  CreatedWindow window;
+  window.widget.reset(it->second.create());
+  window.binder = std::make_unique<Binder>(form, *window.widget, it->second.userMayClose);
+  Binder* binder = window.binder.get();
+  created()[&form] = std::move(window);
+  return binder;
+}
+
+void closeAllWindows() {
+  for (auto& [form, window] : created()) {
+    (void)form;
+    window.binder.reset();  // lets go of the controls before their widgets go
+    window.widget.reset();
+  }
+  created().clear();
+}
+
+bool anyWindowShown() {
+  for (auto& [form, window] : created()) {
+    (void)form;
+    if (window.widget->isVisible()) return true;
+  }
+  return false;
+}
+
+// ---- Units and files -------------------------------------------------------
+
+double twipsPerPixel() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+  return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / twipsPerPixel())); }
+
+int pixelsToTwips(double pixels) { return static_cast<int>(std::lround(pixels * twipsPerPixel())); }
+
+QString resolveFile(const std::string& path) {
+  QString p = toQ(path);
+  p.replace('\\', '/');
+  while (p.contains("//")) p.replace("//", "/");
+  if (QFileInfo::exists(p)) return p;
+  const QFileInfo info(p);
+  const QDir folder = info.absoluteDir();
+  const QStringList names = folder.entryList(QDir::Files, QDir::Name);
+  for (const QString& name : names)
+    if (name.compare(info.fileName(), Qt::CaseInsensitive) == 0) return folder.filePath(name);
+  return p;
+}
+
+QString toQ(const std::string& text) { return QString::fromStdString(text); }
+
+std::string fromQ(const QString& text) { return text.toStdString(); }
+
+}  // namespace qtui

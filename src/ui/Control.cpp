@@ -344,6 +344,14 @@ void ComboBox::setText(const std::string& text) {
   if (onChange) onChange();
 }
 
+void ComboBox::clear() {
+  ListControl::clear();
+  if (!text_.empty()) {
+    text_.clear();
+    changed(Prop::Text);
+  }
+}
+
 void ComboBox::setListIndex(int index) {
   if (index < -1 || index >= listCount()) return;
   listIndex_ = index;

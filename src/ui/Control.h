@@ -348,6 +348,8 @@ class ComboBox : public ListControl {
   const std::string& text() const { return text_; }
   // Raises Change when the text differs; the list index follows the text.
   void setText(const std::string& text);
+  // Empties the list and its text; raises nothing.
+  void clear();
   // Selects an entry, takes its text and raises Click (a pick).
   void setListIndex(int index);
   Handler onClick;

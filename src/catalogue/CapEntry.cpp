@@ -1,0 +1,160 @@
+#include "catalogue/CapEntry.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "catalogue/DesignState.h"
+#include "catalogue/NumberText.h"
+#include "mainwindow/MainForm.h"
+#include "ui/Services.h"
+
+namespace quenta {
+
+namespace {
+
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
+
+std::unique_ptr<CapEntryForm>& instance() {
+  static std::unique_ptr<CapEntryForm> form;
+  return form;
+}
+
+// Half the upper bound, the value the dialog proposes.
+std::string Proposal(const CapEntryForm& d) {
+  return FormatGeneral(LeadingNumber(d.Label2.caption()) * 0.5);
+}
+
+// Switches the main window to manual capacitance entry showing the value.
+void ShowInManualEntry(const std::string& microfarads) {
+  MainForm& f = F_QuentaMainForm();
+  if (f.CK_ManCap.value() == ui::CheckBox::Checked) {
+    f.T_Capacitance.setText(microfarads);
+    return;
+  }
+  f.CB_Cap.setVisible(false);
+  f.T_Capacitance.setVisible(true);
+  f.Frame4.setCaption("Capacitance (\u00B5F)");
+  f.T_Capacitance.setText(microfarads);
+  f.CK_ManCap.setValue(ui::CheckBox::Checked);
+}
+
+}  // namespace
+
+CapEntryForm::CapEntryForm() : ui::Form("F_CapEntry") {
+  setCaption("Enter Capacitance");
+  setBackColor(ui::colors::white);
+  setSize(6300, 2700);
+  setKeyPreview(true);
+  Label1.setBackColor(ui::colors::white);
+  Label2.setVisible(false);
+  Label3.setVisible(false);
+  B_CalcOK.setCaption("OK");
+  B_CalcOK.setDefault(true);
+
+  onActivate = cap_entry::Form_Activate;
+  onKeyPress = cap_entry::Form_KeyPress;
+  onUnload = cap_entry::Form_Unload;
+  Text1.onChange = cap_entry::Text1_Change;
+  B_CalcOK.onClick = cap_entry::B_CalcOK_Click;
+}
+
+CapEntryForm& F_CapEntry() {
+  auto& form = instance();
+  if (!form) form = std::make_unique<CapEntryForm>();
+  return *form;
+}
+
+void ResetCapEntryForm() { instance().reset(); }
+
+CapEntryResult ShowCapEntry(double upper, double lower, const std::string& title,
+                            const std::string& message, LowerBound lowerBound) {
+  const bool exclusive = lowerBound == LowerBound::Exclusive;
+  // A range without any admissible value would hold the user in the dialog
+  // for good (a maximum of -1 marks a selection without a listed one).
+  const bool admissible = exclusive ? upper > std::max(lower, 0.0) : upper >= lower;
+  if (!admissible) return CapEntryResult::NoAdmissibleValue;
+
+  CapEntryForm& d = F_CapEntry();
+  d.setCaption(title);
+  d.Label1.setCaption(message);
+  d.Label2.setCaption(FormatGeneral(upper));
+  d.Label3.setCaption(FormatGeneral(lower));
+  d.lowerExclusive = exclusive;
+  d.outcome = CapEntryForm::Outcome::Open;
+
+  const bool searchAllRows = gCapLimits.CapSearchAllRows;
+  gCapLimits.CapSearchAllRows = false;
+  d.show(ui::ShowMode::Modal);
+  if (d.outcome != CapEntryForm::Outcome::Accepted) {
+    d.outcome = CapEntryForm::Outcome::Cancelled;
+    gCapLimits.CapSearchAllRows = searchAllRows;
+    return CapEntryResult::Cancelled;
+  }
+  gCapLimits.CapSearchAllRows = true;
+  return CapEntryResult::Accepted;
+}
+
+namespace cap_entry {
+
+void Form_Activate() {
+  CapEntryForm& d = F_CapEntry();
+  d.Text1.setText(Proposal(d));
+  // OK comes first in the tab order: it holds the focus, so Enter at once
+  // submits the proposal.
+  d.setActiveControl(&d.B_CalcOK);
+}
+
+void Text1_Change() {
+  CapEntryForm& d = F_CapEntry();
+  const std::string& text = d.Text1.text();
+  if (text.empty() || (text.back() != 'P' && text.back() != 'p')) return;
+  // Picofarads typed: the box holds microfarads. The new text ends in a
+  // digit, so the change it raises leaves it alone.
+  d.Text1.setText(FormatGeneral(LeadingNumber(text) / 1000000));
+}
+
+void B_CalcOK_Click() {
+  CapEntryForm& d = F_CapEntry();
+  if (!d.shown()) return;
+  const double upper = LeadingNumber(d.Label2.caption());
+  const double lower = LeadingNumber(d.Label3.caption());
+  const double entry = LeadingNumber(d.Text1.text());
+
+  // Written so that a value that is not a number is refused as well.
+  const bool within = d.lowerExclusive ? (entry > lower && entry > 0 && entry <= upper)
+                                       : (entry >= lower && entry <= upper);
+  if (!within) {
+    ui::msgBox("Capacitance must be greater than " + FormatGeneral(lower) +
+                   "\u00B5F and less than " + FormatGeneral(upper) + "\u00B5F.",
+               ui::MsgButtons::Ok, "Oops!", ui::MsgIcon::None);
+    d.Text1.setText(Proposal(d));
+    return;
+  }
+
+  gSelection.Capacitance = entry;  // microfarads until the caller converts it
+  d.outcome = CapEntryForm::Outcome::Accepted;
+  d.hide();
+  ShowInManualEntry(FormatGeneral(entry));
+}
+
+void Form_KeyPress(int& keyAscii) {
+  CapEntryForm& d = F_CapEntry();
+  if (keyAscii == kEnter) {
+    keyAscii = 0;
+    d.B_CalcOK.click();
+  } else if (keyAscii == kEscape) {
+    keyAscii = 0;
+    d.outcome = CapEntryForm::Outcome::Cancelled;
+    d.hide();
+  }
+}
+
+void Form_Unload() {
+  CapEntryForm& d = F_CapEntry();
+  if (d.outcome == CapEntryForm::Outcome::Open) d.outcome = CapEntryForm::Outcome::Cancelled;
+}
+
+}  // namespace cap_entry
+
+}  // namespace quenta

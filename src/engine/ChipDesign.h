@@ -1,0 +1,52 @@
+// The chip design: turns the selection into the internal construction of
+// the part (dielectric constant and thickness, layer multiplier, cascades,
+// effectives per chip, chips, covers, chip thickness and the weight base).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace quenta {
+
+enum class ChipDesignOutcome {
+  // The construction stands in gChip and gCaseGeometry.
+  Designed,
+  // Neither a rule nor the design-rule file gives a usable construction
+  // (thickness, multiplier, cascades, covers, dielectric constant or
+  // thickness scale missing): there are no results for this part.
+  InvalidCombination,
+  // One layer cannot hold the capacitance. The capacitance re-entry (when
+  // one is installed) has run; the design of this run was abandoned.
+  CapacitanceTooSmall,
+};
+
+// Designs the chip for gSelection (series, case, voltage, dielectric,
+// Capacitance in farads, CommercialFlag), with the design-rule tables
+// loaded and DielectricK and ThicknessScale set for the dielectric. It may
+// ask the thickness question, show the too-few-effectives notice, run the
+// capacitance re-entry, or end the program through SetModelCoefficients
+// (case geometry missing). On Designed it writes the design window's
+// boxes.
+ChipDesignOutcome CalcChipDesign();
+
+// Shows the too-few-effectives notice for the minimum in force, marks the
+// design as accepted and non-standard, and returns gChip.Effectives.
+int16_t WarnTooFewEffectives(int16_t minimum);
+
+// The capacitance re-entry that the chip design runs when one layer cannot
+// hold the capacitance (it asks for a larger value and calculates again).
+// Without one installed the design just reports CapacitanceTooSmall.
+void SetCapTooSmallHandler(std::function<void()> handler);
+
+// The texts of the chip design's dialogs.
+inline constexpr const char* kThicknessTitle = "Thickness Exceeded...";
+inline constexpr const char* kThicknessText =
+    "This chip is too thick for the listed max thickness.\rAdjust max thickness?";
+inline constexpr const char* kFewEffectivesTitle = "Too few effectives...";
+
+// The "0.00#" form of the chip thickness in the design window: at least one
+// integer digit and two to three decimals.
+std::string FormatChipThickness(double inches);
+
+}  // namespace quenta

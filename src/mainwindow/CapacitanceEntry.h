@@ -1,0 +1,21 @@
+// The capacitance boxes and option boxes of the main window: the
+// pick-list's own click, manual entry in microfarads (a trailing "P" for
+// picofarads), the Manual Cap and Commercial boxes, and the MIL-PRF-123
+// fields whose handlers only clear the results.
+#pragma once
+
+namespace quenta {
+
+void T_Capacitance_Change();
+void T_Capacitance_Click();
+void CK_ManCap_Click();
+void CK_Comm_Click();
+void CB_Cap_Click();
+void T_Cap_c_Change();
+void CB_Type_L_Change();
+void CB_Type_T_Click();
+void CB_Type_V_Click();
+void Combo1_Click();
+void Combo2_Click();
+
+}  // namespace quenta

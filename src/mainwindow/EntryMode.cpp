@@ -1,0 +1,77 @@
+#include "mainwindow/EntryMode.h"
+
+#include <initializer_list>
+
+#include "catalogue/DesignState.h"
+#include "mainwindow/MainForm.h"
+#include "mainwindow/Results.h"
+#include "mainwindow/Startup.h"
+#include "mainwindow/UiState.h"
+
+namespace quenta {
+
+namespace {
+
+void setVisible(std::initializer_list<ui::Control*> controls, bool visible) {
+  for (ui::Control* c : controls) c->setVisible(visible);
+}
+
+// Puts back the maker selection saved when MIL-PRF-123 entry was chosen.
+// Each list write raises that list's handler, which refills the lists
+// below it; a saved text that the refilled list no longer holds leaves
+// that list as the write before left it.
+void restoreSavedSelection(MainForm& f) {
+  const UiState& s = gUiState;
+  f.CB_Type.setText(s.SavedTypeText);
+  f.CB_Case.setText(s.SavedCaseText);
+  f.CB_Volt.setText(s.SavedVoltText);
+  f.CB_Dielectric.setText(s.SavedDielText);
+  f.T_Capacitance.setText(s.SavedCapText);
+  f.CB_Tolerance.setText(s.SavedTolText);
+  if (s.SavedCommValue == 1 && s.SavedVoltText == "50") {
+    f.CK_Comm.setValue(ui::CheckBox::Checked);
+  } else {
+    f.CK_Comm.setValue(ui::CheckBox::Unchecked);
+    f.CK_Comm.setVisible(false);
+  }
+  // Manual capacitance entry is not put back.
+  f.T_Capacitance.setVisible(false);
+}
+
+}  // namespace
+
+void OB_Part_Num_Click() {
+  MainForm& f = F_QuentaMainForm();
+  setVisible({&f.Picture2, &f.Picture3}, false);
+  // The reload clears the mode flag: note it first.
+  const bool fromMil123 = gUiState.Mil123Mode == 1;
+  LoadDataAndInitForm();
+  if (f.CB_Type.text() == "KD" && f.CB_Volt.text() == "25") f.CB_Volt.setText("50");
+  ClearResults();
+  f.CK_ManCap.setValue(ui::CheckBox::Unchecked);
+  if (fromMil123) restoreSavedSelection(f);
+
+  setVisible({&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4, &f.Frame5, &f.Frame8, &f.CB_Type,
+              &f.CB_Case, &f.CB_Volt, &f.CB_Dielectric, &f.CB_Tolerance, &f.CK_ManCap},
+             true);
+  setVisible({&f.Frame13, &f.Frame14, &f.Frame15, &f.Frame16, &f.Frame17, &f.Frame18,
+              &f.Frame19, &f.CB_Type_Mil, &f.CB_Type_Sht, &f.CB_Type_Tol, &f.CB_Type_Volt,
+              &f.CB_Type_Lead, &f.T_Cap_code, &f.CB_Mil_Prf_Ch},
+             false);
+  setVisible({&f.Combo1, &f.Frame20, &f.Combo2, &f.Frame21, &f.CB_Type_V, &f.Frame22, &f.T_Cap_c,
+              &f.Frame23, &f.CB_Type_T, &f.Frame24, &f.CB_Type_L, &f.Frame25, &f.Label1[2]},
+             false);
+  setVisible({&f.L_Norvel_PN, &f.T_Norvel_Equiv, &f.L_Mil_Prf, &f.T_Mil_Prf}, false);
+  setVisible({&f.L_Specs[6], &f.T_Specs[0]}, true);
+
+  // The Commercial box belongs to series KD and KF at 50 V.
+  if (gSelection.SeriesIndex == 1 || gSelection.SeriesIndex == 2)
+    f.CK_Comm.setVisible(f.CB_Volt.text() == "50");
+  if (f.CB_Dielectric.listIndex() >= 0) {
+    gSelection.DielectricIndex = f.CB_Dielectric.itemData(f.CB_Dielectric.listIndex());
+    if (gSelection.DielectricIndex == 1) setVisible({&f.CK_Comm, &f.LineFreqText}, false);
+  }
+  gUiState.Mil123Mode = 0;
+}
+
+}  // namespace quenta

@@ -1,0 +1,41 @@
+#include "mainwindow/MainFormEvents.h"
+
+#include "mainwindow/CapacitanceEntry.h"
+#include "mainwindow/Commands.h"
+#include "mainwindow/EntryMode.h"
+#include "mainwindow/MainForm.h"
+#include "mainwindow/SelectionCascade.h"
+#include "mainwindow/Startup.h"
+
+namespace quenta {
+
+void ConnectMainFormHandlers(MainForm& f) {
+  f.onLoad = Form_Load;
+  f.onUnload = Form_Unload;
+  f.onKeyDown = Form_KeyDown;
+  f.onKeyPress = Form_KeyPress;
+  f.Timer2.onTimer = Timer2_Timer;
+  f.B_Quit.onClick = B_Quit_Click;
+  f.Command1.onClick = Command1_Click;
+
+  f.CB_Type.onClick = CB_Type_Click;
+  f.CB_Case.onClick = CB_Case_Click;
+  f.CB_Volt.onClick = CB_Volt_Click;
+  f.CB_Dielectric.onClick = CB_Dielectric_Click;
+  f.CB_Tolerance.onClick = CB_Tolerance_Click;
+
+  f.CB_Cap.onClick = CB_Cap_Click;
+  f.T_Capacitance.onChange = T_Capacitance_Change;
+  f.CK_ManCap.onClick = CK_ManCap_Click;
+  f.CK_Comm.onClick = CK_Comm_Click;
+  f.T_Cap_c.onChange = T_Cap_c_Change;
+  f.CB_Type_L.onChange = CB_Type_L_Change;
+  f.CB_Type_T.onClick = CB_Type_T_Click;
+  f.CB_Type_V.onClick = CB_Type_V_Click;
+  f.Combo1.onClick = Combo1_Click;
+  f.Combo2.onClick = Combo2_Click;
+
+  f.OB_Part_Num.onClick = OB_Part_Num_Click;
+}
+
+}  // namespace quenta

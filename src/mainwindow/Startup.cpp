@@ -1,0 +1,188 @@
+#include "mainwindow/Startup.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <string>
+
+#include "catalogue/CatalogueFiles.h"
+#include "catalogue/DesignState.h"
+#include "engine/StartupScan.h"
+#include "mainwindow/Commands.h"
+#include "mainwindow/MainForm.h"
+#include "mainwindow/Program.h"
+#include "mainwindow/UiState.h"
+#include "ui/Services.h"
+
+namespace quenta {
+
+namespace {
+
+struct Entry {
+  const char* text;
+  int16_t code;
+};
+
+// The series list in its shown order; the code is the SeriesIndex.
+constexpr Entry kSeries[] = {
+    {"KD", 1},    {"KF", 2},    {"WB", 3},    {"PJ", 4},    {"PY", 5},    {"NX", 6},
+    {"GZ", 7},    {"GQ", 8},    {"GU", 9},    {"DQ", 23},   {"DY", 25},   {"BW", 24},
+    {"0805", 14}, {"1206", 15}, {"1210", 16}, {"1808", 17}, {"1812", 18}, {"1825", 19},
+    {"2220", 20}, {"2225", 21}, {"3640", 22}, {"KDD", 10},  {"KFF", 11},  {"KDZ", 12},
+    {"GJW", 13}};
+
+void setVisible(std::initializer_list<ui::Control*> controls, bool visible) {
+  for (ui::Control* c : controls) c->setVisible(visible);
+}
+
+// Refills an editable list of the military panels with codes 1, 2, 3 ...
+// and sets its text to one of its entries (which raises only Change).
+void fillMilitaryList(ui::ComboBox& list, std::initializer_list<const char*> entries,
+                      int startIndex = 0) {
+  list.clear();
+  int16_t code = 1;
+  for (const char* e : entries) list.addItem(e, code++);
+  list.setText(list.list(startIndex));
+}
+
+std::string faultText(const CatalogueError& error) {
+  std::string where = error.File;
+  if (error.Record > 0) where += ", record " + std::to_string(error.Record);
+  if (error.Field > 0) where += ", field " + std::to_string(error.Field);
+  return "The catalogue file " + where + " cannot be used: " + error.Detail;
+}
+
+// Reports a catalogue that cannot be used. Before the main window has been
+// shown this ends the program; later the tables already loaded stay in use.
+void reportCatalogueFault(MainForm& f, const CatalogueError& error) {
+  const bool startingUp = !f.shown();
+  const ui::MousePointer pointer = f.mousePointer();
+  f.setMousePointer(ui::MousePointer::Default);
+  if (startingUp) {
+    ui::msgBox(faultText(error) + "\r\n\r\nThe program cannot start without its catalogue.",
+               ui::MsgButtons::Ok, "Catalogue Error", ui::MsgIcon::Critical);
+    ui::endProgram();
+  }
+  ui::msgBox(faultText(error) + "\r\n\r\nThe catalogue loaded before stays in use.",
+             ui::MsgButtons::Ok, "Catalogue Error", ui::MsgIcon::Exclamation);
+  f.setMousePointer(pointer);
+}
+
+}  // namespace
+
+void LoadDataAndInitForm() {
+  MainForm& f = F_QuentaMainForm();
+  gUiState.Mil123Mode = 0;
+  f.setMousePointer(ui::MousePointer::Hourglass);
+  setVisible({&f.T_Capacitance, &f.LineFreqText, &f.Label2, &f.L_NonStandard}, false);
+  if (const auto error = LoadCatalogueTables(ProgramFolder())) reportCatalogueFault(f, *error);
+  SetDesignDefaults();
+
+  // Selecting the first series runs the whole selection cascade.
+  f.CB_Type.clear();
+  for (const Entry& e : kSeries) f.CB_Type.addItem(e.text, e.code);
+  f.CB_Type.setVisible(true);
+  f.CB_Type.setText(f.CB_Type.list(0));
+  f.setMousePointer(ui::MousePointer::Default);
+
+  fillMilitaryList(f.CB_Type_Mil, {"M49470", "T49470"});
+  fillMilitaryList(f.CB_Mil_Prf_Ch, {"X", "R", "Q", "P"});
+  fillMilitaryList(f.CB_Type_Sht, {"01", "02"});
+  fillMilitaryList(f.CB_Type_Tol, {"K", "M"});
+  fillMilitaryList(f.CB_Type_Volt, {"Z", "A", "B"});
+  fillMilitaryList(f.CB_Type_Lead, {"N", "J", "L", "A", "B", "C"});
+
+  // Raises OB_Part_Num_Click only when another entry mode was in force (or
+  // none yet, at start-up).
+  f.OB_Part_Num.setValue(true);
+
+  setVisible({&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4, &f.Frame5, &f.Frame8, &f.CB_Type,
+              &f.CB_Case, &f.CB_Volt, &f.CB_Dielectric, &f.CB_Tolerance},
+             true);
+  setVisible({&f.Frame13, &f.Frame14, &f.Frame15, &f.Frame16, &f.Frame17, &f.Frame18,
+              &f.Frame19, &f.CB_Type_Mil, &f.CB_Type_Sht, &f.CB_Type_Tol, &f.CB_Type_Volt,
+              &f.CB_Type_Lead, &f.T_Cap_code, &f.CB_Mil_Prf_Ch},
+             false);
+
+  fillMilitaryList(f.Combo1, {"A10(EIA 0805)", "A11(EIA 1210)", "A12(EIA 1808)", "A13(EIA 2225)",
+                              "A21(EIA 1206)", "A22(EIA 1812)", "A23(EIA 1825)"});
+  fillMilitaryList(f.Combo2, {"BP", "BX"}, 1);
+  fillMilitaryList(f.CB_Type_V, {"B", "C"});
+  fillMilitaryList(f.CB_Type_T, {"B", "C", "D", "F", "J", "K", "M"}, 5);
+  fillMilitaryList(f.CB_Type_L, {"G", "M", "S", "Z"}, 2);
+}
+
+void ScanMaxCapTable() {
+  LoadDataAndInitForm();
+  if (const auto error = ScanMaxCapEntries()) reportCatalogueFault(F_QuentaMainForm(), *error);
+}
+
+void Form_Load() {
+  MainForm& f = F_QuentaMainForm();
+  // A new start of the program begins with a fresh window state.
+  gUiState = UiState{};
+  gUiState.VoltChangeByDielectric = 0;
+  ScanMaxCapTable();
+
+  // The key handlers stay off while the window is arranged.
+  f.setKeyPreview(false);
+  const ui::Services& screen = ui::services();
+  f.setLeft(static_cast<int>(std::floor((screen.screenWidth() - f.width()) / 2.0)));
+  f.setTop(static_cast<int>(std::floor((screen.screenHeight() - f.height()) / 2.0)));
+  setVisible({&f.L_Norvel_PN, &f.T_Norvel_Equiv}, false);
+  f.setKeyPreview(true);
+  setVisible({&f.L_Invalid_Mil, &f.Label4, &f.Label10, &f.L_Mil_Prf, &f.T_Mil_Prf, &f.Command4,
+              &f.Command6},
+             false);
+
+  // "D" in the Symbol font is the Greek capital delta: "delta C(%)".
+  f.Label6.setFontName("Symbol");
+  f.Label6.setFontSize(12);
+  f.Label6.setCaption("D");
+  f.Label8.setFontSize(10);
+  f.Label8.setCaption("\u00B5");
+  f.Frame26.setVisible(false);
+  for (ui::TextBox* box : {&f.Text2, &f.Text3, &f.Text4}) box->setText("0");
+  setVisible({&f.Picture2, &f.Picture3}, false);
+  f.Timer2.setEnabled(false);
+
+  LoadDataAndInitForm();
+}
+
+void Form_KeyDown(int& keyCode, int shift) {
+  (void)shift;
+  // Enter, 43, the keypad separator and Space calculate; the key then goes
+  // on to the control that has the focus.
+  if (keyCode == 13 || keyCode == 43 || keyCode == 108 || keyCode == 32) {
+    F_QuentaMainForm().Command1.setFocus();
+    Command1_Click();
+  }
+}
+
+void Form_KeyPress(int& keyAscii) {
+  UiState& s = gUiState;
+  if (keyAscii == kHiddenKeyFirst) {
+    s.HiddenModeStep1 = -1;
+    s.HiddenModeStep2 = 0;
+    keyAscii = 0;
+  } else if (keyAscii == kHiddenKeySecond && s.HiddenModeStep1 != 0) {
+    s.HiddenModeStep2 = -1;
+    keyAscii = 0;
+  } else if (keyAscii == kHiddenKeyThird && s.HiddenModeStep1 != 0 && s.HiddenModeStep2 != 0) {
+    keyAscii = 0;
+    F_QuentaMainForm().Command4.setVisible(true);
+  } else {
+    s.HiddenModeStep1 = 0;
+    s.HiddenModeStep2 = 0;
+  }
+}
+
+void Timer2_Timer() {
+  ui::Label& notice = F_QuentaMainForm().Label10;
+  notice.setVisible(!notice.visible());
+}
+
+void B_Quit_Click() { ui::endProgram(); }
+
+void Form_Unload() { ui::endProgram(); }
+
+}  // namespace quenta

@@ -1,0 +1,7 @@
+#include "mainwindow/UiState.h"
+
+namespace quenta {
+
+UiState gUiState;
+
+}  // namespace quenta

@@ -1,0 +1,38 @@
+// State of the main window that lives beside its controls: flags of the
+// selection cascade, the hidden key sequence and the entry mode, and the
+// maker selection kept while MIL-PRF-123 entry is in force.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quenta {
+
+struct UiState {
+  // Set by the too-large capacitance check when the selection offers no
+  // capacitance at all; the next ClearResults shows Label3 and resets it.
+  // True is -1.
+  int16_t InvalidCombination = 0;
+  // 1 while the dielectric handler rewrites the voltage list: the voltage
+  // handler then does nothing.
+  int16_t VoltChangeByDielectric = 0;
+  // Progress of the hidden key sequence that reveals the Design button
+  // (True is -1).
+  int16_t HiddenModeStep1 = 0;
+  int16_t HiddenModeStep2 = 0;
+  // 1 while MIL-PRF-123 entry is in force.
+  int16_t Mil123Mode = 0;
+  // The maker selection saved on entering MIL-PRF-123 entry, put back when
+  // maker entry is chosen again straight from it.
+  std::string SavedTypeText;
+  std::string SavedCaseText;
+  std::string SavedVoltText;
+  std::string SavedDielText;
+  std::string SavedCapText;
+  std::string SavedTolText;
+  int16_t SavedCommValue = 0;
+};
+
+extern UiState gUiState;
+
+}  // namespace quenta

@@ -1,0 +1,90 @@
+// The Qt front end's shared pieces: the guard around every call from Qt's
+// event loop into the program logic, the end of the program, the registry
+// that creates a form's window on first use, and unit conversions.
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <string>
+
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+class Form;
+struct ProgramEnd;
+}  // namespace ui
+
+namespace qtui {
+
+class Binder;
+
+// ---- The end of the program ------------------------------------------------
+
+// Asks Qt to leave every running event loop, nested modal loops included;
+// the program then ends. Later modal loops return at once.
+void requestEnd();
+bool endRequested();
+
+// Reports an exception that escaped the program logic and ends the program.
+void unexpectedError(const char* what) noexcept;
+
+// Runs program logic on behalf of a Qt event: nothing thrown may cross Qt's
+// event loop. A program end asks the event loops to finish; any other
+// exception is reported and ends the program.
+template <typename F>
+void callLayer(F&& f) noexcept;
+
+// ---- Windows of the forms --------------------------------------------------
+
+struct FormWindow {
+  // Builds the form's top-level widget (from its .ui file).
+  std::function<QWidget*()> create;
+  // Whether the window system's close box may close the window. A dialog
+  // that must end only through its own OK button says no.
+  bool userMayClose = true;
+};
+
+// Registers how the window of the form with this name is built.
+void registerFormWindow(const std::string& formName, FormWindow entry);
+// Builds the registered window of the form with this name, unbound; the
+// caller owns it. nullptr when none is registered.
+QWidget* createFormWidget(const std::string& formName);
+// The binder of the form's window, creating and binding the window from the
+// registry on first use; nullptr when no window is registered for the form.
+Binder* windowFor(ui::Form& form);
+// Destroys every window created through windowFor (at the end of the run).
+void closeAllWindows();
+// Whether any bound form window is showing.
+bool anyWindowShown();
+
+// ---- Units and files -------------------------------------------------------
+
+// Twips per logical pixel of the primary screen (1440 twips to the inch).
+double twipsPerPixel();
+int twipsToPixels(double twips);
+int pixelsToTwips(double pixels);
+
+// The file the program names: backslashes read as folder separators, and
+// a name not found as written is looked up without regard to letter case.
+// Returns the path as written (with '/') when nothing matches.
+QString resolveFile(const std::string& path);
+
+QString toQ(const std::string& text);
+std::string fromQ(const QString& text);
+
+// ---- Implementation ----------------------------------------------------------
+
+void catchLayerException(std::exception_ptr error) noexcept;
+
+template <typename F>
+void callLayer(F&& f) noexcept {
+  try {
+    f();
+  } catch (...) {
+    catchLayerException(std::current_exception());
+  }
+}
+
+}  // namespace qtui

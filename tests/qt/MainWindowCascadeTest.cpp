@@ -1,0 +1,111 @@
+// The real main window under Qt: the program starts on a test catalogue,
+// the user walks one selection cascade through the widgets, and every
+// widget shows what the window layer holds.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <memory>
+#include <string>
+
+#include "catalogue/DesignState.h"
+#include "mainwindow/MainForm.h"
+#include "mainwindow/Program.h"
+#include "qt/Binder.h"
+#include "qt/FrontEnd.h"
+#include "ui/Headless.h"
+
+namespace {
+
+class MainWindowCascade : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!QApplication::instance()) {
+      static int argc = 1;
+      static char name[] = "test_qt";
+      static char* argv[] = {name, nullptr};
+      static QApplication app(argc, argv);
+    }
+    scope = std::make_unique<ui::ScopedServices>(services);
+    quenta::ResetForms();
+    form = &quenta::F_QuentaMainForm();
+    window.reset(qtui::createFormWidget("F_QuentaMainForm"));
+    ASSERT_TRUE(window);
+    binder = std::make_unique<qtui::Binder>(*form, *window);
+    quenta::SetProgramFolder(std::string(QUENTA_TEST_FIXTURES) + "/mainwindow/catalogue");
+    quenta::Main();
+  }
+  void TearDown() override {
+    binder.reset();
+    window.reset();
+    quenta::ResetForms();
+    scope.reset();
+  }
+
+  QComboBox* combo(const ui::Control& control) {
+    return qobject_cast<QComboBox*>(binder->widgetFor(control));
+  }
+  // The user picks an entry from the drop-down widget.
+  void pick(ui::DropDownList& list, const std::string& text) {
+    QComboBox* box = combo(list);
+    const int index = box->findText(QString::fromStdString(text));
+    ASSERT_GE(index, 0) << list.id() << " shows no " << text;
+    emit box->activated(index);
+  }
+  // Every list widget shows the layer's entries and selection, and every
+  // control's visibility and enabled state.
+  void expectWidgetsShowTheLayer() {
+    for (ui::Control* c : form->controls()) {
+      QWidget* w = binder->widgetFor(*c);
+      if (!w) continue;
+      EXPECT_EQ(!w->isHidden(), c->visible()) << c->id();
+      EXPECT_EQ(w->isEnabled(), c->enabled()) << c->id();
+      auto* list = dynamic_cast<ui::DropDownList*>(c);
+      if (!list) continue;
+      QComboBox* box = combo(*list);
+      ASSERT_EQ(box->count(), list->listCount()) << c->id();
+      for (int i = 0; i < list->listCount(); ++i)
+        EXPECT_EQ(box->itemText(i).toStdString(), list->list(i)) << c->id() << " " << i;
+      EXPECT_EQ(box->currentIndex(), list->listIndex()) << c->id();
+    }
+  }
+
+  ui::HeadlessServices services;
+  std::unique_ptr<ui::ScopedServices> scope;
+  quenta::MainForm* form = nullptr;
+  std::unique_ptr<QWidget> window;
+  std::unique_ptr<qtui::Binder> binder;
+};
+
+TEST_F(MainWindowCascade, PickingASeriesRebuildsTheListsOnScreen) {
+  EXPECT_EQ(combo(form->CB_Type)->currentText(), "KD");
+  EXPECT_EQ(combo(form->CB_Cap)->currentText(), " 100 nF");
+  expectWidgetsShowTheLayer();
+
+  pick(form->CB_Type, "PJ");
+  EXPECT_EQ(quenta::gSelection.SeriesIndex, 4);
+  EXPECT_EQ(combo(form->CB_Case)->count(), 3);
+  EXPECT_EQ(combo(form->CB_Volt)->count(), 9);
+  expectWidgetsShowTheLayer();
+
+  pick(form->CB_Case, "42");
+  EXPECT_EQ(combo(form->CB_Volt)->count(), 4);
+  pick(form->CB_Dielectric, "X7R");
+  EXPECT_EQ(combo(form->CB_Tolerance)->currentText(), "+/-20%");
+  EXPECT_FALSE(binder->widgetFor(form->LineFreqText)->isHidden());
+  expectWidgetsShowTheLayer();
+
+  // A single-chip size disables its one-entry case list.
+  pick(form->CB_Type, "0805");
+  EXPECT_FALSE(combo(form->CB_Case)->isEnabled());
+  // BW shows "V1" in place of the case list.
+  pick(form->CB_Type, "BW");
+  EXPECT_TRUE(binder->widgetFor(form->CB_Case)->isHidden());
+  EXPECT_FALSE(binder->widgetFor(form->Text1)->isHidden());
+  expectWidgetsShowTheLayer();
+}
+
+}  // namespace

@@ -1,0 +1,110 @@
+// Writes the shipped catalogue: DESNPARA.DAT, CLCMXCAP.DAT, CLCMinCAP.DAT
+// and LUKUPCAS.DAT, derived from the engine's construction rules.
+//
+//   quenta10-gen-catalogue <folder>     writes the four files into folder
+//   quenta10-gen-catalogue --check <folder>
+//                                      compares them with the files there
+//   quenta10-gen-catalogue --gaps <folder>
+//                                      also lists the standard values between
+//                                      a combination's limits that ask a
+//                                      question or show a notice
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "engine/CatalogueAuthoring.h"
+
+namespace {
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The E24 values inside each offered range that do not design quietly.
+void ListGaps(const quenta::authoring::Catalogue& catalogue) {
+  static const double kE24[] = {1.0, 1.1, 1.2, 1.3, 1.5, 1.6, 1.8, 2.0, 2.2, 2.4, 2.7, 3.0,
+                                3.3, 3.6, 3.9, 4.3, 4.7, 5.1, 5.6, 6.2, 6.8, 7.5, 8.2, 9.1};
+  for (const auto& limit : catalogue.limits) {
+    if (limit.maxUf <= 0 || limit.combination.series >= 23) continue;
+    std::string values;
+    for (int exponent = -7; exponent <= 3; ++exponent) {
+      for (double mantissa : kE24) {
+        const double uf = std::stod(std::to_string(mantissa) + "e" + std::to_string(exponent));
+        if (uf <= limit.minUf || uf >= limit.maxUf) continue;
+        if (!quenta::authoring::TryDesign(limit.combination, uf).Passes()) {
+          values += ' ';
+          values += quenta::authoring::ListedText(uf);
+        }
+      }
+    }
+    if (values.empty()) continue;
+    const auto& c = limit.combination;
+    std::cerr << "gaps: series " << c.series << " case " << c.caseIndex << " dielectric "
+              << c.dielectric << " voltage " << c.voltage << ":" << values << "\n";
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool check = false;
+  bool gaps = false;
+  std::filesystem::path folder;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--check") check = true;
+    else if (arg == "--gaps") gaps = true;
+    else folder = arg;
+  }
+  if (folder.empty()) {
+    std::cerr << "usage: quenta10-gen-catalogue [--check] <folder>\n";
+    return 2;
+  }
+
+  const quenta::authoring::Catalogue catalogue = quenta::authoring::BuildCatalogue();
+  for (const std::string& problem : catalogue.problems) std::cerr << "problem: " << problem << "\n";
+
+  int offered = 0;
+  for (const auto& limit : catalogue.limits) offered += limit.maxUf > 0 ? 1 : 0;
+  for (const auto& limit : catalogue.limits) {
+    if (limit.maxUf > 0) continue;
+    const auto& c = limit.combination;
+    std::cerr << "not offered: series " << c.series << " case " << c.caseIndex << " dielectric "
+              << c.dielectric << " voltage " << c.voltage << "\n";
+  }
+  if (gaps) ListGaps(catalogue);
+  std::cerr << catalogue.limits.size() << " reachable combinations, " << offered << " offered, "
+            << catalogue.designRules.size() << " design-rule rows\n";
+
+  const std::pair<const char*, std::string> files[] = {
+      {"DESNPARA.DAT", catalogue.DesignRuleFile()},
+      {"CLCMXCAP.DAT", catalogue.MaxCapFile()},
+      {"CLCMinCAP.DAT", catalogue.MinCapFile()},
+      {"LUKUPCAS.DAT", catalogue.CaseLookupFile()},
+  };
+  int status = catalogue.problems.empty() ? 0 : 1;
+  for (const auto& [name, text] : files) {
+    const std::filesystem::path path = folder / name;
+    if (check) {
+      if (ReadFile(path) != text) {
+        std::cerr << path.string() << " differs from what the generator produces\n";
+        status = 1;
+      }
+      continue;
+    }
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    if (!out) {
+      std::cerr << "cannot write " << path.string() << "\n";
+      return 1;
+    }
+  }
+  return status;
+}
