@@ -450,9 +450,16 @@ Catalogue BuildCatalogue() {
       const bool commercialToo = (c.series == 1 || c.series == 2) && c.dielectric == 2 &&
                                  c.voltage == 2 && StyleFamilyLimit(c.caseIndex) > 0;
       double lowest = -1, highest = -1;
+      int overfull = 0;  // values in a row that need more chips than a stack holds
       for (double value : E12Values()) {
         const std::string text = listText ? ListedText(value) : "";
         const Trial t = TryDesign(c, value, false, text);
+        // Larger values only need more chips still.
+        overfull = t.outcome != ChipDesignOutcome::CapacitanceTooSmall && !t.dialog &&
+                           t.chips > t.allowedChips
+                       ? overfull + 1
+                       : 0;
+        if (overfull == 4) break;
         if (!t.Passes()) continue;
         if (lowest < 0 && t.chips == 1) {
           const Trial tc = commercialToo ? TryDesign(c, value, true, text) : t;

@@ -123,7 +123,7 @@ ChipDesignOutcome CalcChipDesign() {
   ChipDesign& chip = gChip;
   CaseGeometry& geo = gCaseGeometry;
 
-  // 1. The design-rule file's values for (commercial flag, dielectric, voltage).
+  // The design-rule file's values for (commercial flag, dielectric, voltage).
   const int c = sel.CommercialFlag;
   const int d = sel.DielectricIndex;
   const int v = sel.VoltageIndex;
@@ -134,12 +134,12 @@ ChipDesignOutcome CalcChipDesign() {
   chip.Covers = WholeNumber(gDesignRules.DesignRule3(c, d, v));
   chip.Cascades = WholeNumber(gDesignRules.DesignRule4(c, d, v));
 
-  // 2, 3. The built-in rules, then the case geometry for the cascades that
+  // The built-in rules, then the case geometry for the cascades that
   // stand now (a case without geometry ends the program here).
   SetDesignRules();
   SetModelCoefficients();
 
-  // 4, 5.
+  // A fresh start: no flags, one chip, five effectives at least.
   chip.DesignFlag1 = chip.DesignFlag2 = chip.DesignFlag3 = chip.DesignFlag4 = chip.DesignFlag5 = 0;
   const float working = static_cast<float>(sel.Capacitance * 1000000.0);
   chip.Chips = 1;
@@ -147,7 +147,7 @@ ChipDesignOutcome CalcChipDesign() {
   chip.NonStandardDesign = 0;
   if (!std::isfinite(working)) return ChipDesignOutcome::InvalidCombination;
 
-  // 6, 7. The special designs; the second X7R formulation is thinner.
+  // The special designs; the second X7R formulation is thinner.
   ApplySpecialDesignTable(working);
   if (chip.DesignFlag2 == 1) {
     chip.DielThickness = chip.DielThickness - 0.2;
@@ -155,7 +155,7 @@ ChipDesignOutcome CalcChipDesign() {
   }
   if (!UsableConstruction()) return ChipDesignOutcome::InvalidCombination;
 
-  // 8. Effectives per chip; chips are added while the stack is too thick.
+  // Effectives per chip; chips are added while the stack is too thick.
   double stack = 0;
   for (;;) {
     chip.ActiveLayerThick = ActiveLayerThickness();
@@ -185,10 +185,10 @@ ChipDesignOutcome CalcChipDesign() {
     ++chip.Chips;
   }
 
-  // 9. The weight base, from the stack as the loop left it.
+  // The weight base, from the stack as the loop left it.
   chip.VolumeFactor = stack * 0.68 * chip.Chips;
 
-  // 10. Covers are added until the chip reaches its minimum thickness.
+  // Covers are added until the chip reaches its minimum thickness.
   for (;;) {
     stack = StackThickness();
     chip.ChipThickInch = stack * chip.ThicknessScale;
@@ -197,7 +197,7 @@ ChipDesignOutcome CalcChipDesign() {
     ++chip.Covers;
   }
 
-  // 11.
+  // The design window shows the construction.
   WriteDesignWindow();
   return ChipDesignOutcome::Designed;
 }

@@ -1,0 +1,222 @@
+#include "engine/Calculate.h"
+
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "catalogue/CapLimits.h"
+#include "catalogue/DesignState.h"
+#include "catalogue/NumberHelpers.h"
+#include "catalogue/NumberText.h"
+#include "catalogue/TextChars.h"
+#include "engine/CapVoltage.h"
+#include "engine/ChipDesign.h"
+#include "engine/Electrical.h"
+#include "engine/Inductance.h"
+#include "engine/TempLimits.h"
+#include "engine/Thermal.h"
+#include "mainwindow/MainForm.h"
+#include "mainwindow/Results.h"
+#include "mainwindow/UiState.h"
+
+namespace quenta {
+
+namespace {
+
+constexpr int16_t kTrue = -1;
+
+MilitaryDecoders& Decoders() {
+  static MilitaryDecoders decoders;
+  return decoders;
+}
+
+// Runs a decoder; without one the part counts as invalid.
+void Decode(const std::function<void()>& decoder, ui::Label& invalidLabel) {
+  if (decoder) {
+    decoder();
+  } else {
+    invalidLabel.setVisible(true);
+  }
+}
+
+// The rated voltage of the capacitance-change curve by voltage index, for
+// the indices 1 to `lastIndex`; any other index leaves it as it was.
+void SetCurveVoltMax(int voltageIndex, int lastIndex) {
+  static constexpr double kVolts[] = {25,   50,   100,  200,  300,  400,  500, 600,
+                                      1000, 1500, 2000, 2500, 3000, 4000, 5000};
+  if (voltageIndex >= 1 && voltageIndex <= lastIndex) gCurve.CurveVoltMax = kVolts[voltageIndex - 1];
+}
+
+// The voltage-coefficient panel belongs to the dielectrics whose
+// capacitance moves with the voltage.
+void ShowVoltageCoefficientPanel(MainForm& f) {
+  f.Frame26.setVisible(true);
+  f.HScroll1.setValue(0);
+}
+
+// Ends a run without results: the panel is cleared (showing the invalid-
+// combination notice when the flag is set) and the normal pointer returns.
+void EndWithoutResults(MainForm& f) {
+  ClearResults();
+  f.setMousePointer(ui::MousePointer::Default);
+}
+
+}  // namespace
+
+void SetMilitaryDecoders(MilitaryDecoders decoders) { Decoders() = std::move(decoders); }
+
+void SetAllowedRise(ElectricalWork& work) {
+  const OperatingTemps& t = gTemps;
+  work.AllowedRise = t.TempRiseMax;
+  work.MaxInternalTemp = static_cast<float>(t.TempAmbient + t.TempRiseMax);
+  if (t.TempAmbient + t.TempRiseMax > t.TempTotalMax) {
+    work.MaxInternalTemp = t.TempTotalMax;
+    const int rise = t.TempTotalMax - t.TempAmbient;
+    work.AllowedRise = static_cast<int16_t>(rise < 0 ? 0 : rise);
+  }
+}
+
+void Calculate() {
+  MainForm& f = F_QuentaMainForm();
+  DesignSelection& sel = gSelection;
+  OperatingTemps& temps = gTemps;
+  const int series = sel.SeriesIndex;
+
+  // 1-3. The temperature limits of the series.
+  if (series == 12 || series == 13) {
+    temps.TempMax = 200;
+    temps.TempRiseMax = 50;
+    temps.TempTotalMax = 200;
+  } else {
+    temps.TempMax = 125;
+    temps.TempRiseMax = 50;
+    temps.TempTotalMax = 150;
+  }
+  temps.TempMin = -55;
+  f.Command6.setVisible(true);
+  if (series == 6 || series == 9 || (series >= 14 && series <= 25)) temps.TempRiseMax = 20;
+
+  // 4. MIL-PRF-123 entry: the part number gives the part.
+  const bool mil123 = f.OB_MIL123.value();
+  if (mil123) {
+    temps.TempRiseMax = 20;
+    Decode(Decoders().HandleMil123Part, f.Label4);
+    if (f.Label4.visible()) return;
+    const std::string unit = RightChars(sel.CapacitanceText, 2);
+    f.Label8.setCaption(unit == "pF" ? "p" : unit == "nF" ? "n" : "\u00B5");
+    // Converted as a copy: the text keeps its unit for the curve's
+    // capacitance display and for the panel.
+    std::string text = sel.CapacitanceText;
+    sel.Capacitance = LeadingNumber(CapTextToMicrofarads(text)) / 1000000;
+  }
+
+  // 5. MIL-PRF-49470 entry.
+  if (f.OB_Mil_Prf.value()) {
+    Decode(Decoders().LookupMil49470Part, f.L_Invalid_Mil);
+    if (f.L_Invalid_Mil.visible()) return;
+  }
+
+  // 6. Voltage derating and the rated voltage of the curve.
+  gResults.VoltageDerate = 0.5;
+  switch (sel.DielectricIndex) {
+    case 1:
+    case 4:
+      gResults.VoltageDerate = 0.5;
+      if (!mil123) SetCurveVoltMax(sel.VoltageIndex, 15);
+      break;
+    case 2:
+      gResults.VoltageDerate = 0.25;
+      ShowVoltageCoefficientPanel(f);
+      if (!mil123) SetCurveVoltMax(sel.VoltageIndex, 15);
+      break;
+    case 3:
+      gResults.VoltageDerate = 0.25;
+      ShowVoltageCoefficientPanel(f);
+      if (!CheckCapTooLarge()) return;
+      SetCurveVoltMax(sel.VoltageIndex, 7);
+      break;
+    default:
+      break;
+  }
+
+  // 8. The rise the thermal current limit may use, within the series'
+  // limit of ambient plus rise.
+  ElectricalWork work;
+  SetAllowedRise(work);
+
+  // 9, 10. The operating frequency, typed in kilohertz.
+  f.setMousePointer(ui::MousePointer::Hourglass);
+  double kilohertz = 0;
+  if (ParseWholeNumber(f.T_Frequency.text(), kilohertz) != NumberStatus::Ok ||
+      !(kilohertz > 0) || !std::isfinite(kilohertz * 1000)) {
+    EndWithoutResults(f);
+    return;
+  }
+  sel.Frequency = kilohertz * 1000;
+
+  // 11.
+  CheckTemperatureLimits();
+
+  // 12. The capacitance shown, held against the catalogue.
+  if (!mil123) {
+    if (!CheckCapTooLarge()) {
+      f.setMousePointer(ui::MousePointer::Default);
+      return;
+    }
+    if (gUiState.InvalidCombination != 0) {
+      EndWithoutResults(f);
+      return;
+    }
+  }
+  if (!(sel.Capacitance > 0) || !std::isfinite(sel.Capacitance)) {
+    EndWithoutResults(f);
+    return;
+  }
+
+  // 13. The chip design, unless a non-standard one was accepted earlier.
+  if (gChip.NonStandardDesign == 0) {
+    SetCapTooSmallHandler(CheckCapTooSmall);
+    const ChipDesignOutcome outcome = CalcChipDesign();
+    if (outcome != ChipDesignOutcome::Designed) {
+      // Either there is no construction for this part, or the capacitance
+      // re-entry has ended this run (a nested run with the new value has
+      // shown its results, or the user cancelled).
+      if (outcome == ChipDesignOutcome::InvalidCombination) gUiState.InvalidCombination = kTrue;
+      if (gUiState.InvalidCombination != 0) ClearResults();
+      f.setMousePointer(ui::MousePointer::Default);
+      return;
+    }
+    f.L_NonStandard.setVisible(false);
+  } else {
+    f.L_NonStandard.setVisible(true);
+  }
+
+  // 14. Capacitance change against voltage; the panel starts over.
+  CalcCapVoltageCurve();
+
+  // 15. Thermal resistance and inductance.
+  CalcThermalResistance();
+  gResults.LeadInductance = 0;
+  if (gResults.LeadFlag != 0) CalcLeadInductance();
+  CalcEsl();
+  SetTempCoefficients();
+
+  // 16, 17. The electrical results and their warnings.
+  CalcElectricalResults(work);
+  SetCurrentWarnings();
+
+  // 18.
+  ShowResults(ToSingle(gResults.CurrentAtTempRise), ToSingle(gResults.MaxCurrent),
+              ToSingle(work.EsrOperating), ToSingle(work.EsrAtResonance), ToSingle(work.EsrHot),
+              ToSingle(gResults.Esl), ToSingle(gResults.ThermalRes),
+              ToSingle(work.SelfResonantFrequency), work.AllowedRise);
+
+  // 19, 20.
+  f.L_NonStandard.setVisible(gChip.NonStandardDesign != 0);
+  f.Command3.setEnabled(true);
+  f.Command2.setEnabled(true);
+  f.Command4.setEnabled(true);
+  f.setMousePointer(ui::MousePointer::Default);
+}
+
+}  // namespace quenta
