@@ -3,8 +3,12 @@
 
 namespace quenta {
 
-// The Calculate command (button, and the calculate keys of the window).
-// The calculation is not wired in yet: the command does nothing so far.
+// The Calculate command (button, and the calculate keys of the window):
+// shows the picture of the chosen series, then calculates.
 void Command1_Click();
+
+// The Graph command: calculates as Calculate does. The graph window that it
+// then opens is not part of the program yet.
+void Command3_Click();
 
 }  // namespace quenta

@@ -4,6 +4,7 @@
 
 #include "catalogue/DesignState.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/OperatingInputs.h"
 #include "mainwindow/Results.h"
 #include "mainwindow/Startup.h"
 #include "mainwindow/UiState.h"
@@ -46,6 +47,9 @@ void OB_Part_Num_Click() {
   // The reload clears the mode flag: note it first.
   const bool fromMil123 = gUiState.Mil123Mode == 1;
   LoadDataAndInitForm();
+  // The loader reset the temperatures in the state; the boxes still show
+  // the user's, and those are the ones in use.
+  TakeTemperaturesFromWindow();
   if (f.CB_Type.text() == "KD" && f.CB_Volt.text() == "25") f.CB_Volt.setText("50");
   ClearResults();
   f.CK_ManCap.setValue(ui::CheckBox::Unchecked);

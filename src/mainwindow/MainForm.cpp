@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "catalogue/CapEntry.h"
 #include "mainwindow/MainFormEvents.h"
 
 namespace quenta {
@@ -186,6 +187,7 @@ DesignForm& F_QuentaDesignForm() {
 }
 
 void ResetForms() {
+  ResetCapEntryForm();
   designInstance().reset();
   mainInstance().reset();
 }

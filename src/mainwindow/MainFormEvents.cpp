@@ -4,6 +4,7 @@
 #include "mainwindow/Commands.h"
 #include "mainwindow/EntryMode.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/OperatingInputs.h"
 #include "mainwindow/SelectionCascade.h"
 #include "mainwindow/Startup.h"
 
@@ -17,6 +18,17 @@ void ConnectMainFormHandlers(MainForm& f) {
   f.Timer2.onTimer = Timer2_Timer;
   f.B_Quit.onClick = B_Quit_Click;
   f.Command1.onClick = Command1_Click;
+  f.Command3.onClick = Command3_Click;
+
+  f.HS_Frequency.onChange = HS_Frequency_Change;
+  f.T_Frequency.onChange = T_Frequency_Change;
+  f.T_Frequency.onKeyPress = T_Frequency_KeyPress;
+  f.T_Frequency.onLostFocus = T_Frequency_LostFocus;
+  f.HS_TempAmbient.onChange = HS_TempAmbient_Change;
+  f.T_TempAmbient.onChange = T_TempAmbient_Change;
+  f.T_TempAmbient.onLostFocus = T_TempAmbient_LostFocus;
+  f.HS_TempRise.onChange = HS_TempRise_Change;
+  f.T_TempRise.onChange = T_TempRise_Change;
 
   f.CB_Type.onClick = CB_Type_Click;
   f.CB_Case.onClick = CB_Case_Click;

@@ -1,6 +1,8 @@
 // The results panel of the main window.
 #pragma once
 
+#include <cstdint>
+
 namespace quenta {
 
 // Blanks every result box, restores the unit-less captions, hides the
@@ -9,5 +11,21 @@ namespace quenta {
 // capacitance check found an invalid combination (and resets that flag),
 // hides it otherwise. Raises no handler.
 void ClearResults();
+
+// Writes the maker's part number for the selection into T_Specs(0).
+void BuildPartNumber();
+
+// Writes every result box of a completed calculation: the part number, the
+// ESR at the operating frequency and the self-resonant frequency with their
+// units chosen by magnitude (written into the captions beside them), ESR
+// at resonance, ESL, thermal resistance, weight, phase, current, power and
+// ripple voltage at the chosen rise, and their maxima. A maximum current
+// of exactly -1 means there is none: its box is left blank on red and the
+// two other maximum boxes turn grey. Each number is cut to three
+// significant digits; a value that is not finite leaves its box blank.
+// The hottest-case ESR is handed over with the others but not shown.
+void ShowResults(float currentAtRise, float maxCurrent, float esrOperating, float esrAtResonance,
+                 float esrHot, float esl, float thermalRes, float selfResonance,
+                 int16_t allowedRise);
 
 }  // namespace quenta

@@ -1,0 +1,39 @@
+#include "mainwindow/DesignMode.h"
+
+#include "catalogue/DesignState.h"
+#include "mainwindow/MainForm.h"
+
+namespace quenta {
+
+namespace {
+
+// A construction has been computed: every one of its four numbers is set.
+bool DesignExists() {
+  const ChipDesign& c = gChip;
+  return c.Chips > 0 && c.Effectives > 0 && c.ActiveLayerThick > 0 && c.Mult > 0;
+}
+
+}  // namespace
+
+void Command4_Click() { F_QuentaDesignForm().show(ui::ShowMode::Modal); }
+
+void F_QuentaDesignForm_Form_Activate() {
+  DesignForm& d = F_QuentaDesignForm();
+  if (DesignExists()) {
+    d.Label2.setVisible(false);
+    for (int i = 0; i <= 4; ++i) {
+      d.Text1[i].setVisible(true);
+      d.Label1[i].setVisible(true);
+    }
+  } else {
+    for (int i = 0; i <= 4; ++i) {
+      d.Text1[i].setVisible(false);
+      d.Label1[i].setVisible(false);
+    }
+    d.Label2.setVisible(true);
+  }
+}
+
+void F_QuentaDesignForm_Command1_Click() { F_QuentaDesignForm().hide(); }
+
+}  // namespace quenta

@@ -1,0 +1,136 @@
+#include "mainwindow/OperatingInputs.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "catalogue/DesignState.h"
+#include "catalogue/NumberHelpers.h"
+#include "catalogue/NumberText.h"
+#include "engine/Calculate.h"
+#include "mainwindow/Commands.h"
+#include "mainwindow/MainForm.h"
+#include "mainwindow/Results.h"
+
+namespace quenta {
+
+namespace {
+
+constexpr double kLogLowest = 1.698970004;  // log10 of 50 Hz
+constexpr double kLogSpan = 6.301029996;    // decades from 50 Hz to 100 MHz
+constexpr int kPositions = 500;
+constexpr double kLowestKilohertz = 0.05;
+constexpr double kHighestKilohertz = 100000;
+constexpr int kAmbientOffset = 75;  // the ambient bar starts at -75 degrees
+constexpr double kAmbientLowest = -75;
+constexpr double kAmbientHighest = 200;
+constexpr double kRiseHighest = 150;
+
+// A temperature typed into a box: its leading number, rounded down and held
+// within the range in floating point, before it becomes a whole number.
+int TypedTemperature(const std::string& text, double lowest, double highest) {
+  double t = std::floor(LeadingNumber(text));
+  if (!(t <= highest)) t = highest;
+  if (t < lowest) t = lowest;
+  return static_cast<int>(t);
+}
+
+}  // namespace
+
+double FrequencyAtPosition(int position) {
+  const double exponent = static_cast<double>(position) / kPositions * kLogSpan + kLogLowest;
+  return std::pow(10.0, exponent);
+}
+
+int PositionOfFrequency(double kilohertz) {
+  return static_cast<int>(
+      std::nearbyint((Log10(kilohertz * 1000) - kLogLowest) / kLogSpan * kPositions));
+}
+
+std::string FrequencyText(double kilohertz) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.3f", kilohertz);
+  return buffer;
+}
+
+void HS_Frequency_Change() {
+  MainForm& f = F_QuentaMainForm();
+  f.T_Frequency.setText(FrequencyText(FrequencyAtPosition(f.HS_Frequency.value()) / 1000));
+  double kilohertz = 0;
+  if (ParseWholeNumber(f.T_Frequency.text(), kilohertz) == NumberStatus::Ok)
+    gSelection.Frequency = kilohertz * 1000;
+  Calculate();
+}
+
+void T_Frequency_Change() {
+  MainForm& f = F_QuentaMainForm();
+  const std::string dielectric = f.CB_Dielectric.text();
+  f.LineFreqText.setVisible(dielectric == "X7R" || dielectric == "Z5U");
+  ClearResults();
+}
+
+void T_Frequency_KeyPress(int& keyAscii) {
+  if (keyAscii != ' ' && keyAscii != 'l') return;
+  // The key only calculates: typed into the box it would clear the results
+  // just shown.
+  keyAscii = 0;
+  F_QuentaMainForm().Command1.setFocus();
+  Command1_Click();
+}
+
+void T_Frequency_LostFocus() {
+  MainForm& f = F_QuentaMainForm();
+  double kilohertz = 0;
+  // A text that is not a number gives way to the frequency in use.
+  if (ParseWholeNumber(f.T_Frequency.text(), kilohertz) != NumberStatus::Ok ||
+      !std::isfinite(kilohertz))
+    kilohertz = gSelection.Frequency / 1000;
+  if (!(kilohertz >= kLowestKilohertz)) kilohertz = kLowestKilohertz;
+  if (kilohertz > kHighestKilohertz) kilohertz = kHighestKilohertz;
+  // The bar moves to the nearest position (calculating at its own
+  // frequency when it moves); the box then keeps the value typed.
+  f.HS_Frequency.setValue(PositionOfFrequency(kilohertz));
+  f.T_Frequency.setText(FrequencyText(kilohertz));
+  Calculate();
+}
+
+void HS_TempAmbient_Change() {
+  MainForm& f = F_QuentaMainForm();
+  f.T_TempAmbient.setText(std::to_string(f.HS_TempAmbient.value() - kAmbientOffset));
+}
+
+void T_TempAmbient_Change() {
+  MainForm& f = F_QuentaMainForm();
+  const std::string text = f.T_TempAmbient.text();
+  if (text == "-") return;  // a minus sign typed first
+  gTemps.TempAmbient =
+      static_cast<int16_t>(TypedTemperature(text, kAmbientLowest, kAmbientHighest));
+  f.HS_TempAmbient.setValue(gTemps.TempAmbient + kAmbientOffset);
+  Calculate();
+}
+
+void T_TempAmbient_LostFocus() {
+  MainForm& f = F_QuentaMainForm();
+  f.T_TempAmbient.setText(std::to_string(f.HS_TempAmbient.value() - kAmbientOffset));
+}
+
+void HS_TempRise_Change() {
+  MainForm& f = F_QuentaMainForm();
+  f.T_TempRise.setText(std::to_string(f.HS_TempRise.value()));
+}
+
+void T_TempRise_Change() {
+  MainForm& f = F_QuentaMainForm();
+  const int rise = TypedTemperature(f.T_TempRise.text(), 0, kRiseHighest);
+  gTemps.TempRise = static_cast<int16_t>(rise);
+  f.HS_TempRise.setValue(rise);
+  f.T_TempRise.setText(std::to_string(rise));
+  Calculate();
+}
+
+void TakeTemperaturesFromWindow() {
+  const MainForm& f = F_QuentaMainForm();
+  gTemps.TempAmbient = static_cast<int16_t>(f.HS_TempAmbient.value() - kAmbientOffset);
+  gTemps.TempRise = static_cast<int16_t>(f.HS_TempRise.value());
+}
+
+}  // namespace quenta

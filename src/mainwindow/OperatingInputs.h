@@ -1,0 +1,36 @@
+// The operating point on the main window: the operating frequency (a box
+// in kHz with a logarithmic scroll bar), the ambient temperature and the
+// allowed temperature rise (each a box with a scroll bar). Each pair keeps
+// box and bar in step, stores the value in the design state and
+// recalculates; typing in the frequency box only clears the results until
+// the box is left or a calculate key is pressed.
+#pragma once
+
+#include <string>
+
+namespace quenta {
+
+void HS_Frequency_Change();
+void T_Frequency_Change();
+void T_Frequency_KeyPress(int& keyAscii);
+void T_Frequency_LostFocus();
+void HS_TempAmbient_Change();
+void T_TempAmbient_Change();
+void T_TempAmbient_LostFocus();
+void HS_TempRise_Change();
+void T_TempRise_Change();
+
+// The frequency scale of HS_Frequency: position 0 is 50 Hz, 500 is 100 MHz,
+// evenly spaced in the logarithm.
+double FrequencyAtPosition(int position);  // hertz
+// The position nearest a frequency in kHz (ties to even).
+int PositionOfFrequency(double kilohertz);
+// A frequency in kHz as the box shows it: three decimals ("100.000").
+std::string FrequencyText(double kilohertz);
+
+// Takes the ambient temperature and the rise in use from their scroll bars
+// into the design state (after the catalogue loader has reset the state
+// while the boxes kept the user's values).
+void TakeTemperaturesFromWindow();
+
+}  // namespace quenta

@@ -1,0 +1,26 @@
+// Print Screen and the datasheet command of the main window.
+#pragma once
+
+#include <string>
+
+namespace quenta {
+
+// Print Screen: prints the image of the main window in portrait. The
+// blinking Z5U notice is held visible for the print and blinks again
+// afterwards. A printer failure is passed over without a message; a page
+// it left half built is abandoned.
+void Command5_Click();
+
+// Datasheet: opens the document of the selected series (maker part-number
+// entry) or of the military specification (the two military entries)
+// under the datasheet base address, through the desktop shell.
+void Command6_Click();
+
+// The datasheet document of a maker series by series and case code;
+// empty for a series that has none.
+std::string DatasheetDocument(int seriesIndex, int caseIndex);
+
+// The address the documents are published under (a build setting).
+std::string DatasheetBaseAddress();
+
+}  // namespace quenta

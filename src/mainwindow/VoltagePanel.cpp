@@ -1,0 +1,99 @@
+#include "mainwindow/VoltagePanel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <string>
+
+#include "catalogue/DesignState.h"
+#include "catalogue/NumberHelpers.h"
+#include "catalogue/NumberText.h"
+#include "mainwindow/MainForm.h"
+
+namespace quenta {
+
+namespace {
+
+// Highest point the curve is ever computed for.
+constexpr int kLastCurvePoint = 500;
+
+PanelCurve& Curve() {
+  static PanelCurve curve;
+  return curve;
+}
+
+// A point of one of the copied arrays; 0 outside it, so that nothing is
+// read past the copy (before the first calculation it is empty).
+double At(const std::vector<double>& values, int i) {
+  if (i < 0 || static_cast<std::size_t>(i) >= values.size()) return 0;
+  return values[static_cast<std::size_t>(i)];
+}
+
+// The last usable point, within the copy.
+int LastPoint(const PanelCurve& c) {
+  const int top = static_cast<int>(c.volts.size()) - 1;
+  return std::clamp(c.lastPoint, 0, std::max(top, 0));
+}
+
+// A value as the panel shows it: three significant digits, cut, as plain
+// number text; blank when it is not a finite number.
+std::string Shown(double value) {
+  const double cut = RoundSig3(value);
+  return std::isfinite(cut) ? FormatGeneral(cut) : std::string();
+}
+
+// The capacitance shown at point i: point 0 stands for 0 V, where the
+// capacitance is that of the first computed point.
+double CapacitanceAt(const PanelCurve& c, int i) { return At(c.capacitance, i == 0 ? 1 : i); }
+
+}  // namespace
+
+void KeepPanelCurve() {
+  PanelCurve& c = Curve();
+  c.volts = gCurve.GraphY1;
+  c.capacitance = gCurve.GraphY2;
+  c.change = gCurve.GraphY3;
+  c.lastPoint = gCurve.CurveLastPoint;
+}
+
+const PanelCurve& PanelCurveCopy() { return Curve(); }
+
+void HScroll1_Change() {
+  MainForm& f = F_QuentaMainForm();
+  const PanelCurve& c = Curve();
+  const int i = f.HScroll1.value();
+  // A new text runs Text2_Change first; the two writes after it decide
+  // what the panel shows.
+  f.Text2.setText(Shown(At(c.volts, i)));
+  f.Text3.setText(Shown(At(c.change, i)));
+  f.Text4.setText(Shown(CapacitanceAt(c, i)));
+}
+
+void Text2_Change() {
+  MainForm& f = F_QuentaMainForm();
+  const PanelCurve& c = Curve();
+  f.Text3.setText(" ");
+  f.Text4.setText(" ");
+
+  double v = LeadingNumber(f.Text2.text());
+  const int last = LastPoint(c);
+  // The last usable voltage as its 15-digit text reads back.
+  const double limit = LeadingNumber(FormatGeneral(At(c.volts, last)));
+  if (std::isnan(v)) v = 0;
+  if (v >= limit) {
+    // At or beyond the end of the curve: its last point, with the scroll
+    // bar there too. Both writes end their chains (see HScroll1_Change).
+    f.Text2.setText(Shown(At(c.volts, last)));
+    v = limit;
+    f.HScroll1.setValue(last);
+  }
+
+  // The first point at or above the voltage.
+  const int top = std::min(kLastCurvePoint, static_cast<int>(c.volts.size()) - 1);
+  int i = 0;
+  while (i < top && !(At(c.volts, i) >= v)) ++i;
+  f.Text3.setText(Shown(At(c.change, i)));
+  f.Text4.setText(Shown(CapacitanceAt(c, i)));
+}
+
+}  // namespace quenta

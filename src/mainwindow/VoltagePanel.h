@@ -1,0 +1,31 @@
+// The voltage-coefficient panel of the main window (Frame26): walks along
+// the capacitance-against-voltage curve of the last calculation, by scroll
+// bar (HScroll1, point by point) or by a typed voltage (Text2), and shows
+// the change of capacitance in percent (Text3) and the capacitance left
+// (Text4) at that point.
+#pragma once
+
+#include <vector>
+
+namespace quenta {
+
+// The curve as the panel reads it. The panel keeps its own copy: the graph
+// window reuses the shared curve arrays for its plots, with other data and
+// fewer points.
+struct PanelCurve {
+  std::vector<double> volts;        // GraphY1: voltage of each point
+  std::vector<double> capacitance;  // GraphY2: capacitance left, unit of Label8
+  std::vector<double> change;       // GraphY3: change in percent
+  int lastPoint = 0;                // CurveLastPoint
+};
+
+// Takes the copy of the curve just computed into the shared arrays. The
+// curve computation calls it before it resets the panel.
+void KeepPanelCurve();
+const PanelCurve& PanelCurveCopy();
+
+// Handlers of the main window's panel controls.
+void HScroll1_Change();
+void Text2_Change();
+
+}  // namespace quenta

@@ -1,0 +1,195 @@
+// The frequency and temperature inputs: each box kept in step with its
+// scroll bar, the values clamped, and when they recalculate.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "catalogue/DesignState.h"
+#include "mainwindow/MainWindowSession.h"
+#include "mainwindow/OperatingInputs.h"
+
+namespace quenta::test {
+namespace {
+
+// Counts completed calculations by the busy pointer's return.
+struct RunCounter : ui::FormListener {
+  int runs = 0;
+  void formChanged(ui::Form& form, ui::FormProp prop) override {
+    if (prop == ui::FormProp::Pointer && form.mousePointer() == ui::MousePointer::Default) ++runs;
+  }
+};
+
+class OperatingInputs : public MainWindowSession {
+ protected:
+  void SetUp() override {
+    MainWindowSession::SetUp();
+    ASSERT_TRUE(start());
+    f().setListener(&counter);
+  }
+  void TearDown() override {
+    f().setListener(nullptr);
+    MainWindowSession::TearDown();
+  }
+  // The user types into a box and then leaves it for the Calculate button.
+  void enter(ui::TextBox& box, const std::string& text) {
+    box.setFocus();
+    box.setText(text);
+    f().Command1.setFocus();
+  }
+  bool resultsShown() { return !f().T_Specs[0].text().empty() && f().Command2.enabled(); }
+
+  RunCounter counter;
+};
+
+TEST_F(OperatingInputs, TheFrequencyScaleIsLogarithmicFrom50HzTo100MHz) {
+  EXPECT_NEAR(FrequencyAtPosition(0), 50, 1e-6);
+  EXPECT_NEAR(FrequencyAtPosition(500), 1e8, 1e-3);
+  EXPECT_EQ(FrequencyText(FrequencyAtPosition(1) / 1000), "0.051");
+  EXPECT_EQ(FrequencyText(FrequencyAtPosition(250) / 1000), "70.711");
+  EXPECT_EQ(PositionOfFrequency(100), 262);
+  EXPECT_EQ(PositionOfFrequency(1), 103);
+  EXPECT_EQ(PositionOfFrequency(0.05), 0);
+  EXPECT_EQ(PositionOfFrequency(100000), 500);
+}
+
+TEST_F(OperatingInputs, LeavingTheFrequencyBoxClampsItAndMovesTheBar) {
+  enter(f().T_Frequency, "0.01");
+  EXPECT_EQ(f().T_Frequency.text(), "0.050");
+  EXPECT_EQ(f().HS_Frequency.value(), 0);
+  EXPECT_EQ(gSelection.Frequency, 50);
+  EXPECT_TRUE(resultsShown());
+
+  enter(f().T_Frequency, "200000");
+  EXPECT_EQ(f().T_Frequency.text(), "100000.000");
+  EXPECT_EQ(f().HS_Frequency.value(), 500);
+
+  // The bar's own frequency stands in the box only while the bar's change
+  // calculates; the box then keeps the value typed.
+  enter(f().T_Frequency, "1");
+  EXPECT_EQ(f().T_Frequency.text(), "1.000");
+  EXPECT_EQ(f().HS_Frequency.value(), 103);
+  EXPECT_EQ(gSelection.Frequency, 1000);
+}
+
+TEST_F(OperatingInputs, LeavingTheUntouchedBoxAtStartUpCalculatesTwice) {
+  EXPECT_EQ(f().HS_Frequency.value(), 0);
+  EXPECT_EQ(f().T_Frequency.text(), "100");
+  f().T_Frequency.setFocus();
+  f().Command1.setFocus();
+  EXPECT_EQ(f().HS_Frequency.value(), 262);
+  EXPECT_EQ(f().T_Frequency.text(), "100.000");
+  EXPECT_EQ(counter.runs, 2);
+  EXPECT_EQ(gSelection.Frequency, 100000);
+}
+
+TEST_F(OperatingInputs, AFrequencyThatIsNoNumberGivesWayToTheOneInUse) {
+  enter(f().T_Frequency, "25");
+  enter(f().T_Frequency, "fast");
+  EXPECT_EQ(f().T_Frequency.text(), "25.000");
+  EXPECT_EQ(gSelection.Frequency, 25000);
+  EXPECT_TRUE(resultsShown());
+}
+
+TEST_F(OperatingInputs, TheFrequencyBarCalculatesAtItsPosition) {
+  f().HS_Frequency.setValue(250);
+  EXPECT_EQ(f().T_Frequency.text(), "70.711");
+  EXPECT_DOUBLE_EQ(gSelection.Frequency, 70711);
+  EXPECT_TRUE(resultsShown());
+  EXPECT_EQ(counter.runs, 1);
+}
+
+TEST_F(OperatingInputs, TypingAFrequencyOnlyClearsTheResults) {
+  f().HS_Frequency.setValue(250);
+  ASSERT_TRUE(resultsShown());
+  f().T_Frequency.setFocus();
+  f().T_Frequency.receiveChar('5');
+  EXPECT_FALSE(resultsShown());
+  EXPECT_EQ(counter.runs, 1);
+  EXPECT_FALSE(f().LineFreqText.visible());  // C0G
+  f().CB_Dielectric.addItem("X7R", 2);  // the notice goes by the list's text
+  f().CB_Dielectric.setListIndex(f().CB_Dielectric.listCount() - 1);
+  f().T_Frequency.receiveChar('0');
+  EXPECT_TRUE(f().LineFreqText.visible());
+}
+
+TEST_F(OperatingInputs, SpaceOrLInTheFrequencyBoxCalculatesWithoutTypingIt) {
+  f().T_Frequency.setFocus();
+  f().T_Frequency.setText("10");
+  f().userKey(76, 'l');
+  EXPECT_EQ(f().T_Frequency.text(), "10.000");
+  EXPECT_EQ(f().activeControl(), &f().Command1);
+  EXPECT_TRUE(resultsShown());
+  EXPECT_EQ(gSelection.Frequency, 10000);
+}
+
+TEST_F(OperatingInputs, AmbientIsClampedAndKeptInStepWithItsBar) {
+  f().T_TempAmbient.setFocus();
+  f().T_TempAmbient.setText("250");
+  EXPECT_EQ(gTemps.TempAmbient, 200);
+  EXPECT_EQ(f().HS_TempAmbient.value(), 275);
+  EXPECT_EQ(f().T_TempAmbient.text(), "200");
+  EXPECT_TRUE(resultsShown());
+
+  f().T_TempAmbient.setText("-80");
+  EXPECT_EQ(gTemps.TempAmbient, -75);
+  EXPECT_EQ(f().HS_TempAmbient.value(), 0);
+
+  // Held in floating point first: no integer overflow.
+  f().T_TempAmbient.setText("1e300");
+  EXPECT_EQ(gTemps.TempAmbient, 200);
+  f().T_TempAmbient.setText("-1e300");
+  EXPECT_EQ(gTemps.TempAmbient, -75);
+
+  // A lone minus sign waits for the number; leaving shows the value in use.
+  const int runs = counter.runs;
+  f().T_TempAmbient.setText("-");
+  EXPECT_EQ(gTemps.TempAmbient, -75);
+  EXPECT_EQ(counter.runs, runs);
+  f().Command1.setFocus();
+  EXPECT_EQ(f().T_TempAmbient.text(), "-75");
+
+  // A fraction within range stays as typed until the box is left.
+  f().T_TempAmbient.setFocus();
+  f().T_TempAmbient.setText("30");
+  f().T_TempAmbient.setText("30.7");
+  EXPECT_EQ(gTemps.TempAmbient, 30);
+  EXPECT_EQ(f().T_TempAmbient.text(), "30.7");
+  f().Command1.setFocus();
+  EXPECT_EQ(f().T_TempAmbient.text(), "30");
+
+  f().HS_TempAmbient.setValue(150);
+  EXPECT_EQ(f().T_TempAmbient.text(), "75");
+  EXPECT_EQ(gTemps.TempAmbient, 75);
+  EXPECT_EQ(f().T_TempSpecs[2].text(), "75");
+}
+
+TEST_F(OperatingInputs, RiseIsClampedToWholeDegreesAtOnce) {
+  const struct {
+    const char* typed;
+    int rise;
+  } cases[] = {{"-5", 0}, {"151", 150}, {"12.9", 12}, {"-", 0}, {"1e300", 150}, {"x", 0}};
+  for (const auto& c : cases) {
+    f().T_TempRise.setText(c.typed);
+    EXPECT_EQ(gTemps.TempRise, c.rise) << c.typed;
+    EXPECT_EQ(f().HS_TempRise.value(), c.rise) << c.typed;
+    EXPECT_EQ(f().T_TempRise.text(), std::to_string(c.rise)) << c.typed;
+  }
+  f().HS_TempRise.setValue(20);
+  EXPECT_EQ(f().T_TempRise.text(), "20");
+  EXPECT_EQ(gTemps.TempRise, 20);
+  EXPECT_EQ(f().T_TempSpecs[2].text(), "45");
+  EXPECT_TRUE(resultsShown());
+}
+
+TEST_F(OperatingInputs, MakerEntryChosenAgainKeepsTheTemperaturesShown) {
+  f().T_TempAmbient.setText("40");
+  f().T_TempRise.setText("10");
+  f().OB_MIL123.setValue(true);
+  f().OB_Part_Num.setValue(true);  // reloads the catalogue
+  EXPECT_EQ(gTemps.TempAmbient, 40);
+  EXPECT_EQ(gTemps.TempRise, 10);
+  EXPECT_EQ(f().T_TempAmbient.text(), "40");
+}
+
+}  // namespace
+}  // namespace quenta::test
