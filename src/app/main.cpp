@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   QApplication::setStyle("Fusion");
   // The program decides when it ends (Quit, or closing the main window).
   QApplication::setQuitOnLastWindowClosed(false);
+  qtui::setEndWhenNoWindowLeft(true);
   qtui::installFontSubstitutions();
   QFont font("Liberation Sans");
   font.setPointSizeF(10);

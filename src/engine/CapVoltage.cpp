@@ -7,6 +7,7 @@
 #include "catalogue/NumberText.h"
 #include "catalogue/TextChars.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/VoltagePanel.h"
 
 namespace quenta {
 
@@ -119,6 +120,8 @@ void CalcCapVoltageCurve() {
     curve.GraphY3[static_cast<std::size_t>(i)] = curve.CapChange;
   }
   curve.CurveLastPoint = curve.CurveCutIndex == 0 ? kSteps : curve.CurveCutIndex;
+  // The panel keeps its own copy: the graph window reuses these arrays.
+  KeepPanelCurve();
 
   form.HScroll1.setMax(curve.CurveLastPoint);
   form.Text2.setText("0");

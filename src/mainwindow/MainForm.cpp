@@ -160,6 +160,8 @@ DesignForm::DesignForm() : ui::Form("F_QuentaDesignForm") {
   Label2.setCaption("There is no design defined. Please go back and click Calculate...");
   Label2.setVisible(false);
   Command1.setCaption("OK");
+
+  ConnectDesignFormHandlers(*this);
 }
 
 namespace {

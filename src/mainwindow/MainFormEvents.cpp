@@ -2,11 +2,15 @@
 
 #include "mainwindow/CapacitanceEntry.h"
 #include "mainwindow/Commands.h"
+#include "mainwindow/DesignMode.h"
 #include "mainwindow/EntryMode.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/OperatingInputs.h"
+#include "mainwindow/PrintScreen.h"
+#include "mainwindow/Report.h"
 #include "mainwindow/SelectionCascade.h"
 #include "mainwindow/Startup.h"
+#include "mainwindow/VoltagePanel.h"
 
 namespace quenta {
 
@@ -48,6 +52,18 @@ void ConnectMainFormHandlers(MainForm& f) {
   f.Combo2.onClick = Combo2_Click;
 
   f.OB_Part_Num.onClick = OB_Part_Num_Click;
+
+  f.Command2.onClick = Command2_Click;
+  f.Command4.onClick = Command4_Click;
+  f.Command5.onClick = Command5_Click;
+  f.Command6.onClick = Command6_Click;
+  f.HScroll1.onChange = HScroll1_Change;
+  f.Text2.onChange = Text2_Change;
+}
+
+void ConnectDesignFormHandlers(DesignForm& d) {
+  d.onActivate = F_QuentaDesignForm_Form_Activate;
+  d.Command1.onClick = F_QuentaDesignForm_Command1_Click;
 }
 
 }  // namespace quenta

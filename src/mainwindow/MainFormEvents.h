@@ -4,7 +4,9 @@
 namespace quenta {
 
 struct MainForm;
+struct DesignForm;
 
 void ConnectMainFormHandlers(MainForm& f);
+void ConnectDesignFormHandlers(DesignForm& d);
 
 }  // namespace quenta

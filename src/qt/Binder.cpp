@@ -566,6 +566,19 @@ void Binder::applyShown() {
   window_.show();
   window_.raise();
   window_.activateWindow();
+  // The focus starts on the control the program chose, else on the first
+  // control of the tab order.
+  if (form_.activeControl()) {
+    applyFocus();
+  } else if (!window_.focusWidget() || !controlFor(window_.focusWidget())) {
+    for (QWidget* w = window_.nextInFocusChain(); w && w != &window_; w = w->nextInFocusChain()) {
+      if (controlFor(w) && w->isVisibleTo(&window_) && w->isEnabled() &&
+          (w->focusPolicy() & Qt::TabFocus)) {
+        w->setFocus(Qt::TabFocusReason);
+        break;
+      }
+    }
+  }
 }
 
 void Binder::applyPointer() {
@@ -728,7 +741,7 @@ void Binder::closeRequested() {
       [this] {
         callLayer([&] { form_.unload(); });
         // A program with no window left on screen is over.
-        if (!endRequested() && !anyWindowShown()) requestEnd();
+        if (endWhenNoWindowLeft() && !endRequested() && !anyWindowShown()) requestEnd();
       },
       Qt::QueuedConnection);
 }

@@ -140,15 +140,15 @@ std::map<std::string, FormWindow>& entries() {
                                  return w;
                                },
                                true};
-    // The capacitance dialog ends only through its OK button: no close box,
-    // no minimize or maximize button, a fixed size.
+    // The capacitance dialog: a fixed size, no minimize or maximize button.
+    // Its close box cancels it, as Escape does (the dialog's own handlers).
     m["F_CapEntry"] = {[] {
                          QWidget* w = buildForm<Ui::F_CapEntry>();
                          w->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint |
-                                           Qt::WindowTitleHint);
+                                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
                          return w;
                        },
-                       false};
+                       true};
     return m;
   }();
   return map;
@@ -203,6 +203,17 @@ bool anyWindowShown() {
   }
   return false;
 }
+
+namespace {
+bool& endWhenNoWindow() {
+  static bool on = false;
+  return on;
+}
+}  // namespace
+
+void setEndWhenNoWindowLeft(bool on) { endWhenNoWindow() = on; }
+
+bool endWhenNoWindowLeft() { return endWhenNoWindow(); }
 
 // ---- Units and files -------------------------------------------------------
 

@@ -58,6 +58,10 @@ Binder* windowFor(ui::Form& form);
 void closeAllWindows();
 // Whether any bound form window is showing.
 bool anyWindowShown();
+// Whether closing a window that leaves none on screen ends the program
+// (off by default; the program turns it on).
+void setEndWhenNoWindowLeft(bool on);
+bool endWhenNoWindowLeft();
 
 // ---- Units and files -------------------------------------------------------
 

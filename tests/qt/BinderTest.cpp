@@ -178,6 +178,8 @@ TEST_F(MainWindow, UserActionsReachTheHandlersOnce) {
   int typed = 0, picked = 0, comboTyped = 0, comboPicked = 0, options = 0, checks = 0,
       presses = 0, scrolls = 0;
   form->T_Frequency.onChange = [&] { ++typed; };
+  // Leaving the frequency box would reformat it (a change of its own).
+  form->T_Frequency.onLostFocus = nullptr;
   form->CB_Volt.onClick = [&] { ++picked; };
   form->CB_Type_Tol.onChange = [&] { ++comboTyped; };
   form->CB_Type_Tol.onClick = [&] { ++comboPicked; };
@@ -345,6 +347,28 @@ TEST(QtServicesDeathTest, ProgramEndLeavesEveryLoop) {
         ui::setServices(nullptr);
         quenta::ResetForms();
         std::exit(code);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+TEST(QtServicesDeathTest, ClosingTheLastWindowUnloadsItAndEnds) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        qtui::QtServices services;
+        ui::setServices(&services);
+        qtui::setEndWhenNoWindowLeft(true);
+        auto& design = quenta::F_QuentaDesignForm();
+        int unloads = 0;
+        design.onUnload = [&] { ++unloads; };
+        design.show();
+        QTimer::singleShot(0, [&] { qtui::Binder::of(design)->window().close(); });
+        QApplication::exec();
+        const bool ok = unloads == 1 && !design.shown() && qtui::endRequested();
+        qtui::closeAllWindows();
+        ui::setServices(nullptr);
+        quenta::ResetForms();
+        std::exit(ok ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
 }

@@ -497,6 +497,12 @@ void Runner::execute(const Args& args) {
     auto value = stateField(args[1]);
     if (!value) fail("unknown state field " + args[1]);
     say(args[1] + " = " + *value);
+  } else if (cmd == "printerfail") {
+    // The printer operation AFTER operations from now fails with this error.
+    usage(3, 3, "printerfail AFTER NUMBER DESCRIPTION");
+    int after = number(args[1]);
+    if (after < 0) fail("printerfail: AFTER must not be negative");
+    services_->recordingPrinter().failAfter(after, number(args[2]), args[3]);
   } else {
     fail("unknown command " + quoteText(cmd));
   }

@@ -1,0 +1,136 @@
+#include "mainwindow/Report.h"
+
+#include <utility>
+
+#include "catalogue/DesignState.h"
+#include "catalogue/NumberText.h"
+#include "catalogue/TextChars.h"
+#include "engine/ChipDesign.h"
+#include "mainwindow/MainForm.h"
+#include "ui/Printer.h"
+#include "ui/Services.h"
+
+namespace quenta {
+
+namespace {
+
+constexpr double kValueColumn = 4200;  // twips
+constexpr int kZ5U = 3;
+
+std::function<std::string()>& ToleranceSource() {
+  static std::function<std::string()> source;
+  return source;
+}
+
+// The first n characters of a text (the whole text when it is shorter).
+std::string FirstChars(const std::string& text, std::size_t n) {
+  const std::size_t count = CharCount(text);
+  return count <= n ? text : DropRightChars(text, count - n);
+}
+
+std::string Mil123Tolerance() {
+  const auto& source = ToleranceSource();
+  return source ? source() : std::string();
+}
+
+}  // namespace
+
+void SetMil123ToleranceSource(std::function<std::string()> source) {
+  ToleranceSource() = std::move(source);
+}
+
+std::vector<ReportRow> ReportRows() {
+  const MainForm& f = F_QuentaMainForm();
+  const DesignSelection& sel = gSelection;
+  const bool mil123 = f.OB_MIL123.value();
+  const bool military = mil123 || f.OB_Mil_Prf.value();
+
+  std::string capacitance;
+  if (f.CK_ManCap.value() == ui::CheckBox::Checked)
+    capacitance = f.T_Capacitance.text() + " microFarads";
+  else if (mil123)
+    capacitance = sel.CapacitanceText;
+  else
+    capacitance = sel.CapTextOriginal;
+
+  std::vector<ReportRow> rows = {
+      {military ? "MIL-PRF Part#  " : "Norvel Part Number",
+       military ? f.T_Mil_Prf.text() : f.T_Specs[0].text()},
+      {f.L_Specs[0].caption(), f.T_Specs[1].text()},
+      {f.L_Specs[1].caption(), f.T_Specs[2].text()},
+      {"ESL at Self Resonance", f.T_Specs[3].text() + " nH"},
+      {"Coefficient of Thermal Transfer", f.T_Specs[4].text() + " \u00B0C/W"},
+      {f.Label1[4].caption(), f.T_FreqSpecs[0].text()},
+      {"Power Dissipation", f.T_TempSpecs[1].text() + " Watts"},
+      {"Current", f.T_TempSpecs[0].text() + " Amps RMS"},
+      {"Internal Temperature", f.T_TempSpecs[2].text() + " \u00B0C"},
+      {"Temperature Rise", f.T_TempRise.text() + " \u00B0C"},
+      {"Ambient Temperature", f.T_TempAmbient.text() + " \u00B0C"},
+      {"Operating Frequency", f.T_Frequency.text() + " kHz"},
+      {"Capacitance", capacitance},
+      {"Voltage", f.CB_Volt.text()},
+      {"Dielectric", f.CB_Dielectric.text()},
+      {"Tolerance", mil123 ? Mil123Tolerance() : f.CB_Tolerance.text()},
+      {"Type", mil123 ? FirstChars(sel.PartNumberText, 4) : f.CB_Type.text()},
+      {"Case Size", mil123 ? std::string("M123") : f.CB_Case.text()},
+      {"Phase Angle", f.phase[0].text() + " \u00B0"},
+      {"Approx. Weight", f.weight_tb[5].text() + " grams"},
+      {"Ripple Voltage", f.T_TempSpecs[5].text() + " Volts RMS"},
+  };
+  if (f.Command4.visible()) {
+    const ChipDesign& c = gChip;
+    rows.push_back({"Chips", std::to_string(c.Chips)});
+    rows.push_back({"Effectives", FormatGeneral(c.Effectives)});
+    rows.push_back({"Thickness", FormatGeneral(c.ActiveLayerThick * 1000)});
+    rows.push_back({"Mult", std::to_string(c.Mult)});
+    rows.push_back({"in/Chip Thick", FormatChipThickness(c.ChipThickInch)});
+  }
+  return rows;
+}
+
+std::vector<std::string> ReportNotice() {
+  if (gSelection.DielectricIndex != kZ5U) return {};
+  return {"The Z5U dielectric is no longer offered", "This part # is not valid"};
+}
+
+void Command2_Click() {
+  MainForm& f = F_QuentaMainForm();
+  ui::Printer& printer = ui::services().printer();
+  try {
+    f.setMousePointer(ui::MousePointer::Hourglass);
+    printer.setOrientation(ui::Orientation::Portrait);
+    printer.setFontName("Arial");
+    printer.setFontSize(12);
+
+    const std::vector<ReportRow> rows = ReportRows();
+    // Both columns print one line a row in the same font, so each value
+    // lines up with its label.
+    printer.setCurrentX(0);
+    printer.setCurrentY(0);
+    for (const ReportRow& row : rows) printer.print(row.label);
+    printer.setCurrentY(0);
+    for (const ReportRow& row : rows) {
+      printer.setCurrentX(kValueColumn);
+      printer.print(row.value);
+    }
+    for (const std::string& line : ReportNotice()) {
+      printer.setCurrentX(kValueColumn);
+      printer.print(line);
+    }
+    printer.endDoc();
+    f.setMousePointer(ui::MousePointer::Default);
+  } catch (const ui::PrinterError& error) {
+    // The page is abandoned before the box shows: no half page stays
+    // queued to come out with a later document.
+    try {
+      printer.killDoc();
+    } catch (const ui::PrinterError&) {
+    }
+    ui::msgBox("Printing Error\r\nError Number: " + std::to_string(error.number) + "\r\n" +
+                   error.description,
+               ui::MsgButtons::Ok, "Error!", ui::MsgIcon::None);
+    f.setMousePointer(ui::MousePointer::Default);
+  }
+}
+
+}  // namespace quenta
