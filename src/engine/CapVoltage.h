@@ -22,7 +22,7 @@ void CalcCapVoltageCurve();
 double CapChangeFit(double field, double volts);
 
 // A number in the pattern "0.##": at least one integer digit and at most
-// two decimals, rounded; the decimal point is always written ("3.",
+// two decimals, rounded; a whole number shows without its point ("3",
 // "2.2", "0.47"). Blank for a value that is not finite.
 std::string FormatUpToTwoDecimals(double value);
 

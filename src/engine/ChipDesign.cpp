@@ -62,16 +62,21 @@ bool UsableConstruction() {
          g.EffArea > 0 && std::isfinite(g.MaxThickness) && std::isfinite(g.MinThickness);
 }
 
-// The general text of the dielectric thickness: a design-rule entry shows
-// as the single-precision number it is ("1.6", not 1.60000002384186).
-std::string ThicknessText() {
-  if (!gChip.DielThicknessIsSingle) return FormatGeneral(gChip.DielThickness);
+// The general text of a single-precision number: the shortest digits that
+// read back as that single ("1.6", not 1.60000002384186).
+std::string SingleText(float value) {
   char buf[32];
-  const float value = static_cast<float>(gChip.DielThickness);
   const auto result = std::to_chars(buf, buf + sizeof buf, value);
   double shortest = 0;
   std::from_chars(buf, result.ptr, shortest);
   return FormatGeneral(shortest);
+}
+
+// The general text of the dielectric thickness: a design-rule entry shows
+// as the single-precision number it is.
+std::string ThicknessText() {
+  if (!gChip.DielThicknessIsSingle) return FormatGeneral(gChip.DielThickness);
+  return SingleText(static_cast<float>(gChip.DielThickness));
 }
 
 void WriteDesignWindow() {
@@ -91,6 +96,11 @@ void WriteDesignWindow() {
 
 void SetCapTooSmallHandler(std::function<void()> handler) {
   CapTooSmallHandler() = std::move(handler);
+}
+
+std::string ActiveLayerThickMilsText() {
+  if (!gChip.DielThicknessIsSingle) return FormatGeneral(gChip.ActiveLayerThick * 1000);
+  return SingleText(static_cast<float>(gChip.ActiveLayerThick) * 1000.0f);
 }
 
 std::string FormatChipThickness(double inches) {

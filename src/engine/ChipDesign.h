@@ -48,5 +48,9 @@ inline constexpr const char* kFewEffectivesTitle = "Too few effectives...";
 // The "0.00#" form of the chip thickness in the design window: at least one
 // integer digit and two to three decimals.
 std::string FormatChipThickness(double inches);
+// The active-layer thickness in mils as text; worked in single precision
+// while the dielectric thickness is a design-rule entry, so it shows as the
+// single it is ("1.8", not 1.79999996908009).
+std::string ActiveLayerThickMilsText();
 
 }  // namespace quenta

@@ -81,7 +81,7 @@ std::vector<ReportRow> ReportRows() {
     const ChipDesign& c = gChip;
     rows.push_back({"Chips", std::to_string(c.Chips)});
     rows.push_back({"Effectives", FormatGeneral(c.Effectives)});
-    rows.push_back({"Thickness", FormatGeneral(c.ActiveLayerThick * 1000)});
+    rows.push_back({"Thickness", ActiveLayerThickMilsText()});
     rows.push_back({"Mult", std::to_string(c.Mult)});
     rows.push_back({"in/Chip Thick", FormatChipThickness(c.ChipThickInch)});
   }
