@@ -49,6 +49,18 @@ int SmallestHoldingCase() {
 
 }  // namespace
 
+int StyleCapLimitFor(int caseIndex) {
+  switch (caseIndex) {
+    case 1: case 51: case 91: return 130;
+    case 2: case 52: case 92: return 200;
+    case 3: case 53: case 93: return 90;
+    case 4: case 54: case 94: return 36;
+    case 5: case 55: case 95: return 12;
+    case 6: case 56: case 96: return 400;
+    default: return 0;
+  }
+}
+
 bool CheckCapTooLarge() {
   MainForm& f = F_QuentaMainForm();
   gSelection.Capacitance = ShownCapacitance(f);

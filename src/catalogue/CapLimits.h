@@ -5,6 +5,11 @@
 
 namespace quenta {
 
+// The commercial upper capacitance limit in microfarads of the case-style
+// family of a case (1, 51, 91; 2, 52, 92; ... 6, 56, 96); 0 for a case
+// outside the six families.
+int StyleCapLimitFor(int caseIndex);
+
 // The calculation's capacitance step: reads the capacitance shown on the
 // main window (the manual box, or the pick-list entry) into
 // gSelection.Capacitance in farads and asks for a smaller value for as long

@@ -10,6 +10,7 @@
 #include <tuple>
 #include <utility>
 
+#include "catalogue/CapLimits.h"
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberText.h"
 #include "engine/DesignRules.h"
@@ -348,18 +349,6 @@ std::vector<FixedValue> FixedList(int series, int caseIndex, int voltage) {
   return {};
 }
 
-int StyleFamilyLimit(int caseIndex) {
-  switch (caseIndex) {
-    case 1: case 51: case 91: return 130;
-    case 2: case 52: case 92: return 200;
-    case 3: case 53: case 93: return 90;
-    case 4: case 54: case 94: return 36;
-    case 5: case 55: case 95: return 12;
-    case 6: case 56: case 96: return 400;
-    default: return 0;
-  }
-}
-
 Catalogue BuildCatalogue() {
   TrialScope trials;
   Catalogue cat;
@@ -448,7 +437,7 @@ Catalogue BuildCatalogue() {
       // with the box ticked too (the pick-list then runs from it to the
       // family's commercial limit).
       const bool commercialToo = (c.series == 1 || c.series == 2) && c.dielectric == 2 &&
-                                 c.voltage == 2 && StyleFamilyLimit(c.caseIndex) > 0;
+                                 c.voltage == 2 && StyleCapLimitFor(c.caseIndex) > 0;
       double lowest = -1, highest = -1;
       int overfull = 0;  // values in a row that need more chips than a stack holds
       for (double value : E12Values()) {
@@ -522,7 +511,7 @@ Catalogue BuildCatalogue() {
   // The commercial limits design with the Commercial box ticked.
   for (const CapLimit& l : cat.limits) {
     const Combination& c = l.combination;
-    const int family = StyleFamilyLimit(c.caseIndex);
+    const int family = StyleCapLimitFor(c.caseIndex);
     if ((c.series != 1 && c.series != 2) || c.dielectric != 2 || c.voltage != 2 || family == 0)
       continue;
     if (l.maxUf <= 0 || !TryDesign(c, family, true).Passes())

@@ -111,7 +111,4 @@ struct FixedValue {
 };
 std::vector<FixedValue> FixedList(int series, int caseIndex, int voltage);
 
-// The commercial maximum (µF) of a case-style family, 0 for none.
-int StyleFamilyLimit(int caseIndex);
-
 }  // namespace quenta::authoring

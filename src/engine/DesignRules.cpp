@@ -146,8 +146,8 @@ constexpr VoltageRow kS13Rows[] = {
 
 // ---- Series 14 to 22: the chip sizes ---------------------------------------
 
-constexpr Column kChipColumns[] = {{8, Entry::Maker}, {8, Entry::Mil123}, {9}, {10}, {11},
-                                   {12},              {13},               {14}, {15}};
+constexpr Column kChipColumns[] = {{8, EntryFilter::Maker}, {8, EntryFilter::Mil123}, {9}, {10},
+                                   {11}, {12}, {13}, {14}, {15}};
 constexpr CaseRow kChipRows[] = {
     {1, "100", {{{2, 1, 3, 1}, {1.4, 1, 6, 1}, {1.3, 2, 6, 1}, kDash, kDash, kDash, kDash, kDash, kDash}}},
     {1, "101, 102", {{{2, 1, 3, 1}, {1.4, 1, 6, 1}, {1.3, 2, 6, 1}, {1.8, 2, 6, 1}, {1.3, 2, 6, 2}, kDash, kDash, kDash, kDash}}},
@@ -185,15 +185,6 @@ constexpr CaseTable kStyles{"series 14 to 22, styles 109 and 110", kStyleColumns
 constexpr CaseTable kAllCaseTables[] = {kS1a, kS1b, kCommercial, kS7,   kS8,
                                         kS9,  kS10, kS12,        kChip, kStyles};
 
-bool EntryMatches(Entry entry, bool mil123) {
-  switch (entry) {
-    case Entry::Any: return true;
-    case Entry::Maker: return !mil123;
-    case Entry::Mil123: return mil123;
-  }
-  return false;
-}
-
 // The cell of the table at (dielectric, case, voltage), or nothing. The
 // first row whose dielectric and case match decides: when it has no column
 // for the voltage, the table sets nothing.
@@ -204,7 +195,7 @@ std::optional<Cell> Lookup(const CaseTable& table, int dielectric, int caseIndex
     if (!CaseListContains(row.cases, caseIndex)) continue;
     for (std::size_t col = 0; col < table.columns.size(); ++col) {
       const Column& column = table.columns[col];
-      if (column.voltage == voltage && EntryMatches(column.entry, mil123)) return row.cells[col];
+      if (column.voltage == voltage && AppliesIn(column.entry, mil123)) return row.cells[col];
     }
     return std::nullopt;
   }

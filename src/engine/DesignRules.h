@@ -10,6 +10,8 @@
 #include <span>
 #include <string_view>
 
+#include "engine/EntryFilter.h"
+
 namespace quenta {
 
 // Applies the built-in rules to gChip.DielThickness, Mult, Covers and
@@ -29,12 +31,9 @@ struct Cell {
   int cascades = 0;
 };
 
-// Which entry mode a column applies in.
-enum class Entry : std::int8_t { Any, Maker, Mil123 };
-
 struct Column {
   std::int8_t voltage = 0;
-  Entry entry = Entry::Any;
+  EntryFilter entry = EntryFilter::Any;
 };
 
 // A row of a table laid out by dielectric and case, with one cell per

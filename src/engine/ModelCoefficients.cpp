@@ -233,6 +233,33 @@ void TakeCell(Geometry& g, const AreaCell& cell) {
   if (cell.termBand != 0) g.termBand = cell.termBand;
 }
 
+// A row whose geometry does not change with the cascade count.
+template <class Row>
+void TakeRow(Geometry& g, const Row& row) {
+  g.length = row.length;
+  g.width = row.width;
+  g.area = row.area;
+}
+
+// A row's body and its area cell for the cascade count.
+template <class Row, std::size_t N>
+void TakeRow(Geometry& g, const Row& row, const int (&counts)[N], const AreaCell& otherCounts,
+             int cascades) {
+  g.length = row.length;
+  g.width = row.width;
+  TakeCell(g, geometry::CellFor(counts, row.areas, otherCounts, cascades));
+}
+
+// The first row of a table laid out by series list and case list, or null.
+template <class Row, std::size_t N>
+const Row* ListedRow(const Row (&rows)[N], int series, int caseIndex) {
+  for (const Row& row : rows) {
+    if (CaseListContains(row.series, series) && CaseListContains(row.cases, caseIndex))
+      return &row;
+  }
+  return nullptr;
+}
+
 Geometry Compute(int series, int caseIndex, int dielectric, int cascadesIn) {
   using namespace geometry;
   const int cascades = cascadesIn <= 1 ? 1 : cascadesIn;
@@ -331,9 +358,7 @@ Geometry Compute(int series, int caseIndex, int dielectric, int cascadesIn) {
     case 12:
       for (const PlainRow& row : kLeadedStackRows) {
         if (CaseListContains(row.cases, caseIndex)) {
-          g.length = row.length;
-          g.width = row.width;
-          g.area = row.area;
+          TakeRow(g, row);
           break;
         }
       }
@@ -341,9 +366,7 @@ Geometry Compute(int series, int caseIndex, int dielectric, int cascadesIn) {
     case 3:
       for (const Series3Row& row : kSeries3Rows) {
         if (row.caseIndex == caseIndex) {
-          g.length = row.length;
-          g.width = row.width;
-          TakeCell(g, CellFor(kSeries3Counts, row.areas, AreaCell{}, cascades));
+          TakeRow(g, row, kSeries3Counts, AreaCell{}, cascades);
           break;
         }
       }
@@ -352,14 +375,14 @@ Geometry Compute(int series, int caseIndex, int dielectric, int cascadesIn) {
     case 5:
       for (const BlockRow& row : kBlockRows) {
         if (caseIndex < row.firstCase || caseIndex > row.lastCase) continue;
-        g.length = row.length;
-        g.width = row.width;
         if (series == 5) {
+          g.length = row.length;
+          g.width = row.width;
           g.termBand = row.termBandSeries5;
           TakeCell(g, row.areas[0]);
         } else {
           g.termBand = cascades == 1 ? row.termBandSeries4OneCascade : row.termBandSeries4;
-          TakeCell(g, CellFor(kBlockCounts, row.areas, row.otherCounts, cascades));
+          TakeRow(g, row, kBlockCounts, row.otherCounts, cascades);
         }
         break;
       }
@@ -369,45 +392,29 @@ Geometry Compute(int series, int caseIndex, int dielectric, int cascadesIn) {
     case 9:
     case 10:
     case 11:
-      for (const SeriesRow& row : kSeriesRows) {
-        if (CaseListContains(row.series, series) && CaseListContains(row.cases, caseIndex)) {
-          g.length = row.length;
-          g.width = row.width;
-          g.area = row.area;
-          break;
-        }
-      }
+      if (const SeriesRow* row = ListedRow(kSeriesRows, series, caseIndex)) TakeRow(g, *row);
       break;
     case 8:
     case 13:
       for (const RadialRow& row : kRadialRows) {
         const int rowCase = series == 8 ? row.series8Case : row.series13Case;
         if (rowCase == 0 || rowCase != caseIndex) continue;
-        g.length = row.length;
-        g.width = row.width;
-        TakeCell(g, CellFor(kRadialCounts, row.areas, row.otherCounts, cascades));
+        TakeRow(g, row, kRadialCounts, row.otherCounts, cascades);
         break;
       }
       break;
     case 23:
     case 24:
     case 25:
-      for (const StyleRow& row : kStyleRows) {
-        if (CaseListContains(row.series, series) && CaseListContains(row.cases, caseIndex)) {
-          g.length = row.length;
-          g.width = row.width;
-          g.area = row.area;
-          g.maxThickness = row.maxThickness;
-          break;
-        }
+      if (const StyleRow* row = ListedRow(kStyleRows, series, caseIndex)) {
+        TakeRow(g, *row);
+        g.maxThickness = row->maxThickness;
       }
       break;
     default:
       for (const ChipRow& row : kChipRows) {
         if (row.series != series) continue;
-        g.length = row.length;
-        g.width = row.width;
-        TakeCell(g, CellFor(kChipCounts, row.areas, row.otherCounts, cascades));
+        TakeRow(g, row, kChipCounts, row.otherCounts, cascades);
         break;
       }
       break;

@@ -17,9 +17,9 @@ constexpr CapTest Range = CapTest::Range;
 constexpr CapTest Above = CapTest::Above;
 constexpr CapTest From = CapTest::From;
 constexpr CapTest Exactly = CapTest::Exactly;
-constexpr Mode All = Mode::Any;
-constexpr Mode Maker = Mode::Maker;
-constexpr Mode Mil = Mode::Mil123;
+constexpr EntryFilter All = EntryFilter::Any;
+constexpr EntryFilter Maker = EntryFilter::Maker;
+constexpr EntryFilter Mil = EntryFilter::Mil123;
 
 // ---- C0G ----------------------------------------------------------------------
 

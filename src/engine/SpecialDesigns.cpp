@@ -13,15 +13,6 @@ namespace {
 
 float BoundUf(double picofarads) { return static_cast<float>(picofarads / 1000000.0); }
 
-bool ModeMatches(Mode mode, bool mil123) {
-  switch (mode) {
-    case Mode::Any: return true;
-    case Mode::Maker: return !mil123;
-    case Mode::Mil123: return mil123;
-  }
-  return false;
-}
-
 void Apply(const Row& row) {
   if (row.k != 0) gChip.DielectricK = row.k;
   if (row.t != 0) {
@@ -43,7 +34,7 @@ void ApplyChipRows(int series, int dielectric, int voltage, float capacitanceUf,
     for (std::int8_t v : group.voltages) hasVoltage = hasVoltage || (v != 0 && v == voltage);
     if (!hasVoltage) continue;
     for (const Row& row : group.rows) {
-      if (ModeMatches(row.mode, mil123) && CapacitanceMatches(row, capacitanceUf)) {
+      if (AppliesIn(row.mode, mil123) && CapacitanceMatches(row, capacitanceUf)) {
         Apply(row);
         return;
       }

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <span>
 
+#include "engine/EntryFilter.h"
+
 namespace quenta {
 
 // Applies the table to gChip (DielectricK, DielThickness, Mult, Cascades,
@@ -29,9 +31,6 @@ enum class CapTest : std::int8_t {
   Exactly,  // equal to "from"
 };
 
-// Which entry mode a row applies in.
-enum class Mode : std::int8_t { Any, Maker, Mil123 };
-
 enum Flag : std::uint8_t { kNoFlag = 0, kF1 = 1, kF2 = 2 };
 
 // One row of the chip-size table. Zero in K, t, M, C, A or MinEffectives
@@ -41,7 +40,7 @@ struct Row {
   CapTest test = CapTest::Any;
   double fromPf = 0;
   double toPf = 0;
-  Mode mode = Mode::Any;
+  EntryFilter mode = EntryFilter::Any;
   int k = 0;
   double t = 0;
   int m = 0;

@@ -13,8 +13,7 @@ namespace quenta {
 // shows the single entry "No Capacitance".
 void FillCapacitanceList();
 
-// The commercial upper capacitance limit in microfarads of the case-style
-// family of the current CaseIndex; 0 for a case outside the six families.
+// StyleCapLimitFor (catalogue/CapLimits.h) of the current CaseIndex.
 int StyleCapLimit();
 
 }  // namespace quenta

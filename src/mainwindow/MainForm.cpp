@@ -55,6 +55,9 @@ MainForm::MainForm() : ui::Form("F_QuentaMainForm") {
   OB_Part_Num.setCaption("Norvel Part Number");
   OB_Mil_Prf.setCaption("MIL-PRF-49470 PIN");
   OB_MIL123.setCaption("MIL-PRF-123 PIN");
+  // Entry by military part number is not offered in this build.
+  OB_Mil_Prf.setEnabled(false);
+  OB_MIL123.setEnabled(false);
 
   Frame13.setCaption("Level");
   Frame14.setCaption("Char.");

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "EngineFixture.h"
+#include "catalogue/CapLimits.h"
 #include "catalogue/CatalogueFiles.h"
 #include "engine/CatalogueAuthoring.h"
 #include "engine/ModelCoefficients.h"
@@ -152,7 +153,7 @@ TEST_F(CatalogueTest, CommercialLimitsDesignWithTheBoxTicked) {
     for (int caseIndex : {1, 2, 3, 4, 5, 6, 51, 52, 53, 54, 55, 56, 91, 92, 93, 94, 95, 96}) {
       SCOPED_TRACE(testing::Message() << "series " << series << " case " << caseIndex);
       const authoring::Combination c{series, caseIndex, 2, 2};
-      const double family = authoring::StyleFamilyLimit(caseIndex);
+      const double family = StyleCapLimitFor(caseIndex);
       const double standard = gCapLimits.MaxCapTable(series, caseIndex, 2, 2);
       EXPECT_TRUE(authoring::TryDesign(c, family, true).Passes());
       EXPECT_TRUE(authoring::TryDesign(c, gCapLimits.MinCapTable(series, caseIndex, 2, 2), true)

@@ -250,7 +250,7 @@ TEST(SpecialGroupsTest, RowsAreWellFormedAndJoin) {
     if (given) continue;
     const Row* previous = nullptr;
     for (const Row& row : group.rows) {
-      if (row.mode == Mode::Mil123) continue;
+      if (row.mode == EntryFilter::Mil123) continue;
       if (previous && row.test == CapTest::Range) {
         EXPECT_EQ(row.fromPf, previous->test == CapTest::Below ? previous->fromPf : previous->toPf);
       }

@@ -183,6 +183,7 @@ TEST_F(MainWindow, UserActionsReachTheHandlersOnce) {
   form->CB_Volt.onClick = [&] { ++picked; };
   form->CB_Type_Tol.onChange = [&] { ++comboTyped; };
   form->CB_Type_Tol.onClick = [&] { ++comboPicked; };
+  form->OB_MIL123.setEnabled(true);
   form->OB_MIL123.onClick = [&] { ++options; };
   form->CK_ManCap.onClick = [&] { ++checks; };
   form->Command1.onClick = [&] { ++presses; };

@@ -1,0 +1,165 @@
+#include "catalogue/RecordReader.h"
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <utility>
+
+#include "catalogue/FileLookup.h"
+#include "catalogue/NumberText.h"
+
+namespace quenta {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsWhite(char c) { return IsBlank(c) || c == '\r' || c == '\n'; }
+bool IsTerminator(char c) { return c == ',' || c == '\r' || c == '\n'; }
+
+// A field's text in double quotes as it may appear in a message: control
+// characters replaced, long texts cut.
+std::string Quoted(std::string_view text) {
+  constexpr std::size_t kMax = 40;
+  std::string out(1, '"');
+  for (char c : text.substr(0, kMax)) {
+    out += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
+  }
+  if (text.size() > kMax) out += "...";
+  out += '"';
+  return out;
+}
+
+}  // namespace
+
+std::string ReadCatalogueFile(const std::filesystem::path& folder, std::string_view name,
+                              std::filesystem::path& path, std::string_view shownName) {
+  if (shownName.empty()) shownName = name;
+  const auto found = FindFileIgnoringCase(folder, name);
+  if (!found) {
+    path = folder;
+    throw CatalogueFailure{CatalogueError{CatalogueFault::MissingFile, std::string(shownName),
+                                          folder, 0, 0,
+                                          "the file is missing from the program folder."}};
+  }
+  path = *found;
+  std::ifstream in(path, std::ios::binary);
+  std::string data;
+  if (in) data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (!in && !in.eof()) {
+    throw CatalogueFailure{CatalogueError{CatalogueFault::UnreadableFile, std::string(shownName),
+                                          path, 0, 0, "the file cannot be read."}};
+  }
+  return data;
+}
+
+double RoundHalfEven(double value) {
+  const double down = std::floor(value);
+  const double diff = value - down;
+  if (diff < 0.5) return down;
+  if (diff > 0.5) return down + 1;
+  return std::fmod(down, 2.0) == 0 ? down : down + 1;
+}
+
+RecordReader::RecordReader(std::string_view file, const std::filesystem::path& path,
+                           std::string_view data, int fieldsPerRecord)
+    : file_(file),
+      path_(path),
+      data_(data),
+      contentEnd_(data.size()),
+      fieldsPerRecord_(fieldsPerRecord) {
+  while (contentEnd_ > 0 && IsWhite(data_[contentEnd_ - 1])) --contentEnd_;
+}
+
+bool RecordReader::NextRecord() {
+  if (pos_ >= contentEnd_) return false;
+  ++record_;
+  field_ = 0;
+  return true;
+}
+
+double RecordReader::Number() {
+  const std::string_view text = Take();
+  if (text.empty()) return 0;
+  double value = 0;
+  const NumberStatus status = ParseWholeNumber(text, value);
+  if (status == NumberStatus::Ok) return value;
+  if (status == NumberStatus::NotANumber) {
+    Fail(CatalogueFault::NotANumber, field_, Quoted(text).append(" is not a number."));
+  }
+  Fail(CatalogueFault::Overflow, field_,
+       std::string("the number ").append(Quoted(text)).append(" is too large in magnitude."));
+}
+
+void RecordReader::SkipText() {
+  if (!StartField()) FailEndOfFile();
+  ++field_;
+  if (pos_ < data_.size() && data_[pos_] == '"') {
+    const std::size_t close = data_.find('"', pos_ + 1);
+    if (close == std::string_view::npos) {
+      pos_ = data_.size();
+      afterComma_ = false;
+      return;
+    }
+    pos_ = close + 1;
+  }
+  TakeToTerminator();
+}
+
+int RecordReader::Index(double value, int field, int first, int last,
+                        std::string_view what) const {
+  const double rounded = RoundHalfEven(value);
+  if (!(rounded >= first && rounded <= last)) {
+    Fail(CatalogueFault::IndexOutOfRange, field,
+         "the " + std::string(what) + " index " + FormatGeneral(value) + " is outside " +
+             std::to_string(first) + " to " + std::to_string(last) + ".");
+  }
+  return static_cast<int>(rounded);
+}
+
+void RecordReader::Fail(CatalogueFault fault, int field, std::string detail) const {
+  throw CatalogueFailure{
+      CatalogueError{fault, std::string(file_), path_, record_, field, std::move(detail)}};
+}
+
+// Skips the blanks before a field. At the end of the data only a comma
+// just read still promises a field, an empty one.
+bool RecordReader::StartField() {
+  while (pos_ < data_.size() && IsBlank(data_[pos_])) ++pos_;
+  if (pos_ < data_.size()) return true;
+  if (!afterComma_) return false;
+  afterComma_ = false;
+  return true;
+}
+
+// The text up to the end of the field, blanks after it removed; the
+// terminator is passed over.
+std::string_view RecordReader::TakeToTerminator() {
+  const std::size_t start = pos_;
+  while (pos_ < data_.size() && !IsTerminator(data_[pos_])) ++pos_;
+  std::string_view text = data_.substr(start, pos_ - start);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  afterComma_ = false;
+  if (pos_ < data_.size()) {
+    const char c = data_[pos_++];
+    if (c == ',') {
+      afterComma_ = true;
+    } else if (c == '\r' && pos_ < data_.size() && data_[pos_] == '\n') {
+      ++pos_;
+    }
+  }
+  return text;
+}
+
+std::string_view RecordReader::Take() {
+  if (!StartField()) FailEndOfFile();
+  ++field_;
+  return TakeToTerminator();
+}
+
+void RecordReader::FailEndOfFile() const {
+  Fail(CatalogueFault::EndOfFileInRecord, field_ + 1,
+       "the file ends inside this record, which needs " + std::to_string(fieldsPerRecord_) +
+           " fields.");
+}
+
+}  // namespace quenta
