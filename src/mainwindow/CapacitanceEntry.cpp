@@ -27,6 +27,8 @@ void T_Capacitance_Change() {
 
 void T_Capacitance_Click() { ClearResults(); }
 
+void T_Capacitance_GotFocus() { F_QuentaMainForm().T_Capacitance.selectAll(); }
+
 void CK_ManCap_Click() {
   MainForm& f = F_QuentaMainForm();
   const bool manual = f.CK_ManCap.value() == ui::CheckBox::Checked;

@@ -8,6 +8,7 @@ namespace quenta {
 
 void T_Capacitance_Change();
 void T_Capacitance_Click();
+void T_Capacitance_GotFocus();
 void CK_ManCap_Click();
 void CK_Comm_Click();
 void CB_Cap_Click();

@@ -28,11 +28,13 @@ void ConnectMainFormHandlers(MainForm& f) {
   f.T_Frequency.onChange = T_Frequency_Change;
   f.T_Frequency.onKeyPress = T_Frequency_KeyPress;
   f.T_Frequency.onLostFocus = T_Frequency_LostFocus;
+  f.T_Frequency.onGotFocus = T_Frequency_GotFocus;
   f.HS_TempAmbient.onChange = HS_TempAmbient_Change;
   f.T_TempAmbient.onChange = T_TempAmbient_Change;
   f.T_TempAmbient.onLostFocus = T_TempAmbient_LostFocus;
   f.HS_TempRise.onChange = HS_TempRise_Change;
   f.T_TempRise.onChange = T_TempRise_Change;
+  f.T_TempRise.onGotFocus = T_TempRise_GotFocus;
 
   f.CB_Type.onClick = CB_Type_Click;
   f.CB_Case.onClick = CB_Case_Click;
@@ -42,6 +44,8 @@ void ConnectMainFormHandlers(MainForm& f) {
 
   f.CB_Cap.onClick = CB_Cap_Click;
   f.T_Capacitance.onChange = T_Capacitance_Change;
+  f.T_Capacitance.onClick = T_Capacitance_Click;
+  f.T_Capacitance.onGotFocus = T_Capacitance_GotFocus;
   f.CK_ManCap.onClick = CK_ManCap_Click;
   f.CK_Comm.onClick = CK_Comm_Click;
   f.T_Cap_c.onChange = T_Cap_c_Change;

@@ -124,8 +124,14 @@ void T_TempRise_Change() {
   gTemps.TempRise = static_cast<int16_t>(rise);
   f.HS_TempRise.setValue(rise);
   f.T_TempRise.setText(std::to_string(rise));
+  // The caret goes to the end of the box, nothing selected.
+  f.T_TempRise.setSelStart(static_cast<int>(f.T_TempRise.text().size()));
   Calculate();
 }
+
+void T_Frequency_GotFocus() { F_QuentaMainForm().T_Frequency.selectAll(); }
+
+void T_TempRise_GotFocus() { F_QuentaMainForm().T_TempRise.selectAll(); }
 
 void TakeTemperaturesFromWindow() {
   const MainForm& f = F_QuentaMainForm();

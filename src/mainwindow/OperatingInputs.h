@@ -19,6 +19,9 @@ void T_TempAmbient_Change();
 void T_TempAmbient_LostFocus();
 void HS_TempRise_Change();
 void T_TempRise_Change();
+// Focus into the frequency or rise box selects its whole text.
+void T_Frequency_GotFocus();
+void T_TempRise_GotFocus();
 
 // The frequency scale of HS_Frequency: position 0 is 50 Hz, 500 is 100 MHz,
 // evenly spaced in the logarithm.

@@ -139,8 +139,39 @@ TextBox::TextBox(Form& form, std::string name, int index)
 void TextBox::setText(const std::string& text) {
   if (text_ == text) return;
   text_ = text;
+  // A new text puts the caret at its end, as typing does.
+  selStart_ = textLength();
+  selLength_ = 0;
   changed(Prop::Text);
   if (onChange) onChange();
+}
+
+int TextBox::textLength() const {
+  int n = 0;
+  for (unsigned char c : text_)
+    if ((c & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+void TextBox::setSelStart(int start) {
+  selStart_ = std::clamp(start, 0, textLength());
+  selLength_ = 0;
+  changed(Prop::Selection);
+}
+
+void TextBox::setSelLength(int length) {
+  selLength_ = std::clamp(length, 0, textLength() - selStart_);
+  changed(Prop::Selection);
+}
+
+void TextBox::selectAll() {
+  selStart_ = 0;
+  selLength_ = textLength();
+  changed(Prop::Selection);
+}
+
+void TextBox::click() {
+  if (onClick) onClick();
 }
 
 void TextBox::receiveChar(int character) {

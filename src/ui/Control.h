@@ -69,6 +69,7 @@ enum class Prop {
   Picture,
   Geometry,
   Focus,
+  Selection,  // text box selection start / length
 };
 
 class Control;
@@ -179,12 +180,26 @@ class TextBox : public Control {
   void setLocked(bool locked) { locked_ = locked; }
   bool multiLine() const { return multiLine_; }
   void setMultiLine(bool multiLine) { multiLine_ = multiLine; }
+  // The selection, in characters. Writing the start empties the selection
+  // (the caret stands there); both are kept within the text.
+  int selStart() const { return selStart_; }
+  int selLength() const { return selLength_; }
+  void setSelStart(int start);
+  void setSelLength(int length);
+  // Selects the whole text.
+  void selectAll();
+  // Raises Click, as a click of the mouse into the box does.
+  void click();
   Handler onChange;
+  Handler onClick;
   std::string displayText() const override { return text_; }
   void receiveChar(int character) override;
 
  private:
+  int textLength() const;
   std::string text_;
+  int selStart_ = 0;
+  int selLength_ = 0;
   bool locked_ = false;
   bool multiLine_ = false;
 };

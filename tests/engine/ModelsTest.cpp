@@ -690,7 +690,10 @@ TEST_F(ModelCapVoltage, ZeroRatingGivesAFlatCurveAtZeroVolts) {
 }
 
 TEST(ModelFormat, UpToTwoDecimals) {
+  // A whole number shows without its decimal point.
   EXPECT_EQ(FormatUpToTwoDecimals(3), "3");
+  EXPECT_EQ(FormatUpToTwoDecimals(99.999), "100");
+  EXPECT_EQ(FormatUpToTwoDecimals(0), "0");
   EXPECT_EQ(FormatUpToTwoDecimals(2.2), "2.2");
   EXPECT_EQ(FormatUpToTwoDecimals(0.47), "0.47");
   EXPECT_EQ(FormatUpToTwoDecimals(1.236), "1.24");

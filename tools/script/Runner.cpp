@@ -116,7 +116,8 @@ const char* defaultProperty(ui::Kind kind) {
 std::optional<std::string> propertyName(const std::string& name) {
   static const char* const names[] = {"Text", "Caption", "Visible", "Enabled", "BackColor",
                                       "ForeColor", "Value", "ListIndex", "ListCount", "List",
-                                      "Min", "Max", "Picture", "Interval"};
+                                      "Min", "Max", "Picture", "Interval", "SelStart",
+                                      "SelLength"};
   auto lower = [](std::string s) {
     for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
     return s;
@@ -151,6 +152,10 @@ std::optional<std::string> propertyValue(const ui::Control& c, const std::string
     if (p == "Value") return std::to_string(bar->value());
     if (p == "Min") return std::to_string(bar->min());
     if (p == "Max") return std::to_string(bar->max());
+  }
+  if (auto* box = dynamic_cast<const ui::TextBox*>(&c)) {
+    if (p == "SelStart") return std::to_string(box->selStart());
+    if (p == "SelLength") return std::to_string(box->selLength());
   }
   if (k == K::PictureBox && p == "Picture") return quoteText(c.displayText());
   if (auto* timer = dynamic_cast<const ui::Timer*>(&c); timer && p == "Interval")
@@ -457,10 +462,11 @@ void Runner::execute(const Args& args) {
     usage(1, 1, "click CONTROL");
     auto kind = kindOf(args[1]);
     if (kind != ui::Kind::CommandButton && kind != ui::Kind::CheckBox &&
-        kind != ui::Kind::OptionButton)
+        kind != ui::Kind::OptionButton && kind != ui::Kind::TextBox)
       fail(args[1] + " cannot be clicked");
     ui::Control& c = userControl(args[1], true);
     if (auto* button = dynamic_cast<ui::CommandButton*>(&c)) button->click();
+    else if (auto* text = dynamic_cast<ui::TextBox*>(&c)) text->click();
     else if (auto* box = dynamic_cast<ui::CheckBox*>(&c))
       box->setValue(box->value() == ui::CheckBox::Checked ? ui::CheckBox::Unchecked
                                                           : ui::CheckBox::Checked);
