@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
 #include "catalogue/DesignState.h"
@@ -104,9 +103,12 @@ std::string ActiveLayerThickMilsText() {
 }
 
 std::string FormatChipThickness(double inches) {
+  // Written with "." whatever the C locale says (the Qt front end adopts the
+  // user's locale, where printf would write "0,050").
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.3f", inches);
-  std::string text = buf;
+  const auto result = std::to_chars(buf, buf + sizeof buf, inches, std::chars_format::fixed, 3);
+  if (result.ec != std::errc()) return FormatGeneral(inches);
+  std::string text(buf, result.ptr);
   if (text.size() > 1 && text.back() == '0' && text.find('.') != std::string::npos) text.pop_back();
   return text;
 }

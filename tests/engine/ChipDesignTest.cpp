@@ -1,6 +1,9 @@
 // The chip design: effectives, chips, covers, the thickness question, the
 // too-few-effectives notice, the capacitance re-entry and refused designs.
 
+#include <clocale>
+#include <string>
+
 #include "EngineFixture.h"
 #include "engine/ChipDesign.h"
 
@@ -172,6 +175,25 @@ TEST(ChipThicknessTextTest, ShowsTwoToThreeDecimals) {
   EXPECT_EQ(FormatChipThickness(0.125), "0.125");
   EXPECT_EQ(FormatChipThickness(1.5), "1.50");
   EXPECT_EQ(FormatChipThickness(0), "0.00");
+}
+
+// The Qt front end adopts the user's locale for the C library; the
+// thickness keeps "." as its decimal point there too.
+TEST(ChipThicknessTextTest, IgnoresACommaDecimalLocale) {
+  const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+  bool comma = false;
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "de_DE"}) {
+    if (std::setlocale(LC_NUMERIC, name) && *std::localeconv()->decimal_point == ',') {
+      comma = true;
+      break;
+    }
+  }
+  const std::string thin = FormatChipThickness(0.05);
+  const std::string thick = FormatChipThickness(0.1234);
+  std::setlocale(LC_NUMERIC, saved.c_str());
+  if (!comma) GTEST_SKIP() << "no locale with a decimal comma on this machine";
+  EXPECT_EQ(thin, "0.05");
+  EXPECT_EQ(thick, "0.123");
 }
 
 TEST_F(ChipDesignTest, LessThanOneLayerRunsTheCapacitanceReEntry) {
