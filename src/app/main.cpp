@@ -1,5 +1,6 @@
 // quenta10: the program entry. Shows the main window and runs Qt's event
 // loop; the program logic runs on the window layer behind the Qt widgets.
+#include <clocale>
 #include <exception>
 
 #include <QApplication>
@@ -14,6 +15,9 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Qt adopts the user's locale for the C library; the program's number
+  // texts always use "." whatever the locale says.
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName("Quenta10");
   QApplication::setStyle("Fusion");
   // The program decides when it ends (Quit, or closing the main window).

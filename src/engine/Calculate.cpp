@@ -167,6 +167,10 @@ void Calculate() {
       EndWithoutResults(f);
       return;
     }
+    // A capacitance re-entered in the dialog reaches the manual box, whose
+    // change clears the results, the internal temperature of step 11 among
+    // them: show it again for the run that goes on.
+    if (f.T_TempSpecs[2].text().empty()) CheckTemperatureLimits();
   }
   if (!(sel.Capacitance > 0) || !std::isfinite(sel.Capacitance)) {
     EndWithoutResults(f);

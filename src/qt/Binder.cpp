@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
@@ -444,6 +445,14 @@ void Binder::apply(ui::Control& control, ui::Prop prop) {
         QString text = toQ(static_cast<ui::TextBox&>(control).text());
         if (edit->text() != text) edit->setText(text);
       }
+      if (prop == ui::Prop::Selection) {
+        auto* edit = static_cast<QLineEdit*>(w);
+        const auto& box = static_cast<ui::TextBox&>(control);
+        if (box.selLength() > 0)
+          edit->setSelection(box.selStart(), box.selLength());
+        else
+          edit->setCursorPosition(box.selStart());
+      }
       break;
     case Kind::Label:
       if (prop == ui::Prop::Text) static_cast<QLabel*>(w)->setText(captionOf(control));
@@ -525,6 +534,7 @@ void Binder::formChanged(ui::Form& form, ui::FormProp prop) {
       // their size follows from the layout.
       if (writingSize_) break;
       positioned_ = true;
+      placedFor_ = QSize(twipsToPixels(form_.width()), twipsToPixels(form_.height()));
       window_.move(twipsToPixels(form_.left()), twipsToPixels(form_.top()));
       break;
   }
@@ -555,11 +565,26 @@ void Binder::applyShown() {
   if (!shownOnce_) {
     shownOnce_ = true;
     window_.adjustSize();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    // adjustSize keeps a window within two thirds of the screen, which
+    // squeezes a tall window below its natural size; it gets its natural
+    // size as far as the screen has room.
+    if (screen)
+      window_.resize(window_.sizeHint().boundedTo(area.size()).expandedTo(window_.size()));
     updateFormSize();
-    if (!positioned_) {
-      if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect area = screen->availableGeometry();
+    if (screen) {
+      if (!positioned_) {
         window_.move(area.center() - QPoint(window_.width() / 2, window_.height() / 2));
+      } else {
+        // The program centred the window for the size its form had then;
+        // the window keeps that centre at its real size, and stays on the
+        // screen as far as it fits.
+        const QSize grown = window_.size() - placedFor_;
+        QPoint at = window_.pos() - QPoint(grown.width() / 2, grown.height() / 2);
+        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - window_.width())));
+        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - window_.height())));
+        window_.move(at);
       }
     }
   }
@@ -619,6 +644,16 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
       if (watched != &window_) focusArrived(static_cast<QWidget*>(watched));
       break;
+    case QEvent::MouseButtonRelease: {
+      // A click into a text box raises its Click.
+      auto it = controls_.find(static_cast<QWidget*>(watched));
+      if (it != controls_.end() && it->second->kind() == Kind::TextBox &&
+          static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        ui::Control* c = it->second;
+        userAction(*c, [&] { static_cast<ui::TextBox*>(c)->click(); });
+      }
+      break;
+    }
     case QEvent::Close:
       if (watched == &window_) {
         event->ignore();

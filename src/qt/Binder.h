@@ -12,6 +12,7 @@
 #include <vector>
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 
 #include "ui/Form.h"
@@ -81,6 +82,7 @@ class Binder : public QObject, public ui::FormListener, public ui::ControlListen
   std::unordered_map<const QObject*, ui::Control*> controls_;
   std::vector<ui::Control*> unbound_;
   bool positioned_ = false;  // the program placed the window
+  QSize placedFor_;          // the window size the program placed it for
   bool shownOnce_ = false;
   bool busy_ = false;        // this form holds the busy pointer
   bool writingSize_ = false;

@@ -112,6 +112,31 @@ QPixmap chipPicture() {
   return pixmap;
 }
 
+// The parts of the main window that come and go with a calculation (the
+// voltage-coefficient panel) or with a notice (the notices, one of which
+// blinks): each keeps its place while hidden, so the window has one size
+// from the start and nothing else moves when one of them shows or hides.
+// The series pictures share a fixed area of their own.
+const char* const kMainWindowReserved[] = {"Frame26", "Label3",  "L_NonStandard",
+                                           "Label2",  "Label10", "LineFreqText"};
+// The design window shows either the first five values or, in their place,
+// the notice that there is no design: it has the same size either way, the
+// one it is centred by.
+const char* const kDesignWindowReserved[] = {"Label1_0", "Text1_0", "Label1_1", "Text1_1",
+                                             "Label1_2", "Text1_2", "Label1_3", "Text1_3",
+                                             "Label1_4", "Text1_4", "Label2"};
+
+template <std::size_t N>
+void keepSpaceWhenHidden(QWidget& window, const char* const (&names)[N]) {
+  for (const char* name : names) {
+    QWidget* w = window.findChild<QWidget*>(name);
+    if (!w) continue;
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+  }
+}
+
 template <typename UiForm>
 QWidget* buildForm() {
   auto* widget = new QWidget;
@@ -125,6 +150,7 @@ std::map<std::string, FormWindow>& entries() {
     std::map<std::string, FormWindow> m;
     m["F_QuentaMainForm"] = {[] {
                                QWidget* w = buildForm<Ui::F_QuentaMainForm>();
+                               keepSpaceWhenHidden(*w, kMainWindowReserved);
                                const QPixmap chip = chipPicture();
                                if (auto* picture = w->findChild<QLabel*>("Picture1"))
                                  picture->setProperty("quentaSourcePixmap", chip);
@@ -134,6 +160,7 @@ std::map<std::string, FormWindow>& entries() {
                              true};
     m["F_QuentaDesignForm"] = {[] {
                                  QWidget* w = buildForm<Ui::F_QuentaDesignForm>();
+                                 keepSpaceWhenHidden(*w, kDesignWindowReserved);
                                  w->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint |
                                                    Qt::WindowTitleHint |
                                                    Qt::WindowCloseButtonHint);

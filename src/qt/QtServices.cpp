@@ -264,8 +264,7 @@ void QtPrinter::endDoc() {
       onPdfWritten(pdf);
     } else {
       QMessageBox::information(QApplication::activeWindow(), "Quenta10",
-                               "No printer is set up on this system, so the printout was saved "
-                               "as a PDF file:\n" +
+                               "No printer is set up, so the printout was saved as a PDF file:\n" +
                                    QDir::toNativeSeparators(pdf));
     }
   }

@@ -178,8 +178,10 @@ TEST_F(MainWindow, UserActionsReachTheHandlersOnce) {
   int typed = 0, picked = 0, comboTyped = 0, comboPicked = 0, options = 0, checks = 0,
       presses = 0, scrolls = 0;
   form->T_Frequency.onChange = [&] { ++typed; };
-  // Leaving the frequency box would reformat it (a change of its own).
+  // Leaving the frequency box would reformat it (a change of its own), and
+  // entering it would select its text.
   form->T_Frequency.onLostFocus = nullptr;
+  form->T_Frequency.onGotFocus = nullptr;
   form->CB_Volt.onClick = [&] { ++picked; };
   form->CB_Type_Tol.onChange = [&] { ++comboTyped; };
   form->CB_Type_Tol.onClick = [&] { ++comboPicked; };
@@ -243,6 +245,40 @@ TEST_F(MainWindow, MirrorsVisibilityEnabledColoursAndFonts) {
             QApplication::palette().color(QPalette::Base));
 }
 
+// The panel, the series pictures and the notices (one of them blinks) come
+// and go without the window changing size or anything else moving.
+TEST_F(MainWindow, KeepsItsLayoutWhileResultsAndNoticesComeAndGo) {
+  window->show();
+  auto settle = [&] {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::processEvents();
+  };
+  auto where = [&](const ui::Control& c) {
+    QWidget* w = binder->widgetFor(c);
+    return QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size());
+  };
+  settle();
+  const QSize size = window->size();
+  const QSize minimum = window->minimumSizeHint();
+  const QRect lastResult = where(form->T_TempSpecs[6]);
+  const QRect mainsNotice = where(form->LineFreqText);
+  const QRect picture = where(form->Picture2);
+  ui::Control* const comeAndGo[] = {&form->Label10,  &form->Label3,   &form->L_NonStandard,
+                                    &form->Label2,   &form->Frame26,  &form->Picture2,
+                                    &form->Picture3, &form->LineFreqText};
+  for (ui::Control* c : comeAndGo) {
+    for (bool visible : {true, false, true}) {
+      c->setVisible(visible);
+      settle();
+      EXPECT_EQ(window->size(), size) << c->id() << " " << visible;
+      EXPECT_EQ(window->minimumSizeHint(), minimum) << c->id() << " " << visible;
+      EXPECT_EQ(where(form->T_TempSpecs[6]), lastResult) << c->id() << " " << visible;
+      EXPECT_EQ(where(form->LineFreqText), mainsNotice) << c->id() << " " << visible;
+      EXPECT_EQ(where(form->Picture2), picture) << c->id() << " " << visible;
+    }
+  }
+}
+
 TEST_F(MainWindow, UserFocusReachesTheProgramAfterQtIsDone) {
   showActive();
   int got = 0;
@@ -268,6 +304,7 @@ TEST_F(MainWindow, KeysRunTheWindowsKeyHandlersFirst) {
     if (ch >= 'a' && ch <= 'z') ch -= 32;     // typed as capitals
   };
   form->Command2.onClick = [&] { ++presses; };
+  form->T_Capacitance.onGotFocus = nullptr;  // would select the whole text
   auto* box = widget<QLineEdit>(form->T_Capacitance);
   box->setFocus();
   QTest::keyClicks(box, "axb");
@@ -399,3 +436,19 @@ TEST(QtServices, TranslatesDialogTexts) {
 }
 
 }  // namespace
+
+TEST_F(MainWindow, TextBoxSelectionAndClicksMirror) {
+  int clicks = 0;
+  form->T_Capacitance.onClick = [&] { ++clicks; };
+  form->T_Capacitance.setVisible(true);
+  showActive();
+  auto* edit = widget<QLineEdit>(form->T_Capacitance);
+  form->T_Capacitance.setText("4.7");
+  form->T_Capacitance.selectAll();
+  EXPECT_EQ(edit->selectedText(), "4.7");
+  form->T_Capacitance.setSelStart(1);
+  EXPECT_FALSE(edit->hasSelectedText());
+  EXPECT_EQ(edit->cursorPosition(), 1);
+  QTest::mouseClick(edit, Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+}
