@@ -8,7 +8,7 @@
 #include "catalogue/NumberText.h"
 #include "engine/DesignRules.h"
 #include "engine/ModelCoefficients.h"
-#include "engine/SpecialDesigns.h"
+#include "engine/DesignOverrides.h"
 #include "mainwindow/MainForm.h"
 #include "ui/Services.h"
 

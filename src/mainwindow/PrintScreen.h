@@ -12,7 +12,7 @@ namespace quenta {
 void Command5_Click();
 
 // Datasheet: opens the document of the selected series (maker part-number
-// entry) or of the military specification (the two military entries)
+// entry) or of the military standard (the two military entries)
 // under the datasheet base address, through the desktop shell.
 void Command6_Click();
 

@@ -1,4 +1,4 @@
-#include "engine/SpecialDesigns.h"
+#include "engine/DesignOverrides.h"
 
 #include <string>
 

@@ -5,7 +5,7 @@
 // Columns: test, from pF, to pF, entry mode, K, t (mils), M, C, A,
 // minimum effectives, flags.
 
-#include "engine/SpecialDesigns.h"
+#include "engine/DesignOverrides.h"
 
 namespace quenta::special_designs {
 

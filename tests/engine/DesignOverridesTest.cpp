@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "EngineFixture.h"
-#include "engine/SpecialDesigns.h"
+#include "engine/DesignOverrides.h"
 
 namespace quenta::test {
 namespace {
