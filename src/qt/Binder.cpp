@@ -99,6 +99,9 @@ QString symbolText(const QString& text) {
 
 QString captionOf(const ui::Control& c) {
   QString text = toQ(c.displayText());
+  // A carriage return, alone or before a line feed, breaks the line.
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return isSymbolFont(c) ? symbolText(text) : text;
 }
 

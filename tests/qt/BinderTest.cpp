@@ -452,3 +452,8 @@ TEST_F(MainWindow, TextBoxSelectionAndClicksMirror) {
   QTest::mouseClick(edit, Qt::LeftButton);
   EXPECT_EQ(clicks, 1);
 }
+
+TEST_F(MainWindow, CarriageReturnsBreakLabelLines) {
+  form->Label3.setCaption("first\rsecond\r\nthird");
+  EXPECT_EQ(widget<QLabel>(form->Label3)->text(), "first\nsecond\nthird");
+}
