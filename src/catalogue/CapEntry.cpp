@@ -1,6 +1,7 @@
 #include "catalogue/CapEntry.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "catalogue/DesignState.h"
@@ -72,7 +73,7 @@ CapEntryResult ShowCapEntry(double upper, double lower, const std::string& title
   const bool exclusive = lowerBound == LowerBound::Exclusive;
   // A range without any admissible value would hold the user in the dialog
   // for good (a maximum of -1 marks a selection without a listed one).
-  const bool admissible = exclusive ? upper > std::max(lower, 0.0) : upper >= lower;
+  const bool admissible = exclusive ? upper > std::max(lower, 0.0) : upper >= lower && upper > 0;
   if (!admissible) return CapEntryResult::NoAdmissibleValue;
 
   CapEntryForm& d = F_CapEntry();
@@ -110,8 +111,10 @@ void Text1_Change() {
   const std::string& text = d.Text1.text();
   if (text.empty() || (text.back() != 'P' && text.back() != 'p')) return;
   // Picofarads typed: the box holds microfarads. The new text ends in a
-  // digit, so the change it raises leaves it alone.
-  d.Text1.setText(FormatGeneral(LeadingNumber(text) / 1000000));
+  // digit, so the change it raises leaves it alone. A number too large to
+  // hold stays as typed, for OK to refuse.
+  const double microfarads = LeadingNumber(text) / 1000000;
+  if (std::isfinite(microfarads)) d.Text1.setText(FormatGeneral(microfarads));
 }
 
 void B_CalcOK_Click() {
@@ -122,8 +125,10 @@ void B_CalcOK_Click() {
   const double entry = LeadingNumber(d.Text1.text());
 
   // Written so that a value that is not a number is refused as well.
+  // No capacitance is 0 µF or less: such an entry is refused whatever the
+  // lower bound says.
   const bool within = d.lowerExclusive ? (entry > lower && entry > 0 && entry <= upper)
-                                       : (entry >= lower && entry <= upper);
+                                       : (entry >= lower && entry > 0 && entry <= upper);
   if (!within) {
     ui::msgBox("Capacitance must be greater than " + FormatGeneral(lower) +
                    "\u00B5F and less than " + FormatGeneral(upper) + "\u00B5F.",

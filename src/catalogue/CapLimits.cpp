@@ -1,5 +1,6 @@
 #include "catalogue/CapLimits.h"
 
+#include <cmath>
 #include <string>
 
 #include "catalogue/CapEntry.h"
@@ -28,10 +29,14 @@ double ListedMaximum(int caseIndex) {
   return gCapLimits.MaxCapTable(s.SeriesIndex, caseIndex, s.DielectricIndex, s.VoltageIndex);
 }
 
-// The capacitance shown on the main window, in farads.
+// The capacitance shown on the main window, in farads. A typed number too
+// large to hold reads as 0, as a text without a number does: no results,
+// and no dialog quoting an infinite value.
 double ShownCapacitance(const MainForm& f) {
-  if (f.CK_ManCap.value() == ui::CheckBox::Checked)
-    return LeadingNumber(f.T_Capacitance.text()) / 1000000;
+  if (f.CK_ManCap.value() == ui::CheckBox::Checked) {
+    const double typed = LeadingNumber(f.T_Capacitance.text()) / 1000000;
+    return std::isfinite(typed) ? typed : 0;
+  }
   std::string text = f.CB_Cap.text();
   return LeadingNumber(CapTextToMicrofarads(text)) / 1000000;
 }

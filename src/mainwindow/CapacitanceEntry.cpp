@@ -1,5 +1,6 @@
 #include "mainwindow/CapacitanceEntry.h"
 
+#include <cmath>
 #include <string>
 
 #include "catalogue/DesignState.h"
@@ -21,6 +22,9 @@ void T_Capacitance_Change() {
   f.Label8.setFontName("MS Sans Serif");
   f.Label8.setCaption("p");
   const double microfarads = LeadingNumber(text) / 1000000;
+  // A number too large to hold stays as typed (the calculation reads it as
+  // no capacitance) rather than becoming "Infinity" in the box.
+  if (!std::isfinite(microfarads)) return;
   // This write runs this handler once more; the new text has no "P".
   f.T_Capacitance.setText(FormatGeneral(microfarads));
 }

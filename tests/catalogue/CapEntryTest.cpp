@@ -117,13 +117,21 @@ TEST_F(CapEntry, TurnsPicofaradsTypedIntoMicrofarads) {
   EXPECT_DOUBLE_EQ(gSelection.Capacitance, 0.00047);
 }
 
-TEST_F(CapEntry, TextThatIsNoNumberReadsAsZero) {
+TEST_F(CapEntry, TextThatIsNoNumberReadsAsZeroAndZeroIsNoCapacitance) {
+  // A lower bound of 0 would admit 0 µF, which no part has: refused.
   user = [](CapEntryForm& d) {
     type(d, "abc");
+    d.B_CalcOK.click();
+    EXPECT_TRUE(d.shown());
+    type(d, "0");
+    d.B_CalcOK.click();
+    EXPECT_TRUE(d.shown());
+    type(d, "0.2");
     enter(d);
   };
   EXPECT_EQ(ShowCapEntry(1, 0, "t", "m"), CapEntryResult::Accepted);
-  EXPECT_EQ(gSelection.Capacitance, 0);
+  EXPECT_DOUBLE_EQ(gSelection.Capacitance, 0.2);
+  EXPECT_EQ(services.messages.size(), 2u);
 }
 
 TEST_F(CapEntry, AnAcceptedValueSwitchesToManualEntry) {

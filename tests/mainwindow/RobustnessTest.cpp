@@ -1,0 +1,267 @@
+// Robustness of the main window as a user would try to break it: every
+// selection the shipped catalogue offers, calculated at both ends of its
+// pick-list, and garbage typed into every input box.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <iostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "catalogue/CapEntry.h"
+#include "catalogue/DesignState.h"
+#include "catalogue/NumberText.h"
+#include "mainwindow/MainWindowSession.h"
+#include "mainwindow/OperatingInputs.h"
+
+namespace quenta::test {
+namespace {
+
+bool finiteNumber(const std::string& text) {
+  double v = 0;
+  return ParseWholeNumber(text, v) == NumberStatus::Ok && std::isfinite(v);
+}
+
+bool showsNonFinite(const std::string& t) {
+  return t.find("NaN") != std::string::npos || t.find("Infinity") != std::string::npos ||
+         t == "nan" || t == "-nan" || t == "inf" || t == "-inf";
+}
+
+class Robustness : public MainWindowSession {
+ protected:
+  void SetUp() override {
+    MainWindowSession::SetUp();
+    // The re-entry dialog is cancelled, or its proposal accepted after a
+    // typed text that OK may refuse.
+    services.onRunModal = [this](ui::Form& form) {
+      auto& d = static_cast<CapEntryForm&>(form);
+      dialogs.push_back(d.caption());
+      if (cancelDialogs) return d.userKey(27, 27);
+      if (showsNonFinite(d.Label1.caption())) badTexts.push_back(d.Label1.caption());
+      if (!dialogTyping.empty()) {
+        d.Text1.setText(dialogTyping);
+        if (showsNonFinite(d.Text1.text())) badTexts.push_back("dialog box " + d.Text1.text());
+        d.B_CalcOK.click();
+      }
+      if (d.shown()) d.B_CalcOK.click();
+    };
+    ASSERT_TRUE(start(QUENTA_PROGRAM_FOLDER));
+  }
+
+  // What is wrong with the results panel; empty when it shows complete
+  // results with Print enabled, the invalid-combination notice over a blank
+  // panel, or (when allowed) no results. The internal temperature belongs
+  // to the temperature check, which also runs without results.
+  std::string panelFault(bool noResultsAllowed) {
+    std::vector<ui::TextBox*> boxes = {&f().T_FreqSpecs[0], &f().weight_tb[5], &f().phase[0]};
+    for (int i = 0; i <= 4; ++i) boxes.push_back(&f().T_Specs[i]);
+    for (int i = 0; i <= 6; ++i) boxes.push_back(&f().T_TempSpecs[i]);
+    std::string blank, filled;
+    for (ui::TextBox* box : boxes) {
+      const std::string& t = box->text();
+      // The maximum current stays blank on red when there is none.
+      if (t.empty() && !(box == &f().T_TempSpecs[3] && box->backColor() == ui::colors::red))
+        blank.append(" ").append(box->id());
+      if (!t.empty() && box != &f().T_TempSpecs[2]) filled.append(" ").append(box->id());
+      if (!t.empty() && box != &f().T_Specs[0] && !finiteNumber(t))
+        return box->id() + " shows \"" + t + "\"";
+    }
+    const bool print = f().Command2.enabled();
+    if (f().Label3.visible())
+      return filled.empty() && !print ? "" : "invalid combination over results:" + filled;
+    if (blank.empty()) return print ? "" : "results without Print";
+    if (noResultsAllowed && filled.empty() && !print) return "";
+    return "results with blanks:" + blank;
+  }
+
+  std::vector<std::string> dialogs, badTexts;
+  bool cancelDialogs = false;
+  std::string dialogTyping;
+};
+
+// Picks series, case, voltage and dielectric by position as the user does,
+// each where the window offers it (a negative position picks nothing);
+// false when the list is shorter.
+bool select(MainForm& w, int s, int c, int v, int d) {
+  w.CB_Type.setListIndex(s);
+  const bool caseShown = w.CB_Case.visible() && w.CB_Case.enabled();
+  for (auto [list, i] : {std::pair{&w.CB_Case, caseShown ? c : -1}, {&w.CB_Volt, v},
+                         {&w.CB_Dielectric, d}}) {
+    if (i >= list->listCount()) return false;
+    if (i >= 0) list->setListIndex(i);
+  }
+  return true;
+}
+
+TEST_F(Robustness, EveryOfferedSelectionCalculatesAtBothEndsOfItsPickList) {
+  MainForm& w = f();
+  std::set<std::string> selections;
+  std::string faults;  // one line each
+  int cases = 0, calculations = 0, invalid = 0;
+  for (int s = 0; s < w.CB_Type.listCount(); ++s) {
+    select(w, s, -1, -1, -1);
+    const int caseCount = w.CB_Case.visible() && w.CB_Case.enabled() ? w.CB_Case.listCount() : 1;
+    for (int c = 0; c < caseCount; ++c, ++cases) {
+      // The lists are read again each time: the dielectric chosen rewrites
+      // the voltages of the chip series.
+      for (int v = 0; select(w, s, c, v, -1); ++v) {
+        for (int d = 0; select(w, s, c, v, d); ++d) {
+          const std::string where = w.CB_Type.text() + " " +
+                                    (w.CB_Case.visible() ? w.CB_Case.text() : w.Text1.text()) +
+                                    " " + w.CB_Volt.text() + " V " + w.CB_Dielectric.text();
+          selections.insert(where);
+          // Both ends of the pick-list, again with Commercial ticked where
+          // it is offered.
+          for (int run = 0; run < 4; ++run) {
+            select(w, s, c, v, d);
+            if (run >= 2 && !w.CK_Comm.visible()) break;
+            if (w.CB_Tolerance.listCount() > 0) w.CB_Tolerance.setListIndex(0);
+            if (run >= 2) w.CK_Comm.setValue(ui::CheckBox::Checked);
+            const int entries = w.CB_Cap.listCount();
+            if (entries > 0) w.CB_Cap.setListIndex(run % 2 == 1 ? entries - 1 : 0);
+            const std::string at =
+                where + (run >= 2 ? " commercial " : " ") + w.CB_Cap.text() + ": ";
+            messages.clear();
+            dialogs.clear();
+            w.Command1.click();
+            ++calculations;
+            invalid += w.Label3.visible() ? 1 : 0;
+            for (const auto& m : messages) faults += at + "message " + m.title + "\n";
+            for (const auto& t : dialogs) faults += at + "dialog " + t + "\n";
+            if (const std::string fault = panelFault(false); !fault.empty())
+              faults += at + fault + "\n";
+            // An accepted re-entry switched to manual entry: back to the list.
+            w.CK_ManCap.setValue(ui::CheckBox::Unchecked);
+            w.CK_Comm.setValue(ui::CheckBox::Unchecked);
+          }
+        }
+      }
+    }
+  }
+  EXPECT_EQ(faults, "");
+  std::cout << "[ sweep    ] " << w.CB_Type.listCount() << " series, " << cases << " cases, "
+            << selections.size() << " voltage/dielectric selections, " << calculations
+            << " calculations (" << invalid << " invalid combinations)\n";
+}
+
+// Texts a user may type or paste into any box.
+const std::vector<std::string> kGarbage = {
+    "", "-", "abc", "1e999", "-1e999", "nan", "0", "-5", "99999999999999999999", "1,5", "  7",
+    "\u00B5", std::string(500, '9'), std::string(250, '8') + std::string(250, 'x')};
+
+class GarbageInput : public Robustness {
+ protected:
+  // Puts a text into a box, then calculates by Enter, or by leaving the box
+  // for the Calculate button and pressing it.
+  void enter(ui::TextBox& box, const std::string& text, bool byEnter) {
+    box.setFocus();
+    box.setText(text);
+    if (byEnter) return f().userKey(13, 13);
+    f().Command1.setFocus();
+    f().Command1.click();
+  }
+  // No control, message or dialog shows a number that is not finite.
+  void expectFiniteWindow(const std::string& typed, const ui::Control* except = nullptr) {
+    const std::string after = " after " + typed.substr(0, 20);
+    for (ui::Control* c : f().controls())
+      EXPECT_TRUE(c == except || !showsNonFinite(c->displayText())) << c->id() << after;
+    for (const auto& m : messages) EXPECT_FALSE(showsNonFinite(m.text)) << m.text;
+    for (const auto& t : badTexts) ADD_FAILURE() << t << after;
+    badTexts.clear();
+    messages.clear();
+  }
+};
+
+TEST_F(GarbageInput, TheFrequencyBoxIsRestoredOrClampedOnLeavingAndOnEnter) {
+  for (bool byEnter : {false, true}) {
+    for (const std::string& g : kGarbage) {
+      const std::string inUse = FrequencyText(gSelection.Frequency / 1000);
+      enter(f().T_Frequency, g, byEnter);
+      const std::string shown = f().T_Frequency.text();
+      double kHz = 0, typed = 0;
+      ASSERT_EQ(ParseWholeNumber(shown, kHz), NumberStatus::Ok) << g.substr(0, 20);
+      EXPECT_EQ(f().HS_Frequency.value(), PositionOfFrequency(kHz)) << shown;
+      // Clamped, or the frequency in use for a text that is not a number.
+      const bool number = ParseWholeNumber(g, typed) == NumberStatus::Ok;
+      EXPECT_EQ(shown, number ? FrequencyText(std::clamp(typed, 0.05, 1e5)) : inUse)
+          << g.substr(0, 20);
+      EXPECT_EQ(panelFault(false), "") << g.substr(0, 20);
+      expectFiniteWindow(g);
+    }
+  }
+}
+
+TEST_F(GarbageInput, TemperaturesAreClampedAndKeyByKeyTypingKeepsNumbers) {
+  // Ambient and rise for each garbage text; a lone minus sign leaves the
+  // ambient in use (0, from the empty text before).
+  const std::pair<int, int> kExpected[] = {{0, 0}, {0, 0}, {0, 0},     {200, 150}, {-75, 0},
+                                           {0, 0}, {0, 0}, {-5, 0},    {200, 150}, {1, 1},
+                                           {7, 7}, {0, 0}, {200, 150}, {200, 150}};
+  for (std::size_t i = 0; i < kGarbage.size(); ++i) {
+    const std::string& g = kGarbage[i];
+    const auto [ambient, rise] = kExpected[i];
+    enter(f().T_TempAmbient, g, i % 2 == 1);
+    EXPECT_EQ(gTemps.TempAmbient, ambient) << g.substr(0, 20);
+    EXPECT_EQ(f().HS_TempAmbient.value(), ambient + 75);
+    EXPECT_EQ(f().T_TempAmbient.text(), std::to_string(ambient));
+    enter(f().T_TempRise, g, i % 2 == 0);
+    EXPECT_EQ(gTemps.TempRise, rise) << g.substr(0, 20);
+    EXPECT_EQ(f().HS_TempRise.value(), rise);
+    EXPECT_EQ(f().T_TempRise.text(), std::to_string(rise));
+    EXPECT_EQ(panelFault(false), "") << g.substr(0, 20);
+    expectFiniteWindow(g);
+  }
+  // Key by key: each keystroke calculates in the temperature boxes, a space
+  // or "l" calculates from the frequency box.
+  for (ui::TextBox* box : {&f().T_Frequency, &f().T_TempAmbient, &f().T_TempRise}) {
+    for (const char* keys : {"1e999 ", "abc l", "-1e999nan 7"}) {
+      box->setFocus();
+      for (unsigned char c : std::string(keys))
+        f().userKey(c == ' ' || std::isdigit(c) ? c : std::isalpha(c) ? std::toupper(c) : 0, c);
+      f().Command1.setFocus();
+      EXPECT_TRUE(finiteNumber(box->text())) << box->id() << " " << keys << ": " << box->text();
+      EXPECT_EQ(panelFault(false), "") << box->id() << " " << keys;
+      expectFiniteWindow(keys);
+    }
+  }
+}
+
+TEST_F(GarbageInput, AManualCapacitanceGivesResultsOrNoneButNothingHalfShown) {
+  f().CK_ManCap.setValue(ui::CheckBox::Checked);
+  dialogTyping = "1e999p";  // typed into the re-entry dialog before its proposal
+  for (bool cancel : {false, true}) {
+    cancelDialogs = cancel;
+    for (const std::string& g : kGarbage) {
+      for (const std::string& text : {g, g + "p"}) {
+        enter(f().T_Capacitance, text, cancel);
+        EXPECT_EQ(panelFault(true), "") << text.substr(0, 20) << (cancel ? ", cancelled" : "");
+        // The box keeps what was typed, or a number the program wrote.
+        const std::string& shown = f().T_Capacitance.text();
+        EXPECT_TRUE(shown == text || !showsNonFinite(shown)) << shown;
+        expectFiniteWindow(text, &f().T_Capacitance);
+      }
+    }
+  }
+}
+
+TEST_F(GarbageInput, TheVoltagePanelShowsNumbersOrNothing) {
+  for (auto [list, text] : {std::pair{&f().CB_Type, "KD"}, {&f().CB_Case, "05"},
+                            {&f().CB_Volt, "100"}, {&f().CB_Dielectric, "X7R"}})
+    pick(*list, text);
+  f().Command1.click();
+  ASSERT_TRUE(f().Frame26.visible());
+  for (const std::string& g : kGarbage) {
+    f().Text2.setFocus();
+    f().Text2.setText(g);
+    EXPECT_TRUE(finiteNumber(f().Text3.text()) && finiteNumber(f().Text4.text())) << g;
+    EXPECT_TRUE(f().HScroll1.value() >= 0 && f().HScroll1.value() <= f().HScroll1.max());
+    expectFiniteWindow(g, &f().Text2);
+    f().Command1.setFocus();
+  }
+}
+
+}  // namespace
+}  // namespace quenta::test
