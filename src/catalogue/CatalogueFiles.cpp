@@ -140,11 +140,15 @@ std::optional<CatalogueError> LoadCatalogueTables(const std::filesystem::path& f
   return std::nullopt;
 }
 
-std::string CatalogueError::Message() const {
+std::string CatalogueError::Place() const {
   std::string where = File;
   if (Record > 0) where += ", record " + std::to_string(Record);
   if (Field > 0) where += ", field " + std::to_string(Field);
-  std::string message = "Catalogue file " + where + ": " + Detail;
+  return where;
+}
+
+std::string CatalogueError::Message() const {
+  std::string message = "Catalogue file " + Place() + ": " + Detail;
   if (!Path.empty()) message += "\n(" + Path.string() + ")";
   return message;
 }

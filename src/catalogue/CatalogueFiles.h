@@ -50,6 +50,9 @@ struct CatalogueError {
   int Field = 0;               // 1-based within the record; 0 when no one field is meant
   std::string Detail;          // what is wrong, in words
 
+  // Where the fault lies: "CLCMXCAP.DAT, record 3, field 7" (record and
+  // field only when known).
+  std::string Place() const;
   // The full report for a message box, naming file, record and field.
   std::string Message() const;
 };

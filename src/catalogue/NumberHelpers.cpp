@@ -35,6 +35,11 @@ double RoundSig3(double x) {
   return negative ? -r : r;
 }
 
+std::string RoundSig3Text(double x) {
+  const double cut = RoundSig3(x);
+  return std::isfinite(cut) ? FormatGeneral(cut) : std::string();
+}
+
 double Log10(double x) {
   if (!(x > 0)) return std::numeric_limits<double>::quiet_NaN();
   return std::log(x) / std::log(10.0);

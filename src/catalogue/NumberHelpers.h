@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 namespace quenta {
@@ -10,6 +11,17 @@ namespace quenta {
 // part. A single-precision argument is widened exactly first, so the float
 // nearest 2.3 gives 2.29. Infinities and NaN come back unchanged.
 double RoundSig3(double x);
+
+// A number as the result panels show it: cut by RoundSig3, in its general
+// text (FormatGeneral); blank when it is not finite.
+std::string RoundSig3Text(double x);
+
+// True when value is one of values.
+constexpr bool IsOneOf(int value, std::initializer_list<int> values) {
+  for (int v : values)
+    if (v == value) return true;
+  return false;
+}
 
 // Base-10 logarithm as ln(x) / ln(10) (1000 gives 2.9999999999999996, on
 // which callers depend). NaN for zero and negative x; never throws.

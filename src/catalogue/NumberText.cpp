@@ -143,6 +143,16 @@ std::string FormatGeneral(double value) {
   return out;
 }
 
+std::string FormatFixed(double value, int decimals) {
+  // Room for the 309 integer digits of the largest double, sign, point
+  // and decimals.
+  char buffer[400];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  if (result.ec != std::errc()) return FormatGeneral(value);
+  return std::string(buffer, result.ptr);
+}
+
 double LeadingNumber(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   const std::size_t length = ScanNumber(text);

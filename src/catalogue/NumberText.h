@@ -17,6 +17,11 @@ namespace quenta {
 // exponent of at least two digits ("1E-05", "1.5E+15", "2.5E-300").
 std::string FormatGeneral(double value);
 
+// A number with exactly `decimals` decimals, correctly rounded ("0.000"
+// pattern for three): 70.7107 gives "70.711", 0.1 with two gives "0.10".
+// The base of the program's fixed-point texts, which trim it as they need.
+std::string FormatFixed(double value, int decimals);
+
 // The leading number of a text, as typed numbers are read: blanks in front
 // are skipped, then an optional sign, digits with an optional "." and an
 // optional exponent ("E-06"); the rest of the text is ignored. A text

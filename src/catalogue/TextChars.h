@@ -1,21 +1,14 @@
 #pragma once
 
-// Character-wise operations on UTF-8 texts: "the last two characters" of
-// "82 µF" are "µF", not the two bytes of the "µ" sign and "F".
+// The character-wise text operations (ui/TextChars.h) under the program's
+// own names.
 
-#include <cstddef>
-#include <string>
-#include <string_view>
+#include "ui/TextChars.h"
 
 namespace quenta {
 
-// Number of characters (code points) in a UTF-8 text.
-std::size_t CharCount(std::string_view text);
-
-// The last n characters of the text; the whole text when it is shorter.
-std::string RightChars(std::string_view text, std::size_t n);
-
-// The text without its last n characters; empty when it is not longer.
-std::string DropRightChars(std::string_view text, std::size_t n);
+using ui::CharCount;
+using ui::DropRightChars;
+using ui::RightChars;
 
 }  // namespace quenta

@@ -1,7 +1,6 @@
 #include "engine/CapVoltage.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberText.h"
@@ -131,9 +130,7 @@ void CalcCapVoltageCurve() {
 
 std::string FormatUpToTwoDecimals(double value) {
   if (!std::isfinite(value)) return "";
-  char buffer[400];
-  std::snprintf(buffer, sizeof buffer, "%.2f", value);
-  std::string text = buffer;
+  std::string text = FormatFixed(value, 2);
   while (!text.empty() && text.back() == '0') text.pop_back();
   // A whole number shows without its decimal point: "2", never "2.".
   if (!text.empty() && text.back() == '.') text.pop_back();

@@ -12,6 +12,7 @@
 
 #include "catalogue/CapLimits.h"
 #include "catalogue/DesignState.h"
+#include "catalogue/NumberHelpers.h"
 #include "catalogue/NumberText.h"
 #include "engine/DesignRules.h"
 #include "engine/ModelCoefficients.h"
@@ -38,10 +39,6 @@ std::vector<int> CasesOf(int series) {
     if (HasCaseGeometry(series, n, 1)) cases.push_back(n);
   }
   return cases;
-}
-
-bool IsOneOf(int value, std::initializer_list<int> values) {
-  return std::find(values.begin(), values.end(), value) != values.end();
 }
 
 // Every voltage the voltage list can show for a series, case and

@@ -103,12 +103,7 @@ std::string ActiveLayerThickMilsText() {
 }
 
 std::string FormatChipThickness(double inches) {
-  // Written with "." whatever the C locale says (the Qt front end adopts the
-  // user's locale, where printf would write "0,050").
-  char buf[64];
-  const auto result = std::to_chars(buf, buf + sizeof buf, inches, std::chars_format::fixed, 3);
-  if (result.ec != std::errc()) return FormatGeneral(inches);
-  std::string text(buf, result.ptr);
+  std::string text = FormatFixed(inches, 3);
   if (text.size() > 1 && text.back() == '0' && text.find('.') != std::string::npos) text.pop_back();
   return text;
 }

@@ -13,15 +13,28 @@ namespace {
 
 float BoundUf(double picofarads) { return static_cast<float>(picofarads / 1000000.0); }
 
-void Apply(const Row& row) {
-  if (row.k != 0) gChip.DielectricK = row.k;
-  if (row.t != 0) {
-    gChip.DielThickness = row.t;
+// The construction values a rule names; zero leaves a value alone.
+struct Formulation {
+  int k = 0;
+  double t = 0;
+  int m = 0;
+  int c = 0;
+  double a = 0;
+};
+
+void Set(const Formulation& f) {
+  if (f.k != 0) gChip.DielectricK = f.k;
+  if (f.t != 0) {
+    gChip.DielThickness = f.t;
     gChip.DielThicknessIsSingle = false;
   }
-  if (row.m != 0) gChip.Mult = row.m;
-  if (row.c != 0) gChip.Cascades = row.c;
-  if (row.a != 0) gCaseGeometry.EffArea = row.a;
+  if (f.m != 0) gChip.Mult = f.m;
+  if (f.c != 0) gChip.Cascades = f.c;
+  if (f.a != 0) gCaseGeometry.EffArea = f.a;
+}
+
+void Apply(const Row& row) {
+  Set({row.k, row.t, row.m, row.c, row.a});
   if (row.minEffectives != 0) gChip.MinEffectives = static_cast<int16_t>(row.minEffectives);
   if (row.flags & kF1) gChip.DesignFlag1 = 1;
   if (row.flags & kF2) gChip.DesignFlag2 = 1;
@@ -46,26 +59,6 @@ void ApplyChipRows(int series, int dielectric, int voltage, float capacitanceUf,
 // The listed capacitance text, while the pick-list is the capacitance in use.
 bool ListedCapacitanceIs(const char* text) {
   return !ManualCapTicked() && ListedCapacitanceText() == text;
-}
-
-// The construction values a rule names; zero leaves a value alone.
-struct Formulation {
-  int k = 0;
-  double t = 0;
-  int m = 0;
-  int c = 0;
-  double a = 0;
-};
-
-void Set(const Formulation& f) {
-  if (f.k != 0) gChip.DielectricK = f.k;
-  if (f.t != 0) {
-    gChip.DielThickness = f.t;
-    gChip.DielThicknessIsSingle = false;
-  }
-  if (f.m != 0) gChip.Mult = f.m;
-  if (f.c != 0) gChip.Cascades = f.c;
-  if (f.a != 0) gCaseGeometry.EffArea = f.a;
 }
 
 // X7R of series 1 at 50 V with the Commercial box ticked (and series 2

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "catalogue/DesignState.h"
+#include "catalogue/NumberHelpers.h"
 #include "engine/CaseList.h"
 #include "ui/Services.h"
 
@@ -217,12 +218,6 @@ int CaseDigit(int caseIndex) {
   int digit = caseIndex % 10;
   if (digit < 0) digit = -digit;
   return digit >= 6 ? digit - 5 : digit;
-}
-
-bool IsOneOf(int value, std::initializer_list<int> values) {
-  for (int v : values)
-    if (v == value) return true;
-  return false;
 }
 
 void TakeCell(Geometry& g, const AreaCell& cell) {

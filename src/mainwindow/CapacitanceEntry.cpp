@@ -45,7 +45,6 @@ void CK_Comm_Click() {
   MainForm& f = F_QuentaMainForm();
   gSelection.CommercialFlag = static_cast<int16_t>(f.CK_Comm.value());
   ClearResults();
-  f.CB_Cap.clear();
   FillCapacitanceList();
 }
 

@@ -25,12 +25,6 @@ constexpr double kHalfPicofarad[] = {5};
 
 const std::string kMicro = "\xC2\xB5";  // the micro sign
 
-bool isOneOf(int value, std::initializer_list<int> values) {
-  for (int v : values)
-    if (v == value) return true;
-  return false;
-}
-
 // A preferred value as the list shows it: a blank in place of a plus sign
 // and no zero in front of the decimal point (" 4.7", " .5").
 std::string preferredText(double value) {
@@ -51,13 +45,13 @@ struct Choice {
 };
 
 Choice chooseSeries(Decade decade, const std::string& tolerance, int series, int d) {
-  const bool twelveFor456 = isOneOf(series, {4, 5, 6});
+  const bool twelveFor456 = IsOneOf(series, {4, 5, 6});
   if (tolerance == "+/-10%") return {kE12};
   if (tolerance == "+/-5%") {
     switch (decade) {
       case Decade::Only:
         if (d < -6) return {kHalfPicofarad, true};
-        return {isOneOf(series, {3, 5, 6}) ? std::span<const double>(kE12) : kE24};
+        return {IsOneOf(series, {3, 5, 6}) ? std::span<const double>(kE12) : kE24};
       case Decade::Lowest:
         if (d < -6) return {kHalfPicofarad, true};
         return {twelveFor456 ? std::span<const double>(kE12) : kE24};
@@ -70,7 +64,7 @@ Choice chooseSeries(Decade decade, const std::string& tolerance, int series, int
   switch (decade) {
     case Decade::Only:
     case Decade::Lowest:
-      return {isOneOf(series, {4, 5, 6, 10, 11}) ? std::span<const double>(kE12) : kE6};
+      return {IsOneOf(series, {4, 5, 6, 10, 11}) ? std::span<const double>(kE12) : kE6};
     case Decade::Highest:
       return {twelveFor456 ? std::span<const double>(kE12) : kE6};
     case Decade::Between:

@@ -1,7 +1,5 @@
 #include "mainwindow/EntryMode.h"
 
-#include <initializer_list>
-
 #include "catalogue/DesignState.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/OperatingInputs.h"
@@ -12,10 +10,6 @@
 namespace quenta {
 
 namespace {
-
-void setVisible(std::initializer_list<ui::Control*> controls, bool visible) {
-  for (ui::Control* c : controls) c->setVisible(visible);
-}
 
 // Puts back the maker selection saved when MIL-PRF-123 entry was chosen.
 // Each list write raises that list's handler, which refills the lists
@@ -43,7 +37,7 @@ void restoreSavedSelection(MainForm& f) {
 
 void OB_Part_Num_Click() {
   MainForm& f = F_QuentaMainForm();
-  setVisible({&f.Picture2, &f.Picture3}, false);
+  ui::setVisible({&f.Picture2, &f.Picture3}, false);
   // The reload clears the mode flag: note it first.
   const bool fromMil123 = gUiState.Mil123Mode == 1;
   LoadDataAndInitForm();
@@ -55,25 +49,20 @@ void OB_Part_Num_Click() {
   f.CK_ManCap.setValue(ui::CheckBox::Unchecked);
   if (fromMil123) restoreSavedSelection(f);
 
-  setVisible({&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4, &f.Frame5, &f.Frame8, &f.CB_Type,
-              &f.CB_Case, &f.CB_Volt, &f.CB_Dielectric, &f.CB_Tolerance, &f.CK_ManCap},
-             true);
-  setVisible({&f.Frame13, &f.Frame14, &f.Frame15, &f.Frame16, &f.Frame17, &f.Frame18,
-              &f.Frame19, &f.CB_Type_Mil, &f.CB_Type_Sht, &f.CB_Type_Tol, &f.CB_Type_Volt,
-              &f.CB_Type_Lead, &f.T_Cap_code, &f.CB_Mil_Prf_Ch},
-             false);
-  setVisible({&f.Combo1, &f.Frame20, &f.Combo2, &f.Frame21, &f.CB_Type_V, &f.Frame22, &f.T_Cap_c,
-              &f.Frame23, &f.CB_Type_T, &f.Frame24, &f.CB_Type_L, &f.Frame25, &f.Label1[2]},
-             false);
-  setVisible({&f.L_Norvel_PN, &f.T_Norvel_Equiv, &f.L_Mil_Prf, &f.T_Mil_Prf}, false);
-  setVisible({&f.L_Specs[6], &f.T_Specs[0]}, true);
+  ShowMakerEntryPanel();
+  f.CK_ManCap.setVisible(true);
+  ui::setVisible({&f.Combo1, &f.Frame20, &f.Combo2, &f.Frame21, &f.CB_Type_V, &f.Frame22,
+                  &f.T_Cap_c, &f.Frame23, &f.CB_Type_T, &f.Frame24, &f.CB_Type_L, &f.Frame25,
+                  &f.Label1[2]}, false);
+  ui::setVisible({&f.L_Norvel_PN, &f.T_Norvel_Equiv, &f.L_Mil_Prf, &f.T_Mil_Prf}, false);
+  ui::setVisible({&f.L_Specs[6], &f.T_Specs[0]}, true);
 
   // The Commercial box belongs to series KD and KF at 50 V.
   if (gSelection.SeriesIndex == 1 || gSelection.SeriesIndex == 2)
     f.CK_Comm.setVisible(f.CB_Volt.text() == "50");
   if (f.CB_Dielectric.listIndex() >= 0) {
     gSelection.DielectricIndex = f.CB_Dielectric.itemData(f.CB_Dielectric.listIndex());
-    if (gSelection.DielectricIndex == 1) setVisible({&f.CK_Comm, &f.LineFreqText}, false);
+    if (gSelection.DielectricIndex == 1) ui::setVisible({&f.CK_Comm, &f.LineFreqText}, false);
   }
   gUiState.Mil123Mode = 0;
 }

@@ -1,7 +1,6 @@
 #include "mainwindow/OperatingInputs.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberHelpers.h"
@@ -46,11 +45,7 @@ int PositionOfFrequency(double kilohertz) {
       std::nearbyint((Log10(kilohertz * 1000) - kLogLowest) / kLogSpan * kPositions));
 }
 
-std::string FrequencyText(double kilohertz) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.3f", kilohertz);
-  return buffer;
-}
+std::string FrequencyText(double kilohertz) { return FormatFixed(kilohertz, 3); }
 
 void HS_Frequency_Change() {
   MainForm& f = F_QuentaMainForm();

@@ -1,11 +1,9 @@
 #include "mainwindow/Results.h"
 
-#include <cmath>
 #include <string>
 
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberHelpers.h"
-#include "catalogue/NumberText.h"
 #include "catalogue/PartNumber.h"
 
 #include "mainwindow/MainForm.h"
@@ -47,12 +45,8 @@ void ClearResults() {
 
 namespace {
 
-// A number as the panel shows it: cut to three significant digits, as
-// plain number text; blank when it is not finite.
-void Show(ui::TextBox& box, double value) {
-  const double shown = RoundSig3(value);
-  box.setText(std::isfinite(shown) ? FormatGeneral(shown) : "");
-}
+// A number as the panel shows it: cut to three significant digits.
+void Show(ui::TextBox& box, double value) { box.setText(RoundSig3Text(value)); }
 
 }  // namespace
 

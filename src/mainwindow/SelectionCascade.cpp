@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "catalogue/DesignState.h"
+#include "catalogue/NumberHelpers.h"
 #include "mainwindow/CapacitanceList.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Results.h"
@@ -16,12 +17,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-bool isOneOf(int value, std::initializer_list<int> values) {
-  for (int v : values)
-    if (v == value) return true;
-  return false;
-}
-
 // The item code of the selected entry; false when nothing is selected.
 bool selectedCode(const ui::DropDownList& list, int16_t& code) {
   if (list.listIndex() < 0) return false;
@@ -32,11 +27,6 @@ bool selectedCode(const ui::DropDownList& list, int16_t& code) {
 void resetDesignFlags() {
   gChip.FewEffectivesAccepted = 0;
   gChip.NonStandardDesign = 0;
-}
-
-void rebuildCapacitanceList() {
-  F_QuentaMainForm().CB_Cap.clear();
-  FillCapacitanceList();
 }
 
 // Refills the voltage list with its codes, without selecting anything.
@@ -179,19 +169,19 @@ bool contains(const int (&values)[N], int value) {
 Texts dielectricsFor(int voltage, int series) {
   if (voltage == 1) {
     if (series == 12) return {"C0G", "VHT"};
-    if (isOneOf(series, {1, 7})) return {"C0G", "X7R", "Z5U"};
-    if (isOneOf(series, {6, 9, 23, 24, 25})) return {"X7R"};
+    if (IsOneOf(series, {1, 7})) return {"C0G", "X7R", "Z5U"};
+    if (IsOneOf(series, {6, 9, 23, 24, 25})) return {"X7R"};
     return {};
   }
   if (voltage >= 2 && voltage <= 7) {
-    if (isOneOf(series, {6, 9, 10, 11, 23, 24, 25})) return {"X7R"};
-    if (isOneOf(series, {4, 5})) return {"C0G", "X7R"};
-    if (isOneOf(series, {3, 12})) return {"C0G", "VHT"};
+    if (IsOneOf(series, {6, 9, 10, 11, 23, 24, 25})) return {"X7R"};
+    if (IsOneOf(series, {4, 5})) return {"C0G", "X7R"};
+    if (IsOneOf(series, {3, 12})) return {"C0G", "VHT"};
     if (series == 1) return {"C0G", "X7R", "Z5U", "N1500"};
     return {"C0G", "X7R", "Z5U"};
   }
   if (voltage >= 8 && voltage <= 15) {
-    if (isOneOf(series, {3, 8})) return {"C0G", "X7R", "N1500"};
+    if (IsOneOf(series, {3, 8})) return {"C0G", "X7R", "N1500"};
     return {"C0G", "X7R"};
   }
   return {};
@@ -274,7 +264,7 @@ void CB_Type_Click() {
   f.Command6.setVisible(false);
   seriesVoltages(f, series);
   seriesCases(f, series);
-  rebuildCapacitanceList();
+  FillCapacitanceList();
 }
 
 void CB_Case_Click() {
@@ -321,7 +311,7 @@ void CB_Case_Click() {
       gSelection.CaseIndex = 109;
     }
   }
-  rebuildCapacitanceList();
+  FillCapacitanceList();
 }
 
 void CB_Volt_Click() {
@@ -339,7 +329,7 @@ void CB_Volt_Click() {
     gSelection.DielectricIndex = f.CB_Dielectric.itemData(0);
     f.CB_Dielectric.setText(f.CB_Dielectric.list(0));
   }
-  rebuildCapacitanceList();
+  FillCapacitanceList();
 }
 
 void CB_Dielectric_Click() {
@@ -412,7 +402,7 @@ void CB_Dielectric_Click() {
       selectTolerance(1);
       break;
   }
-  rebuildCapacitanceList();
+  FillCapacitanceList();
 }
 
 void CB_Tolerance_Click() {
@@ -422,7 +412,7 @@ void CB_Tolerance_Click() {
   int16_t tolerance = 0;
   if (!selectedCode(f.CB_Tolerance, tolerance)) return;
   gSelection.ToleranceIndex = tolerance;
-  rebuildCapacitanceList();
+  FillCapacitanceList();
 }
 
 }  // namespace quenta

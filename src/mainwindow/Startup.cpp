@@ -30,10 +30,6 @@ constexpr Entry kSeries[] = {
     {"2220", 20}, {"2225", 21}, {"3640", 22}, {"KDD", 10},  {"KFF", 11},  {"KDZ", 12},
     {"GJW", 13}};
 
-void setVisible(std::initializer_list<ui::Control*> controls, bool visible) {
-  for (ui::Control* c : controls) c->setVisible(visible);
-}
-
 // Refills an editable list of the military panels with codes 1, 2, 3 ...
 // and sets its text to one of its entries (which raises only Change).
 void fillMilitaryList(ui::ComboBox& list, std::initializer_list<const char*> entries,
@@ -45,10 +41,7 @@ void fillMilitaryList(ui::ComboBox& list, std::initializer_list<const char*> ent
 }
 
 std::string faultText(const CatalogueError& error) {
-  std::string where = error.File;
-  if (error.Record > 0) where += ", record " + std::to_string(error.Record);
-  if (error.Field > 0) where += ", field " + std::to_string(error.Field);
-  return "The catalogue file " + where + " cannot be used: " + error.Detail;
+  return "The catalogue file " + error.Place() + " cannot be used: " + error.Detail;
 }
 
 // Reports a catalogue that cannot be used. Before the main window has been
@@ -69,11 +62,20 @@ void reportCatalogueFault(MainForm& f, const CatalogueError& error) {
 
 }  // namespace
 
+void ShowMakerEntryPanel() {
+  MainForm& f = F_QuentaMainForm();
+  ui::setVisible({&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4, &f.Frame5, &f.Frame8, &f.CB_Type,
+                  &f.CB_Case, &f.CB_Volt, &f.CB_Dielectric, &f.CB_Tolerance}, true);
+  ui::setVisible({&f.Frame13, &f.Frame14, &f.Frame15, &f.Frame16, &f.Frame17, &f.Frame18,
+                  &f.Frame19, &f.CB_Type_Mil, &f.CB_Type_Sht, &f.CB_Type_Tol, &f.CB_Type_Volt,
+                  &f.CB_Type_Lead, &f.T_Cap_code, &f.CB_Mil_Prf_Ch}, false);
+}
+
 void LoadDataAndInitForm() {
   MainForm& f = F_QuentaMainForm();
   gUiState.Mil123Mode = 0;
   f.setMousePointer(ui::MousePointer::Hourglass);
-  setVisible({&f.T_Capacitance, &f.LineFreqText, &f.Label2, &f.L_NonStandard}, false);
+  ui::setVisible({&f.T_Capacitance, &f.LineFreqText, &f.Label2, &f.L_NonStandard}, false);
   if (const auto error = LoadCatalogueTables(ProgramFolder())) reportCatalogueFault(f, *error);
   SetDesignDefaults();
 
@@ -95,13 +97,7 @@ void LoadDataAndInitForm() {
   // none yet, at start-up).
   f.OB_Part_Num.setValue(true);
 
-  setVisible({&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4, &f.Frame5, &f.Frame8, &f.CB_Type,
-              &f.CB_Case, &f.CB_Volt, &f.CB_Dielectric, &f.CB_Tolerance},
-             true);
-  setVisible({&f.Frame13, &f.Frame14, &f.Frame15, &f.Frame16, &f.Frame17, &f.Frame18,
-              &f.Frame19, &f.CB_Type_Mil, &f.CB_Type_Sht, &f.CB_Type_Tol, &f.CB_Type_Volt,
-              &f.CB_Type_Lead, &f.T_Cap_code, &f.CB_Mil_Prf_Ch},
-             false);
+  ShowMakerEntryPanel();
 
   fillMilitaryList(f.Combo1, {"A10(EIA 0805)", "A11(EIA 1210)", "A12(EIA 1808)", "A13(EIA 2225)",
                               "A21(EIA 1206)", "A22(EIA 1812)", "A23(EIA 1825)"});
@@ -120,7 +116,6 @@ void Form_Load() {
   MainForm& f = F_QuentaMainForm();
   // A new start of the program begins with a fresh window state.
   gUiState = UiState{};
-  gUiState.VoltChangeByDielectric = 0;
   ScanMaxCapTable();
 
   // The key handlers stay off while the window is arranged.
@@ -128,11 +123,10 @@ void Form_Load() {
   const ui::Services& screen = ui::services();
   f.setLeft(static_cast<int>(std::floor((screen.screenWidth() - f.width()) / 2.0)));
   f.setTop(static_cast<int>(std::floor((screen.screenHeight() - f.height()) / 2.0)));
-  setVisible({&f.L_Norvel_PN, &f.T_Norvel_Equiv}, false);
+  ui::setVisible({&f.L_Norvel_PN, &f.T_Norvel_Equiv}, false);
   f.setKeyPreview(true);
-  setVisible({&f.L_Invalid_Mil, &f.Label4, &f.Label10, &f.L_Mil_Prf, &f.T_Mil_Prf, &f.Command4,
-              &f.Command6},
-             false);
+  ui::setVisible({&f.L_Invalid_Mil, &f.Label4, &f.Label10, &f.L_Mil_Prf, &f.T_Mil_Prf, &f.Command4,
+                  &f.Command6}, false);
 
   // "D" in the Symbol font is the Greek capital delta: "delta C(%)".
   f.Label6.setFontName("Symbol");
@@ -142,7 +136,7 @@ void Form_Load() {
   f.Label8.setCaption("\u00B5");
   f.Frame26.setVisible(false);
   for (ui::TextBox* box : {&f.Text2, &f.Text3, &f.Text4}) box->setText("0");
-  setVisible({&f.Picture2, &f.Picture3}, false);
+  ui::setVisible({&f.Picture2, &f.Picture3}, false);
   f.Timer2.setEnabled(false);
 
   LoadDataAndInitForm();

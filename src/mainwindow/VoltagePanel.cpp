@@ -35,13 +35,6 @@ int LastPoint(const PanelCurve& c) {
   return std::clamp(c.lastPoint, 0, std::max(top, 0));
 }
 
-// A value as the panel shows it: three significant digits, cut, as plain
-// number text; blank when it is not a finite number.
-std::string Shown(double value) {
-  const double cut = RoundSig3(value);
-  return std::isfinite(cut) ? FormatGeneral(cut) : std::string();
-}
-
 // The capacitance shown at point i: point 0 stands for 0 V, where the
 // capacitance is that of the first computed point.
 double CapacitanceAt(const PanelCurve& c, int i) { return At(c.capacitance, i == 0 ? 1 : i); }
@@ -64,9 +57,9 @@ void HScroll1_Change() {
   const int i = f.HScroll1.value();
   // A new text runs Text2_Change first; the two writes after it decide
   // what the panel shows.
-  f.Text2.setText(Shown(At(c.volts, i)));
-  f.Text3.setText(Shown(At(c.change, i)));
-  f.Text4.setText(Shown(CapacitanceAt(c, i)));
+  f.Text2.setText(RoundSig3Text(At(c.volts, i)));
+  f.Text3.setText(RoundSig3Text(At(c.change, i)));
+  f.Text4.setText(RoundSig3Text(CapacitanceAt(c, i)));
 }
 
 void Text2_Change() {
@@ -83,7 +76,7 @@ void Text2_Change() {
   if (v >= limit) {
     // At or beyond the end of the curve: its last point, with the scroll
     // bar there too. Both writes end their chains (see HScroll1_Change).
-    f.Text2.setText(Shown(At(c.volts, last)));
+    f.Text2.setText(RoundSig3Text(At(c.volts, last)));
     v = limit;
     f.HScroll1.setValue(last);
   }
@@ -92,8 +85,8 @@ void Text2_Change() {
   const int top = std::min(kLastCurvePoint, static_cast<int>(c.volts.size()) - 1);
   int i = 0;
   while (i < top && !(At(c.volts, i) >= v)) ++i;
-  f.Text3.setText(Shown(At(c.change, i)));
-  f.Text4.setText(Shown(CapacitanceAt(c, i)));
+  f.Text3.setText(RoundSig3Text(At(c.change, i)));
+  f.Text4.setText(RoundSig3Text(CapacitanceAt(c, i)));
 }
 
 }  // namespace quenta

@@ -5,7 +5,6 @@
 #include <memory>
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLinearGradient>
@@ -14,6 +13,7 @@
 #include <QPainterPath>
 #include <QScreen>
 
+#include "catalogue/FileLookup.h"
 #include "qt/Binder.h"
 #include "ui/Form.h"
 #include "ui/Services.h"
@@ -260,11 +260,9 @@ QString resolveFile(const std::string& path) {
   while (p.contains("//")) p.replace("//", "/");
   if (QFileInfo::exists(p)) return p;
   const QFileInfo info(p);
-  const QDir folder = info.absoluteDir();
-  const QStringList names = folder.entryList(QDir::Files, QDir::Name);
-  for (const QString& name : names)
-    if (name.compare(info.fileName(), Qt::CaseInsensitive) == 0) return folder.filePath(name);
-  return p;
+  const auto found =
+      quenta::FindFileIgnoringCase(fromQ(info.absolutePath()), fromQ(info.fileName()));
+  return found ? toQ(found->string()) : p;
 }
 
 QString toQ(const std::string& text) { return QString::fromStdString(text); }

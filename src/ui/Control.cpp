@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "ui/Form.h"
+#include "ui/TextChars.h"
 
 namespace ui {
 
@@ -117,13 +118,15 @@ void appendUtf8(std::string& out, int cp) {
 
 }  // namespace
 
+void setVisible(std::initializer_list<Control*> controls, bool visible) {
+  for (Control* c : controls) c->setVisible(visible);
+}
+
 bool applyTypedChar(std::string& text, int character) {
   if (character == 8) {
     if (text.empty()) return false;
     // Drop the last UTF-8 character, continuation bytes included.
-    std::size_t n = text.size() - 1;
-    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
-    text.erase(n);
+    text = DropRightChars(text, 1);
     return true;
   }
   if (character < 32 || character == 127 || character > 0x10FFFF) return false;
@@ -146,12 +149,7 @@ void TextBox::setText(const std::string& text) {
   if (onChange) onChange();
 }
 
-int TextBox::textLength() const {
-  int n = 0;
-  for (unsigned char c : text_)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
-}
+int TextBox::textLength() const { return static_cast<int>(CharCount(text_)); }
 
 void TextBox::setSelStart(int start) {
   selStart_ = std::clamp(start, 0, textLength());

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -164,6 +165,9 @@ class Control {
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   ControlListener* listener_ = nullptr;
 };
+
+// Sets the Visible flag of each control in turn.
+void setVisible(std::initializer_list<Control*> controls, bool visible);
 
 // Appends the UTF-8 form of a character code to a text, or removes the last
 // character for a backspace (8). Other control characters change nothing.

@@ -6,6 +6,7 @@
 
 #include "ui/Control.h"
 #include "ui/Form.h"
+#include "ui/TextChars.h"
 
 namespace ui {
 
@@ -106,10 +107,7 @@ void RecordingPrinter::print(const std::string& text, bool lineBreak) {
 
 double RecordingPrinter::textWidth(const std::string& text) const {
   // An average character of a proportional font is about half its height.
-  std::size_t chars = 0;
-  for (unsigned char c : text)
-    if ((c & 0xC0) != 0x80) ++chars;
-  return std::round(static_cast<double>(chars) * fontSize_ * 10.0);
+  return std::round(static_cast<double>(CharCount(text)) * fontSize_ * 10.0);
 }
 
 double RecordingPrinter::textHeight(const std::string&) const {

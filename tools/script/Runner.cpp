@@ -178,10 +178,7 @@ std::string describe(const ui::Control& c) {
            " count=" + std::to_string(list.listCount());
       break;
     }
-    case ui::Kind::CheckBox:
-      s += " caption=" + shown + " value=" + *propertyValue(c, "Value");
-      break;
-    case ui::Kind::OptionButton:
+    case ui::Kind::CheckBox: case ui::Kind::OptionButton:
       s += " caption=" + shown + " value=" + *propertyValue(c, "Value");
       break;
     case ui::Kind::ScrollBar:

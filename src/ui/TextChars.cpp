@@ -1,6 +1,6 @@
-#include "catalogue/TextChars.h"
+#include "ui/TextChars.h"
 
-namespace quenta {
+namespace ui {
 
 namespace {
 
@@ -36,4 +36,4 @@ std::string DropRightChars(std::string_view text, std::size_t n) {
   return std::string(text.substr(0, StartOfLastChars(text, n)));
 }
 
-}  // namespace quenta
+}  // namespace ui

@@ -1,0 +1,22 @@
+#pragma once
+
+// Character-wise operations on UTF-8 texts: "the last two characters" of
+// "82 µF" are "µF", not the two bytes of the "µ" sign and "F". Text boxes
+// count their selection in these characters too.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+// Number of characters (code points) in a UTF-8 text.
+std::size_t CharCount(std::string_view text);
+
+// The last n characters of the text; the whole text when it is shorter.
+std::string RightChars(std::string_view text, std::size_t n);
+
+// The text without its last n characters; empty when it is not longer.
+std::string DropRightChars(std::string_view text, std::size_t n);
+
+}  // namespace ui
