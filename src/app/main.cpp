@@ -9,6 +9,8 @@
 
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
+#include "qt/Binder.h"
+#include "qt/FirstPaint.h"
 #include "qt/FrontEnd.h"
 #include "qt/QtServices.h"
 #include "ui/Services.h"
@@ -36,8 +38,12 @@ int main(int argc, char** argv) {
     // The program's files live beside the executable, wherever it is
     // started from.
     quenta::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
-    if (!qtui::windowFor(quenta::F_QuentaMainForm()))
-      throw std::runtime_error("the main window could not be built");
+    qtui::Binder* main = qtui::windowFor(quenta::F_QuentaMainForm());
+    if (!main) throw std::runtime_error("the main window could not be built");
+    // For measuring the start (bench/gui): report the memory held at the
+    // main window's first paint, then end.
+    if (qEnvironmentVariableIsSet("QUENTA10_FIRST_PAINT_EXIT"))
+      qtui::reportFirstPaint(main->window(), qtui::requestEnd);
     quenta::Main();
     if (!qtui::endRequested()) status = QApplication::exec();
   } catch (const ui::ProgramEnd&) {

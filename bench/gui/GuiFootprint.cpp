@@ -1,0 +1,171 @@
+// quenta10-gui-footprint: the program's window against bare Qt windows.
+//
+// Starts each of three programs several times and waits for its first
+// paint: a bare Qt window, a window holding one label in the program's font
+// and style, and quenta10 itself (started with QUENTA10_FIRST_PAINT_EXIT).
+// Each reports its resident memory at that moment; the time is measured
+// here, from the start of the process to its report. Prints the medians and
+// their ratios against the goals: memory at most 1.5 times the bare
+// window's, first paint at most 2 times the one-label window's. Exits with
+// status 1 when a goal is missed.
+//
+// Runs on the platform QT_QPA_PLATFORM names, offscreen when none is set.
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QFont>
+#include <QLabel>
+#include <QWidget>
+
+#include "qt/FirstPaint.h"
+#include "qt/QtServices.h"
+
+extern char** environ;
+
+namespace {
+
+// ---- The windows measured against ------------------------------------------
+
+int runWindow(int argc, char** argv, bool withLabel) {
+  QApplication app(argc, argv);
+  std::unique_ptr<QWidget> window;
+  if (withLabel) {
+    // The program's style and font, as its own start sets them.
+    QApplication::setStyle("Fusion");
+    qtui::installFontSubstitutions();
+    QFont font("Liberation Sans");
+    font.setPointSizeF(10);
+    QApplication::setFont(font);
+    window = std::make_unique<QLabel>("Quenta10");
+  } else {
+    window = std::make_unique<QWidget>();
+  }
+  qtui::reportFirstPaint(*window, [] { QCoreApplication::exit(0); });
+  window->show();
+  return QApplication::exec();
+}
+
+// ---- Measuring -------------------------------------------------------------
+
+struct Sample {
+  double ms = 0;
+  long rssKb = 0;
+};
+
+// Starts the program, waits for its report line and for its end.
+bool measure(const std::vector<std::string>& command, const std::vector<std::string>& extraEnv,
+             Sample& out) {
+  int fds[2];
+  if (pipe(fds) != 0) return false;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addclose(&actions, fds[0]);
+  std::vector<std::string> env;
+  for (char** e = environ; *e; ++e) env.emplace_back(*e);
+  env.insert(env.end(), extraEnv.begin(), extraEnv.end());
+  std::vector<char*> envp, argv;
+  for (auto& e : env) envp.push_back(e.data());
+  envp.push_back(nullptr);
+  std::vector<std::string> args = command;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+
+  const auto start = std::chrono::steady_clock::now();
+  pid_t pid = 0;
+  const int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+  posix_spawn_file_actions_destroy(&actions);
+  close(fds[1]);
+  if (rc != 0) {
+    close(fds[0]);
+    return false;
+  }
+  std::string text;
+  char buffer[256];
+  bool reported = false;
+  for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;) {
+    text.append(buffer, static_cast<std::size_t>(n));
+    if (!reported && text.find('\n', text.find("first-paint")) != std::string::npos &&
+        text.find("first-paint") != std::string::npos) {
+      reported = true;
+      out.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                   .count();
+    }
+  }
+  close(fds[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  const auto at = text.find("rss-kb=");
+  if (!reported || at == std::string::npos) return false;
+  out.rssKb = std::atol(text.c_str() + at + 7);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v.empty() ? 0 : v[v.size() / 2];
+}
+
+struct Result {
+  double ms = 0;
+  double rssKb = 0;
+};
+
+bool measureMany(const char* name, const std::vector<std::string>& command,
+                 const std::vector<std::string>& env, int rounds, Result& out) {
+  std::vector<double> ms, kb;
+  for (int i = 0; i < rounds; ++i) {
+    Sample s;
+    if (!measure(command, env, s)) {
+      std::fprintf(stderr, "%s: no first paint reported\n", name);
+      return false;
+    }
+    ms.push_back(s.ms);
+    kb.push_back(static_cast<double>(s.rssKb));
+  }
+  out = {median(ms), median(kb)};
+  std::printf("%-22s first paint %7.1f ms   resident %8.0f kB\n", name, out.ms, out.rssKb);
+  return true;
+}
+
+std::string folderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--bare") == 0) return runWindow(argc, argv, false);
+  if (argc > 1 && std::strcmp(argv[1], "--label") == 0) return runWindow(argc, argv, true);
+
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  char self[4096];
+  const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+  if (n <= 0) return 2;
+  self[n] = '\0';
+  const std::string program = argc > 1 ? argv[1] : folderOf(self) + "/quenta10";
+  const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
+
+  std::printf("platform %s, median of %d runs\n", std::getenv("QT_QPA_PLATFORM"), rounds);
+  Result bare, label, gui;
+  if (!measureMany("bare window", {self, "--bare"}, {}, rounds, bare) ||
+      !measureMany("one-label window", {self, "--label"}, {}, rounds, label) ||
+      !measureMany("quenta10", {program}, {"QUENTA10_FIRST_PAINT_EXIT=1"}, rounds, gui))
+    return 2;
+  const double memory = gui.rssKb / bare.rssKb;
+  const double paint = gui.ms / label.ms;
+  std::printf("memory      %.2fx the bare window's      (goal at most 1.5x)\n", memory);
+  std::printf("first paint %.2fx the one-label window's (goal at most 2x)\n", paint);
+  return memory <= 1.5 && paint <= 2.0 ? 0 : 1;
+}

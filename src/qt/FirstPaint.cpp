@@ -1,0 +1,58 @@
+#include "qt/FirstPaint.h"
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include <QEvent>
+#include <QObject>
+#include <QTimer>
+#include <QWidget>
+
+namespace qtui {
+
+namespace {
+
+class FirstPaintWatch : public QObject {
+ public:
+  FirstPaintWatch(QWidget& window, std::function<void()> then)
+      : QObject(&window), then_(std::move(then)) {
+    window.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !seen_) {
+      seen_ = true;
+      watched->removeEventFilter(this);
+      // Reported once the paint has been handled and put on the screen.
+      QTimer::singleShot(0, this, [this] {
+        std::printf("first-paint rss-kb=%ld\n", residentKilobytes());
+        std::fflush(stdout);
+        if (then_) then_();
+      });
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> then_;
+  bool seen_ = false;
+};
+
+}  // namespace
+
+void reportFirstPaint(QWidget& window, std::function<void()> then) {
+  new FirstPaintWatch(window, std::move(then));
+}
+
+long residentKilobytes() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  }
+  return 0;
+}
+
+}  // namespace qtui
