@@ -24,6 +24,7 @@
 #include "qt/FrontEnd.h"
 #include "qt/KeyMap.h"
 #include "qt/QtServices.h"
+#include "qt/ScreenFit.h"
 
 namespace qtui {
 
@@ -307,8 +308,14 @@ void Binder::bind(ui::Control& control, QWidget* widget) {
         static_cast<QLineEdit*>(widget)->setReadOnly(true);
       break;
     case Kind::Label: static_cast<QLabel*>(widget)->setTextFormat(Qt::PlainText); break;
+    case Kind::DropDownList:
+      // The mouse wheel changes a list only when the list has the focus; it
+      // never gives the focus.
+      widget->setFocusPolicy(Qt::StrongFocus);
+      break;
     case Kind::ComboBox: {
       auto* combo = static_cast<QComboBox*>(widget);
+      combo->setFocusPolicy(Qt::StrongFocus);
       // Typing must reach the program letter by letter, as typed: no inline
       // completion and no entries added by Enter.
       combo->setCompleter(nullptr);
@@ -567,28 +574,33 @@ void Binder::applyShown() {
   }
   if (!shownOnce_) {
     shownOnce_ = true;
+    // The window's natural size, as far as the screen has room for it with
+    // its frame; adjustSize alone would keep it within two thirds of the
+    // screen.
+    if (FitArea* area = fitAreaOf(window_)) area->refreshSizes();
     window_.adjustSize();
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect();
-    // adjustSize keeps a window within two thirds of the screen, which
-    // squeezes a tall window below its natural size; it gets its natural
-    // size as far as the screen has room.
-    if (screen)
-      window_.resize(window_.sizeHint().boundedTo(area.size()).expandedTo(window_.size()));
+    window_.resize(window_.sizeHint()
+                       .boundedTo(clientArea(window_))
+                       .expandedTo(window_.minimumSizeHint()));
     updateFormSize();
+    QScreen* screen = window_.screen();
     if (screen) {
+      // Placed by its frame, title bar included.
+      const QRect area = screen->availableGeometry();
+      const QSize framed = window_.size().grownBy(frameMargins(window_));
+      QPoint at;
       if (!positioned_) {
-        window_.move(area.center() - QPoint(window_.width() / 2, window_.height() / 2));
+        at = area.center() - QPoint(framed.width() / 2, framed.height() / 2);
       } else {
         // The program centred the window for the size its form had then;
-        // the window keeps that centre at its real size, and stays on the
-        // screen as far as it fits.
+        // the window keeps that centre at its real size.
         const QSize grown = window_.size() - placedFor_;
-        QPoint at = window_.pos() - QPoint(grown.width() / 2, grown.height() / 2);
-        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - window_.width())));
-        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - window_.height())));
-        window_.move(at);
+        at = window_.pos() - QPoint(grown.width() / 2, grown.height() / 2);
       }
+      // It stays on the screen as far as it fits, its title bar first.
+      at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - framed.width())));
+      at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - framed.height())));
+      window_.move(at);
     }
   }
   window_.show();
@@ -657,6 +669,15 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     }
+    case QEvent::Wheel:
+      // A list without the focus lets the wheel pass to the window, which
+      // scrolls where it has to.
+      if (auto* combo = qobject_cast<QComboBox*>(watched);
+          combo && controls_.count(combo) && !combo->hasFocus()) {
+        event->ignore();
+        return true;
+      }
+      break;
     case QEvent::Close:
       if (watched == &window_) {
         event->ignore();
@@ -729,6 +750,9 @@ bool Binder::handleKey(QWidget* receiver, QKeyEvent* event) {
     if (buttonControl && !windowClaimsKeys()) press(*buttonControl);
     return true;
   }
+  // Space has reached a drop-down list, which has no use for it: it opens
+  // no popup (Qt's list would open one).
+  if (in.keyCode == 32 && focused && focused->kind() == Kind::DropDownList) return true;
   if (in.character != 0 && left != in.character) {
     // A key handler replaced the character: type the new one instead.
     QLineEdit* edit = qobject_cast<QLineEdit*>(receiver);

@@ -15,6 +15,7 @@
 
 #include "catalogue/FileLookup.h"
 #include "qt/Binder.h"
+#include "qt/ScreenFit.h"
 #include "ui/Form.h"
 #include "ui/Services.h"
 #include "ui_CapEntry.h"
@@ -117,8 +118,9 @@ QPixmap chipPicture() {
 // blinks): each keeps its place while hidden, so the window has one size
 // from the start and nothing else moves when one of them shows or hides.
 // The series pictures share a fixed area of their own.
-const char* const kMainWindowReserved[] = {"Frame26", "Label3",  "L_NonStandard",
-                                           "Label2",  "Label10", "LineFreqText"};
+const char* const kMainWindowReserved[] = {"Frame26", "Label3",       "L_NonStandard",
+                                           "Label2",  "Label10",      "LineFreqText",
+                                           "Label4",  "L_Invalid_Mil"};
 // The design window shows either the first five values or, in their place,
 // the notice that there is no design: it has the same size either way, the
 // one it is centred by.
@@ -199,7 +201,7 @@ void registerFormWindow(const std::string& formName, FormWindow entry) {
 
 QWidget* createFormWidget(const std::string& formName) {
   auto it = entries().find(formName);
-  return it == entries().end() ? nullptr : it->second.create();
+  return it == entries().end() ? nullptr : fitToScreen(it->second.create());
 }
 
 Binder* windowFor(ui::Form& form) {
@@ -207,7 +209,7 @@ Binder* windowFor(ui::Form& form) {
   auto it = entries().find(form.name());
   if (it == entries().end()) return nullptr;
   CreatedWindow window;
-  window.widget.reset(it->second.create());
+  window.widget.reset(createFormWidget(form.name()));
   window.binder = std::make_unique<Binder>(form, *window.widget, it->second.userMayClose);
   Binder* binder = window.binder.get();
   created()[&form] = std::move(window);

@@ -39,7 +39,9 @@ void callLayer(F&& f) noexcept;
 // ---- Windows of the forms --------------------------------------------------
 
 struct FormWindow {
-  // Builds the form's top-level widget (from its .ui file).
+  // Builds the form's content (from its .ui file), with the window flags
+  // its window takes. The window around it keeps it within the screen
+  // (ScreenFit.h).
   std::function<QWidget*()> create;
   // Whether the window system's close box may close the window. A dialog
   // that must end only through its own OK button says no.
@@ -48,8 +50,9 @@ struct FormWindow {
 
 // Registers how the window of the form with this name is built.
 void registerFormWindow(const std::string& formName, FormWindow entry);
-// Builds the registered window of the form with this name, unbound; the
-// caller owns it. nullptr when none is registered.
+// Builds the registered window of the form with this name, unbound, its
+// content fitted to the screen; the caller owns it. nullptr when none is
+// registered.
 QWidget* createFormWidget(const std::string& formName);
 // The binder of the form's window, creating and binding the window from the
 // registry on first use; nullptr when no window is registered for the form.

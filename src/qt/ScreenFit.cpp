@@ -1,0 +1,239 @@
+#include "qt/ScreenFit.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QLayout>
+#include <QScreen>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace qtui {
+
+namespace {
+
+// The frame a window system typically draws around a window, in logical
+// pixels: a title bar and thin borders. Used until the real one is known.
+const QMargins kFrameEstimate(4, 36, 4, 4);
+
+QSize validOr(QSize size, QSize fallback) { return size.isValid() ? size : fallback; }
+
+}  // namespace
+
+FitArea::FitArea(QWidget* content, QWidget* parent) : QScrollArea(parent) {
+  setFrameShape(QFrame::NoFrame);
+  setFocusPolicy(Qt::NoFocus);
+  // The content keeps the size this area gives it; beyond it, it is
+  // centred across and kept at the top.
+  setWidgetResizable(false);
+  setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  viewport()->setAutoFillBackground(false);
+  const QSize placed = content->size();
+  setWidget(content);
+  // The window paints the form's background; the content shows it.
+  content->setAutoFillBackground(false);
+  if (!content->layout() && content->minimumSize().isNull()) content->setMinimumSize(placed);
+  content->installEventFilter(this);
+  // The control that gets the focus scrolls into view, whoever moved it.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now && widget() && widget()->isAncestorOf(now)) ensureWidgetVisible(now, 8, 8);
+  });
+}
+
+QSize FitArea::naturalSize() const {
+  const QWidget* c = widget();
+  if (!c) return {0, 0};
+  QSize size = c->layout() ? validOr(c->sizeHint(), c->minimumSize()) : c->minimumSize();
+  size = size.expandedTo(c->minimumSize()).boundedTo(c->maximumSize());
+  // Lines that wrap take the height they need at that width.
+  if (c->layout() && c->layout()->hasHeightForWidth())
+    size.setHeight(std::max(size.height(), c->heightForWidth(size.width())));
+  return size;
+}
+
+QSize FitArea::smallestSize() const {
+  const QWidget* c = widget();
+  if (!c) return {0, 0};
+  if (fixedSize()) return naturalSize();
+  QSize size = c->layout() ? validOr(c->minimumSizeHint(), c->minimumSize()) : c->minimumSize();
+  return size.expandedTo(c->minimumSize());
+}
+
+bool FitArea::fixedSize() const {
+  const QWidget* c = widget();
+  if (!c) return false;
+  if (c->layout()) return c->layout()->sizeConstraint() == QLayout::SetFixedSize;
+  return c->minimumSize() == c->maximumSize();
+}
+
+namespace {
+
+// The window's inside for the content at `want`, as far as the screen has
+// room, with a scroll bar beside the content where it does not fit.
+QSize withinScreen(const FitArea& area, QSize want) {
+  const QSize room = clientArea(*area.window());
+  QSize size = want;
+  if (want.height() > room.height()) size.rwidth() += area.verticalScrollBar()->sizeHint().width();
+  if (want.width() > room.width()) size.rheight() += area.horizontalScrollBar()->sizeHint().height();
+  return size.boundedTo(room);
+}
+
+}  // namespace
+
+QSize FitArea::sizeHint() const { return withinScreen(*this, naturalSize()); }
+
+QSize FitArea::minimumSizeHint() const {
+  return fixedSize() ? sizeHint() : withinScreen(*this, smallestSize());
+}
+
+void FitArea::refreshSizes() {
+  if (QWidget* c = widget()) {
+    for (QLayout* layout : c->findChildren<QLayout*>()) layout->invalidate();
+  }
+  updateGeometry();
+  sizeContent();
+}
+
+void FitArea::sizeContent() {
+  QWidget* c = widget();
+  if (!c || sizing_) return;
+  sizing_ = true;
+  const QSize natural = naturalSize();
+  const QSize smallest = smallestSize();
+  QSize room = maximumViewportSize();
+  QSize size = natural.boundedTo(room).expandedTo(smallest);
+  // A scroll bar in one direction takes room from the other.
+  if (size.height() > room.height()) room.rwidth() -= verticalScrollBar()->sizeHint().width();
+  if (size.width() > room.width()) room.rheight() -= horizontalScrollBar()->sizeHint().height();
+  size = natural.boundedTo(room).expandedTo(smallest);
+  if (c->size() != size) c->resize(size);
+  sizing_ = false;
+}
+
+void FitArea::contentChanged() {
+  updateGeometry();
+  sizeContent();
+}
+
+bool FitArea::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+    // The content's sizes change with what it shows: settle its layout
+    // first, then the window's.
+    if (QLayout* layout = widget()->layout()) layout->activate();
+    contentChanged();
+  }
+  return QScrollArea::eventFilter(watched, event);
+}
+
+void FitArea::resizeEvent(QResizeEvent* event) {
+  QScrollArea::resizeEvent(event);
+  sizeContent();
+}
+
+// ---- Widest texts ------------------------------------------------------------
+
+namespace {
+
+constexpr const char* kWidestText = "widestText";
+
+void fitWidth(QWidget& widget) {
+  const int width = widthForText(widget, widget.property(kWidestText).toString());
+  widget.setMinimumWidth(width);
+  if (widget.sizePolicy().horizontalPolicy() == QSizePolicy::Fixed) widget.setMaximumWidth(width);
+}
+
+// Fits a widget again when its font or style changes.
+class WidestTextWatch : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+      fitWidth(*static_cast<QWidget*>(watched));
+    return false;
+  }
+};
+
+}  // namespace
+
+int widthForText(const QWidget& widget, const QString& text) {
+  const QFontMetrics metrics = widget.fontMetrics();
+  // Qt's text boxes keep a small margin on each side of the text and room
+  // for the caret.
+  const QSize inside(metrics.horizontalAdvance(text) + 2 * 2 + 1, metrics.height());
+  if (auto* combo = qobject_cast<const QComboBox*>(&widget)) {
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    return combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, inside, combo).width();
+  }
+  if (auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth,
+                                                                       &option, edit)
+                                        : 0;
+    const QMargins margins = edit->textMargins();
+    const QSize text = inside + QSize(margins.left() + margins.right(), 0);
+    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, edit).width();
+  }
+  return metrics.horizontalAdvance(text);
+}
+
+void fitWidestTexts(QWidget& content) {
+  auto* watch = new WidestTextWatch(&content);
+  for (QWidget* widget : content.findChildren<QWidget*>()) {
+    if (!widget->property(kWidestText).isValid()) continue;
+    fitWidth(*widget);
+    widget->installEventFilter(watch);
+  }
+}
+
+// ---- The window ----------------------------------------------------------------
+
+QWidget* fitToScreen(QWidget* content) {
+  fitWidestTexts(*content);
+  auto* window = new QWidget(nullptr, content->windowFlags());
+  window->setObjectName(content->objectName());
+  window->setWindowTitle(content->windowTitle());
+  window->setWindowIcon(content->windowIcon());
+  auto* area = new FitArea(content);
+  auto* layout = new QVBoxLayout(window);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(area);
+  // A window whose content has one size has that size (as far as the
+  // screen has room).
+  if (content->layout() && content->layout()->sizeConstraint() == QLayout::SetFixedSize)
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+  return window;
+}
+
+FitArea* fitAreaOf(const QWidget& window) {
+  return window.findChild<FitArea*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+QMargins frameMargins(const QWidget& window) {
+  if (window.isVisible() && window.windowHandle()) {
+    const QMargins real = window.windowHandle()->frameMargins();
+    if (!real.isNull()) return real;
+  }
+  return kFrameEstimate;
+}
+
+QSize clientArea(const QWidget& window) {
+  QScreen* screen = window.screen();
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+  return screen->availableGeometry().size().shrunkBy(frameMargins(window));
+}
+
+}  // namespace qtui
