@@ -142,7 +142,9 @@ void applyColors(const ui::Control& c, QWidget* w) {
   QPalette pal;  // inherits every role it does not set
   for (auto group : {QPalette::Active, QPalette::Inactive}) {
     if (customBack) pal.setColor(group, backRole, qcolor(c.backColor()));
-    if (customFore) pal.setColor(group, foreRole, qcolor(c.foreColor()));
+    // Text on a background of the program's choosing is in the program's
+    // text colour too, whatever colours the desktop uses.
+    if (customBack || customFore) pal.setColor(group, foreRole, qcolor(c.foreColor()));
   }
   w->setPalette(pal);
   if (c.kind() == Kind::Label) w->setAutoFillBackground(customBack);
@@ -533,8 +535,12 @@ void Binder::formChanged(ui::Form& form, ui::FormProp prop) {
     case ui::FormProp::Focus: applyFocus(); break;
     case ui::FormProp::BackColor: {
       QPalette pal;
-      if (form_.backColor() != ui::colors::buttonFace)
+      if (form_.backColor() != ui::colors::buttonFace) {
+        // The form's own background with the program's black text, also
+        // on a desktop whose colours are dark.
         pal.setColor(QPalette::Window, qcolor(form_.backColor()));
+        pal.setColor(QPalette::WindowText, qcolor(ui::colors::black));
+      }
       window_.setPalette(pal);
       window_.setAutoFillBackground(form_.backColor() != ui::colors::buttonFace);
       break;

@@ -21,6 +21,7 @@
 
 #include "qt/Binder.h"
 #include "qt/FrontEnd.h"
+#include "qt/ScreenFit.h"
 #include "ui/Form.h"
 
 namespace qtui {
@@ -86,13 +87,22 @@ void installFontSubstitutions() {
 
 namespace {
 
+// The margins of a printer's printable area, which a page written to a
+// PDF file keeps: a quarter inch on every side, as most printers have.
+const QMarginsF kPrintableAreaMargins(18, 18, 18, 18);  // points
+
+}  // namespace
+
+QString pdfFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+  return QDir::homePath();
+}
+
+namespace {
+
 QString newPdfPath(const QString& chosenFolder) {
-  QString folder = chosenFolder;
-  if (folder.isEmpty()) {
-    folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-      folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-  }
+  const QString folder = chosenFolder.isEmpty() ? pdfFolder() : chosenFolder;
   const QString stem =
       "Quenta10 printout " + QDateTime::currentDateTime().toString("yyyy-MM-dd hh.mm.ss");
   QString path = QDir(folder).filePath(stem + ".pdf");
@@ -124,6 +134,7 @@ QPrinter& QtPrinter::device() const {
       pdfPath_ = newPdfPath(pdfFolder_);
       printer_->setOutputFormat(QPrinter::PdfFormat);
       printer_->setOutputFileName(pdfPath_);
+      printer_->setPageMargins(kPrintableAreaMargins, QPageLayout::Point);
     }
     printer_->setPageOrientation(orientation_ == ui::Orientation::Landscape
                                      ? QPageLayout::Landscape
@@ -226,7 +237,15 @@ void QtPrinter::paintPicture(const std::string& path, double x, double y, double
 void QtPrinter::printForm(ui::Form& form) {
   Binder* binder = windowFor(form);
   if (!binder) printerFailed("the window " + toQ(form.name()) + " cannot be printed.");
-  const QPixmap image = binder->window().grab();
+  // The whole form, also where a small screen shows only part of it, on the
+  // form's background.
+  QWidget* shown = &binder->window();
+  if (FitArea* area = fitAreaOf(*shown)) shown = area->content();
+  const qreal ratio = shown->devicePixelRatioF();
+  QPixmap image(shown->size() * ratio);
+  image.setDevicePixelRatio(ratio);
+  image.fill(shown->palette().color(QPalette::Window));
+  shown->render(&image);
   begin();
   if (pageMarked_) newPage();
   // The window at its size on screen, made smaller when the page is.
@@ -350,8 +369,13 @@ ui::Printer& QtServices::printer() {
 }
 
 void QtServices::shellOpen(const std::string& address) {
-  if (!QDesktopServices::openUrl(QUrl::fromUserInput(toQ(address))))
-    qWarning("could not open %s", address.c_str());
+  if (QDesktopServices::openUrl(QUrl::fromUserInput(toQ(address)))) return;
+  // The desktop has no browser to hand the address to: the user hears so,
+  // with the address to open by other means.
+  ui::MessageBoxRequest request;
+  request.text = "No web browser could be started to open\n" + address;
+  request.icon = ui::MsgIcon::Exclamation;
+  messageBox(request);
 }
 
 std::optional<std::string> QtServices::saveFileDialog(const ui::SaveDialogRequest& request) {

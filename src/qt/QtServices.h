@@ -70,9 +70,8 @@ class QtPrinter : public ui::Printer {
   void endDoc() override;
   void killDoc() override;
 
-  // Where documents go when the system has no printer (default: the user's
-  // documents folder, else the temporary folder), and who hears of a PDF
-  // file written (default: a message box naming it).
+  // Where documents go when the system has no printer (default: pdfFolder),
+  // and who hears of a PDF file written (default: a message box naming it).
   void setPdfFolder(const QString& folder) { pdfFolder_ = folder; }
   std::function<void(const QString& path)> onPdfWritten;
 
@@ -121,6 +120,10 @@ class QtServices : public ui::Services {
   std::vector<ModalLoop> modal_;
   std::unique_ptr<QtPrinter> printer_;
 };
+
+// Where a printout goes as a PDF file when the system has no printer: the
+// user's documents folder, else the home folder.
+QString pdfFolder();
 
 // Message text with the program's line breaks (CR LF, or a lone CR or LF)
 // as Qt line breaks.

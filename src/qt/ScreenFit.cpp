@@ -122,6 +122,12 @@ void FitArea::contentChanged() {
   sizeContent();
 }
 
+bool FitArea::event(QEvent* event) {
+  // Another screen has another room.
+  if (event->type() == QEvent::ScreenChangeInternal) updateGeometry();
+  return QScrollArea::event(event);
+}
+
 bool FitArea::eventFilter(QObject* watched, QEvent* event) {
   if (watched == widget() && event->type() == QEvent::LayoutRequest) {
     // The content's sizes change with what it shows: settle its layout

@@ -30,6 +30,9 @@ class FitArea : public QScrollArea {
   explicit FitArea(QWidget* content, QWidget* parent = nullptr);
 
   QWidget* content() const { return widget(); }
+  // The size the content takes where it has room: its layout's preferred
+  // size (with wrapped lines at that width), or its own minimum size.
+  QSize naturalSize() const;
   // The content's natural size, as far as the screen has room for it.
   QSize sizeHint() const override;
   // The content's minimum size, as far as the screen has room for it.
@@ -39,11 +42,11 @@ class FitArea : public QScrollArea {
   void refreshSizes();
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  QSize naturalSize() const;
   QSize smallestSize() const;
   bool fixedSize() const;
   void sizeContent();

@@ -1,20 +1,27 @@
 // The Qt front end: the main window's widgets follow its controls, and user
 // actions on them reach the program as the same writes, once.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <string>
 
 #include "mainwindow/MainForm.h"
 #include "qt/Binder.h"
@@ -25,13 +32,32 @@
 
 namespace {
 
+// The offscreen platform with three screens: the primary one it has by
+// default, and two with the room a desktop leaves beside its 48 pixel panel
+// on a 1366x768 screen at 125 % and a 3840x2160 screen at 200 %. Window
+// frames are left to the program's own estimate of a title bar.
+const char kScreens[] = R"({"windowFrameMargins": false, "screens": [
+  {"name": "0-default", "x": 0, "y": 0, "width": 800, "height": 800,
+   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+  {"name": "1-laptop-125", "x": 800, "y": 0, "width": 1092, "height": 566,
+   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1.25},
+  {"name": "2-4k-200", "x": 1892, "y": 0, "width": 1920, "height": 1032,
+   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 2}]})";
+
 class QtEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
-    static int argc = 1;
+    const std::string config = (std::filesystem::temp_directory_path() /
+                                ("test_qt_screens_" + std::to_string(getpid()) + ".json"))
+                                   .string();
+    std::ofstream(config) << kScreens;
+    static std::string platform = "offscreen:configfile=" + config;
+    static int argc = 3;
     static char name[] = "test_qt";
-    static char* argv[] = {name, nullptr};
+    static char option[] = "-platform";
+    static char* argv[] = {name, option, platform.data(), nullptr};
     app_ = new QApplication(argc, argv);
+    std::filesystem::remove(config);
     QApplication::setStyle("Fusion");
   }
   // Only here: a death test's child leaves without tearing down, and must
@@ -426,6 +452,35 @@ TEST(QtServices, TimersTickUntilStopped) {
   EXPECT_FALSE(driver->active());
   QTest::qWait(30);
   EXPECT_EQ(ticks, 2);
+}
+
+// Without a browser to hand the address to, the user hears so; a desktop
+// that takes it says nothing.
+TEST(QtServices, SaysSoWhenNoBrowserCanBeStarted) {
+  qtui::QtServices services;
+  QString shown;
+  auto answer = [&] {
+    QTimer::singleShot(0, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        shown = box->text();
+        box->accept();
+      }
+    });
+  };
+  const std::string address = "https://datasheets.example/KD-Style.pdf";
+  answer();
+  services.shellOpen(address);  // the offscreen platform starts no browser
+  EXPECT_TRUE(shown.contains(QString::fromStdString(address))) << shown.toStdString();
+
+  QTextBrowser browser;
+  QDesktopServices::setUrlHandler("https", &browser, "setSource");
+  shown.clear();
+  answer();
+  services.shellOpen(address);
+  QApplication::processEvents();
+  QDesktopServices::unsetUrlHandler("https");
+  EXPECT_TRUE(shown.isEmpty()) << shown.toStdString();
+  EXPECT_EQ(browser.source().toString().toStdString(), address);
 }
 
 TEST(QtServices, TranslatesDialogTexts) {

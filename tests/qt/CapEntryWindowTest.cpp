@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QImage>
+#include <QPalette>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -108,6 +110,33 @@ TEST_F(CapEntryWindow, TheCloseBoxCancels) {
   QTest::qWait(50);
   EXPECT_EQ(dialog->outcome, quenta::CapEntryForm::Outcome::Cancelled);
   EXPECT_FALSE(dialog->shown());
+}
+
+// The dialog is white with black text, also on a desktop whose colours are
+// dark (where the text would otherwise be light on white).
+TEST(CapEntryColours, WhiteWithBlackTextOnADarkDesktop) {
+  const QPalette saved = QApplication::palette();
+  QPalette dark(QColor(53, 53, 53));
+  dark.setColor(QPalette::WindowText, Qt::white);
+  QApplication::setPalette(dark);
+  ui::HeadlessServices services;
+  ui::ScopedServices scope(services);
+  quenta::ResetForms();
+  quenta::CapEntryForm& dialog = quenta::F_CapEntry();
+  dialog.Label1.setCaption("Please enter a smaller capacitance.");
+  qtui::Binder* binder = qtui::windowFor(dialog);
+  ASSERT_NE(binder, nullptr);
+  dialog.show();
+  QApplication::processEvents();
+  const QImage image = binder->window().grab().toImage();
+  EXPECT_EQ(image.pixel(2, 2), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(image.width() - 3, image.height() - 3), qRgb(255, 255, 255));
+  QWidget* label = binder->widgetFor(dialog.Label1);
+  EXPECT_EQ(label->palette().color(QPalette::Window), QColor(Qt::white));
+  EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black));
+  qtui::closeAllWindows();
+  quenta::ResetForms();
+  QApplication::setPalette(saved);
 }
 
 }  // namespace

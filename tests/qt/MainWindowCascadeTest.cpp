@@ -7,7 +7,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QAbstractItemView>
 #include <QPushButton>
+#include <QTest>
+#include <QWheelEvent>
 #include <memory>
 #include <string>
 
@@ -47,6 +50,12 @@ class MainWindowCascade : public ::testing::Test {
 
   QComboBox* combo(const ui::Control& control) {
     return qobject_cast<QComboBox*>(binder->widgetFor(control));
+  }
+  void showActive() {
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QApplication::processEvents();
   }
   // The user picks an entry from the drop-down widget.
   void pick(ui::DropDownList& list, const std::string& text) {
@@ -106,6 +115,60 @@ TEST_F(MainWindowCascade, PickingASeriesRebuildsTheListsOnScreen) {
   EXPECT_TRUE(binder->widgetFor(form->CB_Case)->isHidden());
   EXPECT_FALSE(binder->widgetFor(form->Text1)->isHidden());
   expectWidgetsShowTheLayer();
+}
+
+// Space on a focused list calculates (the window's key rule), reaches the
+// list as a key press, and opens no popup.
+TEST_F(MainWindowCascade, SpaceOnAListCalculatesAndOpensNoPopup) {
+  showActive();
+  std::vector<int> reached;
+  auto program = form->CB_Volt.onKeyPress;
+  form->CB_Volt.onKeyPress = [&](int& ch) {
+    reached.push_back(ch);
+    if (program) program(ch);
+  };
+  QComboBox* volt = combo(form->CB_Volt);
+  volt->setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(form->T_Specs[0].text().empty());
+  const int index = form->CB_Volt.listIndex();
+
+  QTest::keyClick(volt, Qt::Key_Space);
+  QApplication::processEvents();
+  EXPECT_EQ(reached, std::vector<int>{32});
+  EXPECT_FALSE(form->T_Specs[0].text().empty());  // calculated
+  EXPECT_EQ(form->activeControl(), &form->Command1);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_FALSE(volt->view()->isVisible());
+  EXPECT_EQ(form->CB_Volt.listIndex(), index);
+}
+
+// The wheel over a list changes it only when the list has the focus, and
+// never gives it the focus.
+TEST_F(MainWindowCascade, TheWheelChangesOnlyAFocusedList) {
+  showActive();
+  QComboBox* volt = combo(form->CB_Volt);
+  ASSERT_GE(volt->count(), 2);
+  const int index = form->CB_Volt.listIndex();
+  auto wheel = [&] {
+    const QPointF at(volt->width() / 2.0, volt->height() / 2.0);
+    QWheelEvent event(at, volt->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(volt, &event);
+    QApplication::processEvents();
+  };
+  combo(form->CB_Type)->setFocus();
+  QApplication::processEvents();
+  wheel();
+  EXPECT_FALSE(volt->hasFocus());
+  EXPECT_EQ(form->CB_Volt.listIndex(), index);
+  EXPECT_EQ(volt->currentIndex(), index);
+
+  volt->setFocus();
+  QApplication::processEvents();
+  wheel();
+  EXPECT_EQ(form->CB_Volt.listIndex(), index + 1);
+  EXPECT_EQ(volt->currentIndex(), index + 1);
 }
 
 }  // namespace

@@ -1,13 +1,16 @@
 // The results report through the Qt printer: on a system without a printer
 // the page becomes a PDF file, whose text (read back with pdftotext) holds
 // every row with its value beside the label, in Arial or a face metric-
-// compatible with it.
+// compatible with it, within the margins a printer would keep. The file
+// goes to the documents folder, else the home folder.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <memory>
 #include <string>
@@ -15,7 +18,9 @@
 #include "mainwindow/Commands.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
+#include "mainwindow/PrintScreen.h"
 #include "mainwindow/Report.h"
+#include "qt/FrontEnd.h"
 #include "qt/QtServices.h"
 #include "ui/Headless.h"
 
@@ -53,6 +58,7 @@ class ReportPdf : public ::testing::Test {
     quenta::Main();
   }
   void TearDown() override {
+    qtui::closeAllWindows();
     quenta::ResetForms();
     scope.reset();
     services.reset();
@@ -67,6 +73,17 @@ class ReportPdf : public ::testing::Test {
       return {};
     }
     return QString::fromUtf8(p.readAllStandardOutput());
+  }
+
+  // Runs a command of poppler-utils on a PDF file and returns its output.
+  static QByteArray poppler(const QString& tool, QStringList arguments) {
+    QProcess p;
+    p.start(tool, arguments);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) {
+      ADD_FAILURE() << tool.toStdString() << " (Debian poppler-utils) failed";
+      return {};
+    }
+    return p.readAllStandardOutput();
   }
 
   QTemporaryDir folder;
@@ -113,6 +130,52 @@ TEST_F(ReportPdf, ThePagePrintsEveryRowBesideItsLabel) {
   const QString used = QString::fromUtf8(fonts.readAllStandardOutput());
   EXPECT_TRUE(used.contains("Arial") || used.contains("LiberationSans") || used.contains("Arimo"))
       << used.toStdString();
+}
+
+// A printer prints only within its printable area; a page saved as PDF
+// keeps the same margins, a quarter inch, so nothing sits at the edge.
+TEST_F(ReportPdf, PagesKeepAPrintersMargins) {
+  quenta::Command1_Click();
+  quenta::Command2_Click();
+  quenta::Command5_Click();  // Print Screen: the window as a picture
+  ASSERT_EQ(pdfs.size(), 2);
+
+  const QString words = QString::fromUtf8(poppler("pdftotext", {"-bbox", pdfs[0], "-"}));
+  static const QRegularExpression corner(R"re(xMin="([\d.]+)" yMin="([\d.]+)")re");
+  int count = 0;
+  for (const auto& m : corner.globalMatch(words)) {
+    ++count;
+    EXPECT_GE(m.captured(1).toDouble(), 17.9);
+    EXPECT_GE(m.captured(2).toDouble(), 17.9);
+  }
+  EXPECT_GT(count, 10);
+
+  // The window's picture: white paper up to the margins, then the form.
+  poppler("pdftoppm", {"-r", "72", "-png", "-singlefile", pdfs[1], folder.filePath("screen")});
+  const QImage page(folder.filePath("screen.png"));
+  ASSERT_FALSE(page.isNull());
+  for (int i = 0; i < 17; ++i) {
+    for (int j = 0; j < page.height(); j += 7) EXPECT_EQ(page.pixel(i, j), qRgb(255, 255, 255));
+    for (int j = 0; j < page.width(); j += 7) EXPECT_EQ(page.pixel(j, i), qRgb(255, 255, 255));
+  }
+  EXPECT_NE(page.pixel(20, 20), qRgb(255, 255, 255));
+}
+
+TEST(PdfFolder, IsTheDocumentsFolderElseHome) {
+  QTemporaryDir home;
+  ASSERT_TRUE(home.isValid());
+  const QByteArray savedHome = qgetenv("HOME");
+  const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+  qputenv("HOME", home.path().toUtf8());
+  qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
+  EXPECT_EQ(qtui::pdfFolder(), home.path());
+  ASSERT_TRUE(QDir(home.path()).mkdir("Documents"));
+  EXPECT_EQ(qtui::pdfFolder(), home.filePath("Documents"));
+  qputenv("HOME", savedHome);
+  if (savedConfig.isNull())
+    qunsetenv("XDG_CONFIG_HOME");
+  else
+    qputenv("XDG_CONFIG_HOME", savedConfig);
 }
 
 }  // namespace
