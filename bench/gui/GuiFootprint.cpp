@@ -10,6 +10,7 @@
 // status 1 when a goal is missed.
 //
 // Runs on the platform QT_QPA_PLATFORM names, offscreen when none is set.
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -71,6 +72,8 @@ bool measure(const std::vector<std::string>& command, const std::vector<std::str
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
   posix_spawn_file_actions_addclose(&actions, fds[0]);
+  // The platform's chatter would only clutter the table.
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
   std::vector<std::string> env;
   for (char** e = environ; *e; ++e) env.emplace_back(*e);
   env.insert(env.end(), extraEnv.begin(), extraEnv.end());

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,8 +59,9 @@ const char* widgetClass(Kind kind) {
 bool widgetFits(Kind kind, QWidget* widget) {
   const char* cls = widgetClass(kind);
   if (!cls || !widget->inherits(cls)) return false;
+  // A combo box becomes editable when it is first shown (Binder::makeEditable).
   if (auto* combo = qobject_cast<QComboBox*>(widget))
-    return combo->isEditable() == (kind == Kind::ComboBox);
+    return kind == Kind::ComboBox || !combo->isEditable();
   if (auto* bar = qobject_cast<QScrollBar*>(widget)) return bar->orientation() == Qt::Horizontal;
   return true;
 }
@@ -139,6 +141,9 @@ void applyColors(const ui::Control& c, QWidget* w) {
   }
   const bool customBack = c.backColor() != defaultBack(c.kind());
   const bool customFore = c.foreColor() != ui::colors::black;
+  if (c.kind() == Kind::Label) w->setAutoFillBackground(customBack);
+  // A widget in the window's own colours keeps them as they are.
+  if (!customBack && !customFore && !w->testAttribute(Qt::WA_SetPalette)) return;
   QPalette pal;  // inherits every role it does not set
   for (auto group : {QPalette::Active, QPalette::Inactive}) {
     if (customBack) pal.setColor(group, backRole, qcolor(c.backColor()));
@@ -147,7 +152,6 @@ void applyColors(const ui::Control& c, QWidget* w) {
     if (customBack || customFore) pal.setColor(group, foreRole, qcolor(c.foreColor()));
   }
   w->setPalette(pal);
-  if (c.kind() == Kind::Label) w->setAutoFillBackground(customBack);
 }
 
 bool isDefaultFont(const ui::Control& c) {
@@ -247,12 +251,15 @@ void applyRange(const ui::ScrollBar& s, QScrollBar* bar) {
 Binder::Binder(ui::Form& form, QWidget& window, bool userMayClose)
     : form_(form), window_(window), userMayClose_(userMayClose) {
   binders()[&form_] = this;
+  QHash<QString, QWidget*> byName;
+  for (QWidget* widget : window_.findChildren<QWidget*>())
+    if (!byName.contains(widget->objectName())) byName.insert(widget->objectName(), widget);
   for (ui::Control* control : form_.controls()) {
     if (control->kind() == Kind::Timer) {
       new QtTimer(static_cast<ui::Timer&>(*control), this);
       continue;
     }
-    QWidget* widget = window_.findChild<QWidget*>(widgetName(*control));
+    QWidget* widget = byName.value(widgetName(*control));
     if (!widget || !widgetFits(control->kind(), widget)) {
       qWarning("%s: no %s named %s", form_.name().c_str(), widgetClass(control->kind()),
                qPrintable(widgetName(*control)));
@@ -315,15 +322,11 @@ void Binder::bind(ui::Control& control, QWidget* widget) {
       // never gives the focus.
       widget->setFocusPolicy(Qt::StrongFocus);
       break;
-    case Kind::ComboBox: {
-      auto* combo = static_cast<QComboBox*>(widget);
-      combo->setFocusPolicy(Qt::StrongFocus);
-      // Typing must reach the program letter by letter, as typed: no inline
-      // completion and no entries added by Enter.
-      combo->setCompleter(nullptr);
-      combo->setInsertPolicy(QComboBox::NoInsert);
+    case Kind::ComboBox:
+      // Its text box is built when it is first shown: most of them are
+      // hidden for good, and building one costs more than any other widget.
+      widget->setFocusPolicy(Qt::StrongFocus);
       break;
-    }
     case Kind::OptionButton:
       // The program decides which option is selected, including none.
       static_cast<QRadioButton*>(widget)->setAutoExclusive(false);
@@ -357,16 +360,11 @@ void Binder::connectUserInput(ui::Control& control, QWidget* widget) {
         userAction(*c, [&] { static_cast<ui::DropDownList*>(c)->setListIndex(index); });
       });
       break;
-    case Kind::ComboBox: {
-      auto* combo = static_cast<QComboBox*>(widget);
-      connect(combo, &QComboBox::activated, this, [this, c](int index) {
+    case Kind::ComboBox:
+      connect(static_cast<QComboBox*>(widget), &QComboBox::activated, this, [this, c](int index) {
         userAction(*c, [&] { static_cast<ui::ComboBox*>(c)->setListIndex(index); });
       });
-      connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, c](const QString& text) {
-        userAction(*c, [&] { static_cast<ui::ComboBox*>(c)->setText(fromQ(text)); });
-      });
       break;
-    }
     case Kind::CheckBox:
       connect(static_cast<QCheckBox*>(widget), &QCheckBox::clicked, this, [this, c](bool checked) {
         userAction(*c, [&] {
@@ -393,6 +391,23 @@ void Binder::connectUserInput(ui::Control& control, QWidget* widget) {
       break;
     default: break;
   }
+}
+
+void Binder::makeEditable(ui::Control& control, QComboBox* combo) {
+  if (combo->isEditable()) return;
+  {
+    const QSignalBlocker blocker(combo);
+    combo->setEditable(true);
+  }
+  // Typing must reach the program letter by letter, as typed: no inline
+  // completion and no entries added by Enter.
+  combo->setCompleter(nullptr);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  ui::Control* c = &control;
+  connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, c](const QString& text) {
+    userAction(*c, [&] { static_cast<ui::ComboBox*>(c)->setText(fromQ(text)); });
+  });
+  apply(control, ui::Prop::Text);
 }
 
 void Binder::userAction(ui::Control& control, const std::function<void()>& write) {
@@ -675,6 +690,11 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     }
+    case QEvent::Show:
+      if (auto it = controls_.find(watched);
+          it != controls_.end() && it->second->kind() == Kind::ComboBox)
+        makeEditable(*it->second, static_cast<QComboBox*>(watched));
+      break;
     case QEvent::Wheel:
       // A list without the focus lets the wheel pass to the window, which
       // scrolls where it has to.

@@ -17,6 +17,7 @@
 
 #include "ui/Form.h"
 
+class QComboBox;
 class QKeyEvent;
 class QWidget;
 
@@ -60,6 +61,8 @@ class Binder : public QObject, public ui::FormListener, public ui::ControlListen
  private:
   void bind(ui::Control& control, QWidget* widget);
   void connectUserInput(ui::Control& control, QWidget* widget);
+  // Gives an editable list its text box, on its first show.
+  void makeEditable(ui::Control& control, QComboBox* combo);
   void apply(ui::Control& control, ui::Prop prop);
   void applyAll(ui::Control& control);
   // Runs a write that stands for a user action, then brings the widget back

@@ -27,7 +27,7 @@ QSize validOr(QSize size, QSize fallback) { return size.isValid() ? size : fallb
 
 }  // namespace
 
-FitArea::FitArea(QWidget* content, QWidget* parent) : QScrollArea(parent) {
+FitArea::FitArea(QWidget* content, QWidget* parent) : QScrollArea(parent), content_(content) {
   setFrameShape(QFrame::NoFrame);
   setFocusPolicy(Qt::NoFocus);
   // The content keeps the size this area gives it; beyond it, it is
@@ -35,11 +35,14 @@ FitArea::FitArea(QWidget* content, QWidget* parent) : QScrollArea(parent) {
   setWidgetResizable(false);
   setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   viewport()->setAutoFillBackground(false);
-  const QSize placed = content->size();
-  setWidget(content);
+  if (!content->layout() && content->minimumSize().isNull()) content->setMinimumSize(content->size());
+  // The content joins the scrolled view when the window first shows
+  // (showEvent): the scroll area would measure it at once, before the
+  // program has set up what it shows.
+  content->setParent(this);
+  content->hide();
   // The window paints the form's background; the content shows it.
   content->setAutoFillBackground(false);
-  if (!content->layout() && content->minimumSize().isNull()) content->setMinimumSize(placed);
   content->installEventFilter(this);
   // The control that gets the focus scrolls into view, whoever moved it.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -47,8 +50,18 @@ FitArea::FitArea(QWidget* content, QWidget* parent) : QScrollArea(parent) {
   });
 }
 
+void FitArea::showEvent(QShowEvent* event) {
+  if (!widget()) {
+    content_->setAttribute(Qt::WA_Resized);  // sized here, not by the scroll area
+    setWidget(content_);
+    content_->setAutoFillBackground(false);
+    sizeContent();
+  }
+  QScrollArea::showEvent(event);
+}
+
 QSize FitArea::naturalSize() const {
-  const QWidget* c = widget();
+  const QWidget* c = content_;
   if (!c) return {0, 0};
   QSize size = c->layout() ? validOr(c->sizeHint(), c->minimumSize()) : c->minimumSize();
   size = size.expandedTo(c->minimumSize()).boundedTo(c->maximumSize());
@@ -59,7 +72,7 @@ QSize FitArea::naturalSize() const {
 }
 
 QSize FitArea::smallestSize() const {
-  const QWidget* c = widget();
+  const QWidget* c = content_;
   if (!c) return {0, 0};
   if (fixedSize()) return naturalSize();
   QSize size = c->layout() ? validOr(c->minimumSizeHint(), c->minimumSize()) : c->minimumSize();
@@ -67,7 +80,7 @@ QSize FitArea::smallestSize() const {
 }
 
 bool FitArea::fixedSize() const {
-  const QWidget* c = widget();
+  const QWidget* c = content_;
   if (!c) return false;
   if (c->layout()) return c->layout()->sizeConstraint() == QLayout::SetFixedSize;
   return c->minimumSize() == c->maximumSize();
@@ -94,16 +107,14 @@ QSize FitArea::minimumSizeHint() const {
 }
 
 void FitArea::refreshSizes() {
-  if (QWidget* c = widget()) {
-    for (QLayout* layout : c->findChildren<QLayout*>()) layout->invalidate();
-  }
+  for (QLayout* layout : content_->findChildren<QLayout*>()) layout->invalidate();
   updateGeometry();
   sizeContent();
 }
 
 void FitArea::sizeContent() {
-  QWidget* c = widget();
-  if (!c || sizing_) return;
+  QWidget* c = content_;
+  if (sizing_) return;
   sizing_ = true;
   const QSize natural = naturalSize();
   const QSize smallest = smallestSize();
@@ -129,10 +140,10 @@ bool FitArea::event(QEvent* event) {
 }
 
 bool FitArea::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+  if (watched == content_ && event->type() == QEvent::LayoutRequest) {
     // The content's sizes change with what it shows: settle its layout
     // first, then the window's.
-    if (QLayout* layout = widget()->layout()) layout->activate();
+    if (QLayout* layout = content_->layout()) layout->activate();
     contentChanged();
   }
   return QScrollArea::eventFilter(watched, event);

@@ -29,7 +29,7 @@ class FitArea : public QScrollArea {
   // Takes over `content` as its own.
   explicit FitArea(QWidget* content, QWidget* parent = nullptr);
 
-  QWidget* content() const { return widget(); }
+  QWidget* content() const { return content_; }
   // The size the content takes where it has room: its layout's preferred
   // size (with wrapped lines at that width), or its own minimum size.
   QSize naturalSize() const;
@@ -43,6 +43,7 @@ class FitArea : public QScrollArea {
 
  protected:
   bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
@@ -52,6 +53,7 @@ class FitArea : public QScrollArea {
   void sizeContent();
   void contentChanged();
 
+  QWidget* content_;
   bool sizing_ = false;
 };
 
