@@ -33,6 +33,7 @@ inline constexpr std::array<int, 16> kCapRecordVoltages = {1,  2,  3,  4,  7,  8
 
 enum class CatalogueFault {
   MissingFile,        // the file is not in the program folder
+  NotAFile,           // a folder, pipe, broken link, ... stands in its place
   UnreadableFile,     // the file is there but cannot be read
   EndOfFileInRecord,  // the file ends inside a record
   NotANumber,         // a field that must be a number is not one
@@ -64,6 +65,12 @@ struct CatalogueError {
 // the tables of gCapLimits (CapSearchAllRows is kept); on any fault the
 // tables in use stay as they were and the fault is returned.
 std::optional<CatalogueError> LoadCatalogueTables(const std::filesystem::path& folder);
+
+// A count of the design-rule tables (layer multiplier, covers, cascades)
+// as the program uses it: rounded to the nearest whole number, halves to
+// the even neighbour. Nothing when it is not finite or lies beyond the
+// 32-bit range; the loader refuses such a value.
+std::optional<int32_t> DesignRuleCount(float value);
 
 // Store one capacitance-limit record: the k-th capacitance (microfarads)
 // goes to (series, caseIndex, dielectric, kCapRecordVoltages[k]) of the

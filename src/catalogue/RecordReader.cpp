@@ -32,23 +32,27 @@ std::string Quoted(std::string_view text) {
 }  // namespace
 
 std::string ReadCatalogueFile(const std::filesystem::path& folder, std::string_view name,
-                              std::filesystem::path& path, std::string_view shownName) {
-  if (shownName.empty()) shownName = name;
-  const auto found = FindFileIgnoringCase(folder, name);
-  if (!found) {
+                              std::filesystem::path& path) {
+  const FoundFile found = LookUpFile(folder, name);
+  auto fail = [&](CatalogueFault fault, std::string detail) {
+    return CatalogueFailure{
+        CatalogueError{fault, std::string(name), path, 0, 0, std::move(detail)}};
+  };
+  if (found.Kind == FileKind::Missing) {
     path = folder;
-    throw CatalogueFailure{CatalogueError{CatalogueFault::MissingFile, std::string(shownName),
-                                          folder, 0, 0,
-                                          "the file is missing from the program folder."}};
+    throw fail(CatalogueFault::MissingFile, "the file is missing from the program folder.");
   }
-  path = *found;
+  path = found.Path;
+  if (found.Kind != FileKind::Regular) {
+    throw fail(CatalogueFault::NotAFile, std::string("in place of the file the program folder holds ") +
+                                             FileKindText(found.Kind) + ".");
+  }
   std::ifstream in(path, std::ios::binary);
   std::string data;
   if (in) data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (!in && !in.eof()) {
-    throw CatalogueFailure{CatalogueError{CatalogueFault::UnreadableFile, std::string(shownName),
-                                          path, 0, 0, "the file cannot be read."}};
-  }
+  if (!in && !in.eof()) throw fail(CatalogueFault::UnreadableFile, "the file cannot be read.");
+  // A byte-order mark, written by some editors in front of UTF-8 text.
+  if (data.starts_with("\xEF\xBB\xBF")) data.erase(0, 3);
   return data;
 }
 

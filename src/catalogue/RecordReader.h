@@ -20,11 +20,11 @@ struct CatalogueFailure {
 };
 
 // The whole content of the file `name` of the folder, found without regard
-// to case (an exact match wins); its path is stored in path. A missing or
-// unreadable file throws a CatalogueFailure that names the file as
-// `shownName`, or as `name` when that is empty.
+// to case (an exact match wins); its path is stored in path. A byte-order
+// mark at its start is dropped. A missing or unreadable file, or something
+// other than a file in its place, throws a CatalogueFailure naming it.
 std::string ReadCatalogueFile(const std::filesystem::path& folder, std::string_view name,
-                              std::filesystem::path& path, std::string_view shownName = {});
+                              std::filesystem::path& path);
 
 // Rounds to the nearest whole number, halves to the even neighbour, as
 // index fields are read.
