@@ -11,6 +11,6 @@ endforeach()
 string(REPLACE "%" "%%" program "${program}")
 set(QUENTA_DESKTOP_EXEC "\"${program}\"")
 
-set(entry "${CMAKE_CURRENT_BINARY_DIR}/quenta10.desktop")
+set(entry "${QUENTA_BUILD_DIR}/quenta10.desktop")
 configure_file("${CMAKE_CURRENT_LIST_DIR}/quenta10.desktop.in" "${entry}" @ONLY)
 file(INSTALL "${entry}" DESTINATION "${CMAKE_INSTALL_PREFIX}/share/applications")
