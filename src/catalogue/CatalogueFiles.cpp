@@ -37,6 +37,18 @@ float CountField(const RecordReader& records, double value, int field, const cha
   return stored;
 }
 
+// A capacitance limit, in µF, the program can work with: it is worked in
+// farads, microfarads and picofarads and quoted in 15-digit texts that must
+// read back as numbers, so a magnitude beyond 1E+300 µF, or one other than
+// 0 below 1E-300 µF, cannot be used.
+void CheckCapacitance(const RecordReader& records, double value, int field) {
+  const double magnitude = std::fabs(value);
+  if (value == 0 || (magnitude >= 1e-300 && magnitude <= 1e300)) return;
+  records.Fail(CatalogueFault::Overflow, field,
+               "the capacitance " + FormatGeneral(value) +
+                   " \u00B5F is beyond what the program can use (1E-300 to 1E+300 \u00B5F).");
+}
+
 void LoadDesignRules(const std::filesystem::path& folder, DesignRuleTables& rules) {
   std::filesystem::path path;
   const std::string data = ReadCatalogueFile(folder, kDesignRuleFile, path);
@@ -69,6 +81,8 @@ void LoadCapLimits(const std::filesystem::path& folder, std::string_view name,
     const double dielectric = records.Number();
     std::array<double, 16> capacitances;
     for (double& value : capacitances) value = records.Number();
+    for (std::size_t k = 0; k < capacitances.size(); ++k)
+      CheckCapacitance(records, capacitances[k], static_cast<int>(k) + 5);
     const int s = records.Index(series, 2, 0, 25, "series");
     const int c = records.Index(caseIndex, 3, 0, 125, "case");
     const int d = records.Index(dielectric, 4, 0, 5, "dielectric");

@@ -39,7 +39,8 @@ enum class CatalogueFault {
   NotANumber,         // a field that must be a number is not one
   IndexOutOfRange,    // an index field lies outside its table
   TooManyRecords,     // the case lookup file holds a 126th record
-  Overflow,           // a value beyond the range of the number type it is kept in
+  Overflow,           // a value beyond the range of its number type, or beyond what
+                      // the program can work with
 };
 
 // What went wrong in a catalogue load, and where.

@@ -257,6 +257,12 @@ INSTANTIATE_TEST_SUITE_P(
                   CatalogueFault::Overflow, 2, 7, "cascade count"},
         FaultCase{"Covers", "DESNPARA.DAT", "1,1,0,1.2,3,-3e9,1\n", CatalogueFault::Overflow, 1,
                   6, "cover layer count"},
+        FaultCase{"HugeCapacitance", "CLCMXCAP.DAT",
+                  "KD,1,5,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1.7976931348623157e308\n",
+                  CatalogueFault::Overflow, 1, 20, "beyond what the program can use"},
+        FaultCase{"TinyCapacitance", "CLCMinCAP.DAT",
+                  "KD,1,5,1,1,1,1,5e-324,1,1,1,1,1,1,1,1,1,1,1,1\n", CatalogueFault::Overflow, 1,
+                  8, "capacitance 4.94065645841247E-324"},
         FaultCase{"DoubleRange", "CLCMXCAP.DAT", "KD,1,5,1,1,1E999,1,1,1,1,1,1,1,1,1,1,1,1,1,1\n",
                   CatalogueFault::Overflow, 1, 6, "too large"}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.label); });
