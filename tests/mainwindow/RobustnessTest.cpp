@@ -203,10 +203,10 @@ class CatalogueAtItsLimits : public Robustness,
       std::stringstream split(line);
       for (std::string field; std::getline(split, field, ',');) fields.push_back(field);
       for (std::size_t k = 0; k < fields.size(); ++k) {
-        // Capacitances change for series 1 only: lists over 600 decades
-        // take their time to build.
+        // Capacitances change for series 1, case 1 only: pick-lists over
+        // 600 decades take their time to build.
         const bool target = GetParam().field == 0
-                                ? k >= 4 && fields.size() > 1 && fields[1] == "1"
+                                ? k >= 4 && fields.size() > 2 && fields[1] == "1" && fields[2] == "1"
                                 : static_cast<int>(k) + 1 == GetParam().field;
         if (target && fields[k] != "-1") fields[k] = GetParam().value;
         out += (k ? "," : "") + fields[k];
