@@ -9,6 +9,7 @@
 
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
+#include "milspec/EntryModes.h"
 #include "qt/FrontEnd.h"
 #include "qt/QtServices.h"
 #include "ui/Services.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     // The program's files live beside the executable, wherever it is
     // started from.
     quenta::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
+    quenta::InstallMilitaryEntry();
     if (!qtui::windowFor(quenta::F_QuentaMainForm()))
       throw std::runtime_error("the main window could not be built");
     quenta::Main();

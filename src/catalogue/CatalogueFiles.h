@@ -39,6 +39,7 @@ enum class CatalogueFault {
   IndexOutOfRange,    // an index field lies outside its table
   TooManyRecords,     // the case lookup file holds a 126th record
   Overflow,           // a value beyond the range of the number type it is kept in
+  MalformedText,      // a text field that does not have the form it must have
 };
 
 // What went wrong in a catalogue load, and where.
