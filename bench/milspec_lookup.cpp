@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "engine/Calculate.h"
+#include "mainwindow/Calculate.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
 #include "milspec/EntryModes.h"

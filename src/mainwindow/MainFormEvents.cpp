@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "catalogue/CapEntry.h"
 #include "mainwindow/CapacitanceEntry.h"
 #include "mainwindow/Commands.h"
 #include "mainwindow/DesignMode.h"
@@ -28,6 +29,8 @@ void SetMainFormExtension(std::function<void(MainForm&)> connect) {
 }
 
 void ConnectMainFormHandlers(MainForm& f) {
+  // The re-entry dialog shows an accepted capacitance in this window.
+  SetAcceptedCapacitanceView(ShowAcceptedCapacitance);
   f.onLoad = Form_Load;
   f.onUnload = Form_Unload;
   f.onKeyDown = Form_KeyDown;

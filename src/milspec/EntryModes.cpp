@@ -1,7 +1,7 @@
 #include "milspec/EntryModes.h"
 
 #include "catalogue/DesignState.h"
-#include "engine/Calculate.h"
+#include "mainwindow/Calculate.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainFormEvents.h"
 #include "mainwindow/Report.h"

@@ -35,9 +35,6 @@ bool Offers(const std::vector<std::string>& entries, const std::string& text) {
 }
 
 TEST(ShippedPartListsTest, CommittedFilesAreWhatTheGeneratorProduces) {
-  ui::HeadlessServices services;
-  ui::ScopedServices scope(services);
-  ResetForms();
   const std::optional<CatalogueError> error = LoadCatalogueTables(kShippedData);
   ASSERT_FALSE(error) << error->Message();
   const auto files = authoring::BuildPartLists();
@@ -47,7 +44,6 @@ TEST(ShippedPartListsTest, CommittedFilesAreWhatTheGeneratorProduces) {
     EXPECT_GT(file.records, 50) << file.name;
     EXPECT_EQ(ReadText(kShippedData / file.name), file.text) << file.name;
   }
-  ResetForms();
 }
 
 TEST(ShippedPartListsTest, RecordsKeepToTheirFormatAndTheCatalogue) {
