@@ -240,10 +240,7 @@ void HandleMil123Part() {
   // The temperature limits and scales of every MIL-PRF-123 chip.
   gChip.ThicknessScale = 0.68;
   gChip.LengthWidthScale = 0.83;
-  gTemps.TempMax = 125;
-  gTemps.TempRiseMax = 20;
-  gTemps.TempTotalMax = 150;
-  gTemps.TempMin = -55;
+  SetOrdinaryTempLimits(20);
 
   // Every text must name an entry of its list: a typed text that matches
   // none would leave the part half of an earlier one.

@@ -149,10 +149,7 @@ bool SelectPart(MainForm& f, const Pin& pin, const std::string& maker, const Mil
   gChip.LengthWidthScale = 0.83;
   gResults.DielBPFlag = 0;
   gResults.DielBXFlag = 0;
-  gTemps.TempMax = 125;
-  gTemps.TempRiseMax = 50;
-  gTemps.TempTotalMax = 150;
-  gTemps.TempMin = -55;
+  SetOrdinaryTempLimits(50);
 
   if (maker[5] == 'A') {
     if (!SelectOffered(f.CB_Dielectric, "C0G")) return false;

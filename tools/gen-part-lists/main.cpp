@@ -6,24 +6,12 @@
 //   quenta10-gen-part-lists --check <folder>   compares them with the files there
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 
+#include "GeneratedFile.h"
 #include "catalogue/CatalogueFiles.h"
 #include "milspec/PartListAuthoring.h"
-
-namespace {
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   bool check = false;
@@ -49,19 +37,9 @@ int main(int argc, char** argv) {
       std::cerr << "problem: " << file.name << ": " << problem << "\n";
       status = 1;
     }
-    const std::filesystem::path path = folder / file.name;
-    if (check) {
-      if (ReadFile(path) != file.text) {
-        std::cerr << path.string() << " differs from what the generator produces\n";
-        status = 1;
-      }
-      continue;
-    }
-    std::ofstream out(path, std::ios::binary);
-    out << file.text;
-    if (!out) {
-      std::cerr << "cannot write " << path.string() << "\n";
-      return 1;
+    if (!generator::WriteOrCheck(folder / file.name, file.text, check)) {
+      if (!check) return 1;
+      status = 1;
     }
   }
   return status;
