@@ -151,7 +151,7 @@ struct VoltageLetter {
 };
 constexpr VoltageLetter kVoltageLetters[] = {{"B", 50, "5", "50"}, {"C", 100, "1", "100"}};
 
-// Mil-spec voltage letters design with the rules of the 600 V row.
+// Both voltage letters design with the rules of the 600 V row.
 constexpr int16_t kDesignVoltageIndex = 8;
 
 const Mil123Slash* FindSlash(const std::string& text) {
