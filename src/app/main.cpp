@@ -13,6 +13,7 @@
 #include "app/StartupCheck.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
+#include "milspec/EntryModes.h"
 #include "qt/FrontEnd.h"
 #include "qt/QtServices.h"
 #include "ui/Services.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     const std::string folder = quenta::app::ExecutableFolder(argc > 0 ? argv[0] : nullptr);
     if (folder.empty()) throw std::runtime_error("the program's own folder cannot be found");
     quenta::SetProgramFolder(folder);
+    quenta::InstallMilitaryEntry();
     if (!qtui::windowFor(quenta::F_QuentaMainForm()))
       throw std::runtime_error("the main window could not be built");
     quenta::Main();

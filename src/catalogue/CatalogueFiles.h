@@ -41,6 +41,7 @@ enum class CatalogueFault {
   TooManyRecords,     // the case lookup file holds a 126th record
   Overflow,           // a value beyond the range of its number type, or beyond what
                       // the program can work with
+  MalformedText,      // a text field that does not have the form it must have
 };
 
 // What went wrong in a catalogue load, and where.

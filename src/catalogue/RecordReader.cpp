@@ -16,8 +16,8 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsWhite(char c) { return IsBlank(c) || c == '\r' || c == '\n'; }
 bool IsTerminator(char c) { return c == ',' || c == '\r' || c == '\n'; }
 
-// A field's text in double quotes as it may appear in a message: control
-// characters replaced, long texts cut.
+}  // namespace
+
 std::string Quoted(std::string_view text) {
   constexpr std::size_t kMax = 40;
   std::string out(1, '"');
@@ -28,8 +28,6 @@ std::string Quoted(std::string_view text) {
   out += '"';
   return out;
 }
-
-}  // namespace
 
 std::string ReadCatalogueFile(const std::filesystem::path& folder, std::string_view name,
                               std::filesystem::path& path) {
@@ -94,19 +92,22 @@ double RecordReader::Number() {
        std::string("the number ").append(Quoted(text)).append(" is too large in magnitude."));
 }
 
-void RecordReader::SkipText() {
+std::string RecordReader::Text() {
   if (!StartField()) FailEndOfFile();
   ++field_;
   if (pos_ < data_.size() && data_[pos_] == '"') {
-    const std::size_t close = data_.find('"', pos_ + 1);
+    const std::size_t open = pos_ + 1;
+    const std::size_t close = data_.find('"', open);
     if (close == std::string_view::npos) {
       pos_ = data_.size();
       afterComma_ = false;
-      return;
+      return std::string(data_.substr(open));
     }
     pos_ = close + 1;
+    TakeToTerminator();
+    return std::string(data_.substr(open, close - open));
   }
-  TakeToTerminator();
+  return std::string(TakeToTerminator());
 }
 
 int RecordReader::Index(double value, int field, int first, int last,
