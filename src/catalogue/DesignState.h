@@ -30,6 +30,13 @@ struct DesignSelection {
   std::string CapacitanceText;  // capacitance text of the part, with its unit
   std::string CapTextOriginal;  // last text given to CapTextToMicrofarads
   std::string PartNumberText;   // part number composed or matched by the military paths
+
+  // What the chip design reads of the entry. The main window writes them
+  // before each design, the catalogue generator for each trial design.
+  bool Mil123Entry = false;      // MIL-PRF-123 part-number entry is selected
+  bool CommercialTicked = false; // the "Commercial" box is ticked (shown or not)
+  bool ManualCapEntry = false;   // the capacitance comes from the typed box
+  std::string ListedCapText;     // the pick-list's selected entry ("82 µF")
 };
 
 // The operating point and its limits, in degrees Celsius.
@@ -191,5 +198,9 @@ extern double Pi;
 // FewEffectivesAccepted, LeadFlag, CapSearchAllRows, ...) are left alone.
 // Run it after the catalogue files have been loaded successfully.
 void SetDesignDefaults();
+
+// The temperature limits of an ordinary series: 125 °C, -55 °C and 150 °C
+// for ambient plus rise, with the rise it allows.
+void SetOrdinaryTempLimits(int16_t riseMax);
 
 }  // namespace quenta

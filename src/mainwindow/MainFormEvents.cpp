@@ -1,5 +1,8 @@
 #include "mainwindow/MainFormEvents.h"
 
+#include <utility>
+
+#include "catalogue/CapEntry.h"
 #include "mainwindow/CapacitanceEntry.h"
 #include "mainwindow/Commands.h"
 #include "mainwindow/DesignMode.h"
@@ -14,7 +17,20 @@
 
 namespace quenta {
 
+namespace {
+std::function<void(MainForm&)>& Extension() {
+  static std::function<void(MainForm&)> connect;
+  return connect;
+}
+}  // namespace
+
+void SetMainFormExtension(std::function<void(MainForm&)> connect) {
+  Extension() = std::move(connect);
+}
+
 void ConnectMainFormHandlers(MainForm& f) {
+  // The re-entry dialog shows an accepted capacitance in this window.
+  SetAcceptedCapacitanceView(ShowAcceptedCapacitance);
   f.onLoad = Form_Load;
   f.onUnload = Form_Unload;
   f.onKeyDown = Form_KeyDown;
@@ -63,6 +79,7 @@ void ConnectMainFormHandlers(MainForm& f) {
   f.Command6.onClick = Command6_Click;
   f.HScroll1.onChange = HScroll1_Change;
   f.Text2.onChange = Text2_Change;
+  if (Extension()) Extension()(f);
 }
 
 void ConnectDesignFormHandlers(DesignForm& d) {
