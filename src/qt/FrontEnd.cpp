@@ -117,13 +117,23 @@ QPixmap chipPicture() {
 }
 
 // The parts of the main window that come and go with a calculation (the
-// voltage-coefficient panel) or with a notice (the notices, one of which
-// blinks): each keeps its place while hidden, so the window has one size
-// from the start and nothing else moves when one of them shows or hides.
-// The series pictures share a fixed area of their own.
-const char* const kMainWindowReserved[] = {"Frame26", "Label3",       "L_NonStandard",
-                                           "Label2",  "Label10",      "LineFreqText",
-                                           "Label4",  "L_Invalid_Mil"};
+// voltage-coefficient panel), with a notice (the notices, one of which
+// blinks) or with the entry option (the three entry panels, which take
+// turns in the same cells, and the part-number rows): each keeps its place
+// while hidden, with everything in it, so the window has one size from the
+// start and nothing else moves when one of them shows or hides. The series
+// pictures share a fixed area of their own.
+const char* const kMainWindowReserved[] = {
+    // Notices and the voltage-coefficient panel.
+    "Frame26", "Label3", "L_NonStandard", "Label2", "Label10", "LineFreqText", "Label4",
+    "L_Invalid_Mil",
+    // The maker's entry panel, then the two military ones.
+    "Frame1", "Frame3", "Frame2", "Frame5", "Frame8", "Frame4", "CK_ManCap", "CK_Comm",
+    "Frame13", "Frame14", "Frame15", "Frame16", "Frame17", "Frame18", "Frame19",
+    "Frame20", "Frame21", "Frame22", "Frame23", "Frame24", "Frame25",
+    // The part-number rows of each entry option.
+    "L_Specs_6", "T_Specs_0", "L_Mil_Prf", "T_Mil_Prf", "L_Norvel_PN", "T_Norvel_Equiv",
+    "Label1_2"};
 // The design window shows either the first five values or, in their place,
 // the notice that there is no design: it has the same size either way, the
 // one it is centred by.
@@ -133,12 +143,16 @@ const char* const kDesignWindowReserved[] = {"Label1_0", "Text1_0", "Label1_1", 
 
 template <std::size_t N>
 void keepSpaceWhenHidden(QWidget& window, const char* const (&names)[N]) {
-  for (const char* name : names) {
-    QWidget* w = window.findChild<QWidget*>(name);
-    if (!w) continue;
+  auto keep = [](QWidget* w) {
     QSizePolicy policy = w->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     w->setSizePolicy(policy);
+  };
+  for (const char* name : names) {
+    QWidget* w = window.findChild<QWidget*>(name);
+    if (!w) continue;
+    keep(w);
+    for (QWidget* inside : w->findChildren<QWidget*>()) keep(inside);
   }
 }
 

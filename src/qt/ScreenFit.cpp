@@ -162,6 +162,10 @@ constexpr const char* kWidestText = "widestText";
 
 void fitWidth(QWidget& widget) {
   const int width = widthForText(widget, widget.property(kWidestText).toString());
+  // A list is as wide as its widest text, not as the entries it happens to
+  // hold, so the window keeps its layout while lists change.
+  if (auto* combo = qobject_cast<QComboBox*>(&widget))
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   widget.setMinimumWidth(width);
   if (widget.sizePolicy().horizontalPolicy() == QSizePolicy::Fixed) widget.setMaximumWidth(width);
 }
@@ -187,11 +191,18 @@ int widthForText(const QWidget& widget, const QString& text) {
   // for the caret.
   const QSize inside(metrics.horizontalAdvance(text) + 2 * 2 + 1, metrics.height());
   if (auto* combo = qobject_cast<const QComboBox*>(&widget)) {
+    // Wide enough whether or not the list takes typing (editable lists
+    // become so when they first show).
     QStyleOptionComboBox option;
     option.initFrom(combo);
-    option.editable = combo->isEditable();
     option.frame = combo->hasFrame();
-    return combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, inside, combo).width();
+    int width = 0;
+    for (bool editable : {false, true}) {
+      option.editable = editable;
+      width = std::max(
+          width, combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, inside, combo).width());
+    }
+    return width;
   }
   if (auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
     QStyleOptionFrame option;

@@ -20,6 +20,7 @@
 #include "mainwindow/Commands.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
+#include "milspec/EntryModes.h"
 #include "qt/Binder.h"
 #include "qt/FrontEnd.h"
 #include "qt/ScreenFit.h"
@@ -70,6 +71,7 @@ class ScreenFit : public ::testing::Test {
     font.setPointSizeF(points);
     QApplication::setFont(font);
     scope = std::make_unique<ui::ScopedServices>(services);
+    quenta::InstallMilitaryEntry();
     quenta::ResetForms();
     form = &quenta::F_QuentaMainForm();
     window.reset(qtui::createFormWidget("F_QuentaMainForm"));
@@ -192,6 +194,33 @@ TEST_F(ScreenFit, GrowingTheWindowLeavesEachCaptionBesideItsBox) {
   const QRect content = placeOf(area->content());
   EXPECT_NEAR(content.left(), window->width() - content.right() - 1, 1);
   EXPECT_EQ(content.size(), area->naturalSize());
+}
+
+// The three entry options show their panels in one place: the window keeps
+// its size and nothing outside the panels moves.
+TEST_F(ScreenFit, SwitchingTheEntryOptionMovesNothingElse) {
+  start(10, largeScreen());
+  auto places = [&] {
+    const ui::Control* const outside[] = {&form->Frame9,       &form->T_Frequency,
+                                          &form->Frame26,      &form->LineFreqText,
+                                          &form->T_Specs[1],   &form->T_TempSpecs[6],
+                                          &form->Command1,     &form->B_Quit};
+    std::vector<QRect> out;
+    for (const ui::Control* c : outside) out.push_back(placeOf(widgetOf(*c)));
+    return out;
+  };
+  const QSize size = window->size();
+  const QSize natural = area->naturalSize();
+  const auto before = places();
+  for (ui::OptionButton* option : {&form->OB_Mil_Prf, &form->OB_MIL123, &form->OB_Part_Num}) {
+    QWidget* button = widgetOf(*option);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
+    settle();
+    ASSERT_TRUE(option->value()) << option->id();
+    EXPECT_EQ(window->size(), size) << option->id();
+    EXPECT_EQ(area->naturalSize(), natural) << option->id();
+    EXPECT_EQ(places(), before) << option->id();
+  }
 }
 
 // A window laid out at fixed positions (no layout) fits the screen as a
