@@ -5,13 +5,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QLayout>
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
-#include <QLayout>
-#include <QScreen>
-#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -35,7 +35,8 @@ FitArea::FitArea(QWidget* content, QWidget* parent) : QScrollArea(parent), conte
   setWidgetResizable(false);
   setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   viewport()->setAutoFillBackground(false);
-  if (!content->layout() && content->minimumSize().isNull()) content->setMinimumSize(content->size());
+  if (!content->layout() && content->minimumSize().isNull())
+    content->setMinimumSize(content->size());
   // The content joins the scrolled view when the window first shows
   // (showEvent): the scroll area would measure it at once, before the
   // program has set up what it shows.
@@ -62,7 +63,6 @@ void FitArea::showEvent(QShowEvent* event) {
 
 QSize FitArea::naturalSize() const {
   const QWidget* c = content_;
-  if (!c) return {0, 0};
   QSize size = c->layout() ? validOr(c->sizeHint(), c->minimumSize()) : c->minimumSize();
   size = size.expandedTo(c->minimumSize()).boundedTo(c->maximumSize());
   // Lines that wrap take the height they need at that width.
@@ -73,7 +73,6 @@ QSize FitArea::naturalSize() const {
 
 QSize FitArea::smallestSize() const {
   const QWidget* c = content_;
-  if (!c) return {0, 0};
   if (fixedSize()) return naturalSize();
   QSize size = c->layout() ? validOr(c->minimumSizeHint(), c->minimumSize()) : c->minimumSize();
   return size.expandedTo(c->minimumSize());
@@ -81,7 +80,6 @@ QSize FitArea::smallestSize() const {
 
 bool FitArea::fixedSize() const {
   const QWidget* c = content_;
-  if (!c) return false;
   if (c->layout()) return c->layout()->sizeConstraint() == QLayout::SetFixedSize;
   return c->minimumSize() == c->maximumSize();
 }
@@ -93,8 +91,10 @@ namespace {
 QSize withinScreen(const FitArea& area, QSize want) {
   const QSize room = clientArea(*area.window());
   QSize size = want;
-  if (want.height() > room.height()) size.rwidth() += area.verticalScrollBar()->sizeHint().width();
-  if (want.width() > room.width()) size.rheight() += area.horizontalScrollBar()->sizeHint().height();
+  const int barWidth = area.verticalScrollBar()->sizeHint().width();
+  const int barHeight = area.horizontalScrollBar()->sizeHint().height();
+  if (want.height() > room.height()) size.rwidth() += barWidth;
+  if (want.width() > room.width()) size.rheight() += barHeight;
   return size.boundedTo(room);
 }
 
@@ -113,7 +113,6 @@ void FitArea::refreshSizes() {
 }
 
 void FitArea::sizeContent() {
-  QWidget* c = content_;
   if (sizing_) return;
   sizing_ = true;
   const QSize natural = naturalSize();
@@ -124,7 +123,7 @@ void FitArea::sizeContent() {
   if (size.height() > room.height()) room.rwidth() -= verticalScrollBar()->sizeHint().width();
   if (size.width() > room.width()) room.rheight() -= horizontalScrollBar()->sizeHint().height();
   size = natural.boundedTo(room).expandedTo(smallest);
-  if (c->size() != size) c->resize(size);
+  if (content_->size() != size) content_->resize(size);
   sizing_ = false;
 }
 
@@ -199,8 +198,9 @@ int widthForText(const QWidget& widget, const QString& text) {
     int width = 0;
     for (bool editable : {false, true}) {
       option.editable = editable;
-      width = std::max(
-          width, combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, inside, combo).width());
+      const QSize size =
+          combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, inside, combo);
+      width = std::max(width, size.width());
     }
     return width;
   }

@@ -124,7 +124,9 @@ TEST_F(ScreenFit, TheMainWindowOpensWholeOnASmallScreen) {
 }
 
 TEST_F(ScreenFit, TheMainWindowsMinimumSizeFitsBothScreens) {
-  for (auto [screen, room] : {std::pair{smallScreen(), kSmallScreen}, {largeScreen(), kLargeScreen}}) {
+  const std::pair<QScreen*, QSize> screens[] = {{smallScreen(), kSmallScreen},
+                                                {largeScreen(), kLargeScreen}};
+  for (auto [screen, room] : screens) {
     start(10, screen);
     EXPECT_TRUE(fits(window->minimumSizeHint(), room)) << text(window->minimumSizeHint());
     EXPECT_TRUE(fits(area->naturalSize(), room)) << text(area->naturalSize());
