@@ -161,10 +161,6 @@ constexpr const char* kWidestText = "widestText";
 
 void fitWidth(QWidget& widget) {
   const int width = widthForText(widget, widget.property(kWidestText).toString());
-  // A list is as wide as its widest text, not as the entries it happens to
-  // hold, so the window keeps its layout while lists change.
-  if (auto* combo = qobject_cast<QComboBox*>(&widget))
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   widget.setMinimumWidth(width);
   if (widget.sizePolicy().horizontalPolicy() == QSizePolicy::Fixed) widget.setMaximumWidth(width);
 }
