@@ -1,7 +1,7 @@
 // quenta10-gui-footprint: the program's window against bare Qt windows.
 //
-// Starts each of three programs several times and waits for its first
-// paint: a bare Qt window, a window holding one label in the program's font
+// Starts each of three programs in turn, several rounds, and waits for its
+// first paint: a bare Qt window, a window holding one label in the program's font
 // and style, and quenta10 itself (started with QUENTA10_FIRST_PAINT_EXIT).
 // Each reports its resident memory at that moment; the time is measured
 // here, from the start of the process to its report. Prints the medians and
@@ -119,25 +119,32 @@ double median(std::vector<double> v) {
   return v.empty() ? 0 : v[v.size() / 2];
 }
 
-struct Result {
-  double ms = 0;
-  double rssKb = 0;
+struct Program {
+  const char* name;
+  std::vector<std::string> command;
+  std::vector<std::string> env;
+  std::vector<double> ms, kb;
+  double medianMs() const { return median(ms); }
+  double medianKb() const { return median(kb); }
 };
 
-bool measureMany(const char* name, const std::vector<std::string>& command,
-                 const std::vector<std::string>& env, int rounds, Result& out) {
-  std::vector<double> ms, kb;
+// Runs the programs in turn, round after round, so that a change in the
+// machine's load touches them alike.
+bool measureInTurn(std::vector<Program>& programs, int rounds) {
   for (int i = 0; i < rounds; ++i) {
-    Sample s;
-    if (!measure(command, env, s)) {
-      std::fprintf(stderr, "%s: no first paint reported\n", name);
-      return false;
+    for (Program& p : programs) {
+      Sample s;
+      if (!measure(p.command, p.env, s)) {
+        std::fprintf(stderr, "%s: no first paint reported\n", p.name);
+        return false;
+      }
+      p.ms.push_back(s.ms);
+      p.kb.push_back(static_cast<double>(s.rssKb));
     }
-    ms.push_back(s.ms);
-    kb.push_back(static_cast<double>(s.rssKb));
   }
-  out = {median(ms), median(kb)};
-  std::printf("%-22s first paint %7.1f ms   resident %8.0f kB\n", name, out.ms, out.rssKb);
+  for (const Program& p : programs)
+    std::printf("%-22s first paint %7.1f ms   resident %8.0f kB\n", p.name, p.medianMs(),
+                p.medianKb());
   return true;
 }
 
@@ -161,13 +168,13 @@ int main(int argc, char** argv) {
   const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
 
   std::printf("platform %s, median of %d runs\n", std::getenv("QT_QPA_PLATFORM"), rounds);
-  Result bare, label, gui;
-  if (!measureMany("bare window", {self, "--bare"}, {}, rounds, bare) ||
-      !measureMany("one-label window", {self, "--label"}, {}, rounds, label) ||
-      !measureMany("quenta10", {program}, {"QUENTA10_FIRST_PAINT_EXIT=1"}, rounds, gui))
-    return 2;
-  const double memory = gui.rssKb / bare.rssKb;
-  const double paint = gui.ms / label.ms;
+  std::vector<Program> programs = {
+      {"bare window", {self, "--bare"}, {}, {}, {}},
+      {"one-label window", {self, "--label"}, {}, {}, {}},
+      {"quenta10", {program}, {"QUENTA10_FIRST_PAINT_EXIT=1"}, {}, {}}};
+  if (!measureInTurn(programs, rounds)) return 2;
+  const double memory = programs[2].medianKb() / programs[0].medianKb();
+  const double paint = programs[2].medianMs() / programs[1].medianMs();
   std::printf("memory      %.2fx the bare window's      (goal at most 1.5x)\n", memory);
   std::printf("first paint %.2fx the one-label window's (goal at most 2x)\n", paint);
   return memory <= 1.5 && paint <= 2.0 ? 0 : 1;
