@@ -27,6 +27,12 @@ constexpr double kLongSide = 15120;
 
 }  // namespace
 
+std::string colorText(Color color) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "#%02X%02X%02X", red(color), green(color), blue(color));
+  return buf;
+}
+
 std::string quoteText(const std::string& text) {
   std::string out = "\"";
   for (char c : text) {
@@ -80,6 +86,21 @@ double RecordingPrinter::pageHeight() const {
   return orientation_ == Orientation::Landscape ? kShortSide : kLongSide;
 }
 
+void RecordingPrinter::setScale(double twipsPerUnit) {
+  record("scale " + num(twipsPerUnit));
+  scale_ = twipsPerUnit > 0 ? twipsPerUnit : 1;
+}
+
+void RecordingPrinter::setDrawWidth(int dots) {
+  record("drawwidth " + std::to_string(dots));
+  drawWidth_ = dots;
+}
+
+void RecordingPrinter::setForeColor(Color color) {
+  record("forecolor " + colorText(color));
+  foreColor_ = color;
+}
+
 void RecordingPrinter::setFontName(const std::string& name) {
   record("font " + quoteText(name));
   fontName_ = name;
@@ -107,15 +128,31 @@ void RecordingPrinter::print(const std::string& text, bool lineBreak) {
 
 double RecordingPrinter::textWidth(const std::string& text) const {
   // An average character of a proportional font is about half its height.
-  return std::round(static_cast<double>(CharCount(text)) * fontSize_ * 10.0);
+  return std::round(static_cast<double>(CharCount(text)) * fontSize_ * 10.0) / scale_;
 }
 
 double RecordingPrinter::textHeight(const std::string&) const {
-  return std::round(fontSize_ * 20.0 * 1.15);
+  return std::round(fontSize_ * 20.0 * 1.15) / scale_;
 }
 
 void RecordingPrinter::line(double x1, double y1, double x2, double y2) {
   record("line " + num(x1) + "," + num(y1) + " " + num(x2) + "," + num(y2), true);
+  x_ = x2;
+  y_ = y2;
+}
+
+void RecordingPrinter::line(double x1, double y1, double x2, double y2, Color color) {
+  record("line " + num(x1) + "," + num(y1) + " " + num(x2) + "," + num(y2) + " " +
+             colorText(color),
+         true);
+  x_ = x2;
+  y_ = y2;
+}
+
+void RecordingPrinter::box(double x1, double y1, double x2, double y2, Color color) {
+  record("box " + num(x1) + "," + num(y1) + " " + num(x2) + "," + num(y2) + " " +
+             colorText(color),
+         true);
   x_ = x2;
   y_ = y2;
 }

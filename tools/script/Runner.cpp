@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <exception>
+#include <filesystem>
+#include <fstream>
 #include <istream>
+#include <iterator>
 #include <ostream>
 
 #include "mainwindow/MainForm.h"
@@ -163,15 +167,34 @@ std::optional<std::string> propertyValue(const ui::Control& c, const std::string
   return std::nullopt;
 }
 
+// A text cut after each line feed: every line keeps its own line break,
+// the last one has none when the text does not end with one.
+std::vector<std::string> splitAfterLineFeeds(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    end = end == std::string::npos ? text.size() : end + 1;
+    lines.push_back(text.substr(start, end - start));
+    start = end;
+  }
+  return lines;
+}
+
+std::size_t lineCount(const std::string& text) { return splitAfterLineFeeds(text).size(); }
+
 // One line of `dump`: the control's kind, flags and what it shows.
 std::string describe(const ui::Control& c) {
   std::string s = c.id() + " " + ui::kindName(c.kind()) + (c.visible() ? " visible" : " hidden") +
                   (c.enabled() ? " enabled" : " disabled") + (c.hasFocus() ? " focus" : "");
   const std::string shown = quoteText(c.displayText());
   switch (c.kind()) {
-    case ui::Kind::TextBox:
-      s += " text=" + shown + (static_cast<const ui::TextBox&>(c).locked() ? " locked" : "");
+    case ui::Kind::TextBox: {
+      auto& box = static_cast<const ui::TextBox&>(c);
+      s += box.multiLine() ? " text=" + std::to_string(lineCount(box.text())) + " lines" : " text=" + shown;
+      if (box.locked()) s += " locked";
       break;
+    }
     case ui::Kind::DropDownList: case ui::Kind::ComboBox: {
       auto& list = static_cast<const ui::ListControl&>(c);
       s += " text=" + shown + " index=" + std::to_string(list.listIndex()) +
@@ -208,6 +231,49 @@ Runner::Runner(std::ostream& out, std::ostream& err) : out_(out), err_(err) { in
 Runner::~Runner() {
   scope_.reset();
   services_.reset();
+  if (!scratch_.empty()) {
+    std::error_code ec;
+    std::filesystem::remove_all(scratch_, ec);
+  }
+}
+
+const std::string& Runner::scratchFolder() {
+  if (scratch_.empty()) {
+    std::error_code ec;
+    std::string pattern =
+        (std::filesystem::temp_directory_path(ec) / "quenta10-script-XXXXXX").string();
+    if (ec || !mkdtemp(pattern.data())) fail("no folder could be made for the session's files");
+    scratch_ = pattern;
+  }
+  return scratch_;
+}
+
+std::string Runner::scratchPath(const std::string& name) {
+  if (name.empty() || name.front() == '/') return name;
+  return scratchFolder() + "/" + name;
+}
+
+void Runner::sayLines(const std::string& heading, const std::string& text) {
+  const auto lines = splitAfterLineFeeds(text);
+  say(heading + std::to_string(lines.size()) + (lines.size() == 1 ? " line" : " lines"));
+  for (const auto& line : lines) say("  " + quoteText(line));
+}
+
+void Runner::showFile(const std::string& name) {
+  namespace fs = std::filesystem;
+  const fs::path path = scratchPath(name);
+  std::error_code ec;
+  const auto status = fs::status(path, ec);
+  if (!fs::exists(status)) {
+    say("file " + name + ": none");
+  } else if (fs::is_directory(status)) {
+    say("file " + name + ": a folder");
+  } else {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) fail("the file " + name + " cannot be read");
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    sayLines("file " + name + ": ", text);
+  }
 }
 
 void Runner::addForm(ui::Form& form) { extraForms_.push_back(&form); }
@@ -229,7 +295,16 @@ void Runner::installServices() {
   scope_ = std::make_unique<ui::ScopedServices>(s);
 }
 
-void Runner::say(const std::string& line) { out_ << line << '\n' << std::flush; }
+void Runner::say(const std::string& line) {
+  // Names in the session's folder read relative to it.
+  std::string text = line;
+  if (!scratch_.empty()) {
+    const std::string prefix = scratch_ + "/";
+    for (std::size_t at; (at = text.find(prefix)) != std::string::npos;)
+      text.erase(at, prefix.size());
+  }
+  out_ << text << '\n' << std::flush;
+}
 
 void Runner::fail(const std::string& message) {
   if (!failure_) failure_ = "line " + std::to_string(line_) + ": " + message;
@@ -306,7 +381,8 @@ std::optional<std::string> Runner::answerSaveDialog(const ui::SaveDialogRequest&
   say("savedialog " + quoteText(r.title) + " " + quoteText(r.defaultName));
   Args a;
   if (!readCommand(a)) failAtEnd(dialog + " is not answered");
-  if (a[0] == "save" && a.size() == 2) return a[1];
+  // The name is confirmed as typed: a file of that name is replaced.
+  if (a[0] == "save" && a.size() == 2) return scratchPath(ui::addDefaultExtension(a[1], r.defaultExt));
   if (a[0] == "cancel" && a.size() == 1) return std::nullopt;
   fail(dialog + " is open: expected \"save PATH\" or \"cancel\"");
 }
@@ -500,6 +576,18 @@ void Runner::execute(const Args& args) {
     auto value = stateField(args[1]);
     if (!value) fail("unknown state field " + args[1]);
     say(args[1] + " = " + *value);
+  } else if (cmd == "mkdir") {
+    usage(1, 1, "mkdir NAME");
+    std::error_code ec;
+    std::filesystem::create_directories(scratchPath(args[1]), ec);
+    if (ec) fail("mkdir: " + args[1] + ": " + ec.message());
+  } else if (cmd == "writefile") {
+    usage(2, 2, "writefile NAME TEXT");
+    std::ofstream file(scratchPath(args[1]), std::ios::binary | std::ios::trunc);
+    if (!(file << args[2]) || !file.flush()) fail("writefile: " + args[1] + " cannot be written");
+  } else if (cmd == "showfile") {
+    usage(1, 1, "showfile NAME");
+    showFile(args[1]);
   } else if (cmd == "printerfail") {
     // The printer operation AFTER operations from now fails with this error.
     usage(3, 3, "printerfail AFTER NUMBER DESCRIPTION");
@@ -544,6 +632,10 @@ void Runner::show(const Args& args) {
     for (int i = 0; i < n; ++i)
       say("  " + std::to_string(i) + " " + quoteText(list->list(i)) +
           (c.kind() == ui::Kind::DropDownList ? " data=" + std::to_string(list->itemData(i)) : ""));
+    return;
+  }
+  if (auto* box = dynamic_cast<const ui::TextBox*>(&c); box && box->multiLine() && p == "Text") {
+    sayLines(name + ".Text = ", box->text());
     return;
   }
   auto value = p ? propertyValue(c, *p) : std::nullopt;

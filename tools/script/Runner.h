@@ -75,6 +75,15 @@ class Runner {
   ui::Control& userControl(const std::string& name, bool takesFocus);
   void show(const Args& args);
   void dump(ui::Form& form);
+  // Prints a text one line a row, each with its own line break.
+  void sayLines(const std::string& heading, const std::string& text);
+
+  // Files the session saves or looks at live in a folder of its own, made
+  // on first use and removed with the runner: a relative name is taken
+  // there, and the transcript names them relative to it.
+  const std::string& scratchFolder();
+  std::string scratchPath(const std::string& name);
+  void showFile(const std::string& name);
 
   std::ostream& out_;
   std::ostream& err_;
@@ -90,6 +99,7 @@ class Runner {
   std::vector<ui::Form*> shown_;   // shown forms, the last shown last
   std::vector<ui::Form*> modal_;   // open modal dialogs, innermost last
   ui::Form* announcedModal_ = nullptr;
+  std::string scratch_;
 };
 
 // Runs a script with a fresh runner.
