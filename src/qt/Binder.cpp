@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
@@ -55,6 +56,8 @@ const char* widgetClass(Kind kind) {
 }
 
 bool widgetFits(Kind kind, QWidget* widget) {
+  // A multi-line text box shows in a plain text editor.
+  if (kind == Kind::TextBox && widget->inherits("QPlainTextEdit")) return true;
   const char* cls = widgetClass(kind);
   if (!cls || !widget->inherits(cls)) return false;
   if (auto* combo = qobject_cast<QComboBox*>(widget))
@@ -103,6 +106,19 @@ QString captionOf(const ui::Control& c) {
   text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return isSymbolFont(c) ? symbolText(text) : text;
+}
+
+// The text of a multi-line box has CR LF line breaks; its editor has LF.
+QString editorText(const std::string& text) {
+  QString out = toQ(text);
+  out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  return out;
+}
+
+std::string boxText(const QString& editor) {
+  QString out = editor;
+  out.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+  return fromQ(out);
 }
 
 // ---- Colours and fonts -----------------------------------------------------
@@ -303,8 +319,12 @@ void Binder::bind(ui::Control& control, QWidget* widget) {
   widget->installEventFilter(this);
   switch (control.kind()) {
     case Kind::TextBox:
-      if (static_cast<ui::TextBox&>(control).locked())
-        static_cast<QLineEdit*>(widget)->setReadOnly(true);
+      if (static_cast<ui::TextBox&>(control).locked()) {
+        if (auto* editor = qobject_cast<QPlainTextEdit*>(widget))
+          editor->setReadOnly(true);
+        else
+          static_cast<QLineEdit*>(widget)->setReadOnly(true);
+      }
       break;
     case Kind::Label: static_cast<QLabel*>(widget)->setTextFormat(Qt::PlainText); break;
     case Kind::ComboBox: {
@@ -338,6 +358,13 @@ void Binder::connectUserInput(ui::Control& control, QWidget* widget) {
   ui::Control* c = &control;
   switch (control.kind()) {
     case Kind::TextBox:
+      if (auto* editor = qobject_cast<QPlainTextEdit*>(widget)) {
+        connect(editor, &QPlainTextEdit::textChanged, this, [this, c, editor] {
+          const std::string text = boxText(editor->toPlainText());
+          userAction(*c, [&] { static_cast<ui::TextBox*>(c)->setText(text); });
+        });
+        break;
+      }
       connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
               [this, c](const QString& text) {
                 userAction(*c, [&] { static_cast<ui::TextBox*>(c)->setText(fromQ(text)); });
@@ -443,6 +470,11 @@ void Binder::apply(ui::Control& control, ui::Prop prop) {
 
   switch (kind) {
     case Kind::TextBox:
+      if (auto* editor = qobject_cast<QPlainTextEdit*>(w)) {
+        const QString text = editorText(static_cast<ui::TextBox&>(control).text());
+        if (prop == ui::Prop::Text && editor->toPlainText() != text) editor->setPlainText(text);
+        break;
+      }
       if (prop == ui::Prop::Text) {
         auto* edit = static_cast<QLineEdit*>(w);
         QString text = toQ(static_cast<ui::TextBox&>(control).text());

@@ -19,6 +19,7 @@
 #include "ui/Services.h"
 #include "ui_CapEntry.h"
 #include "ui_DesignForm.h"
+#include "ui_GraphDataForm.h"
 #include "ui_MainForm.h"
 
 namespace qtui {
@@ -167,6 +168,8 @@ std::map<std::string, FormWindow>& entries() {
                                  return w;
                                },
                                true};
+    // The graph-data window: a plain window the user may resize and close.
+    m["Graph_Data"] = {[] { return buildForm<Ui::Graph_Data>(); }, true};
     // The capacitance dialog: a fixed size, no minimize or maximize button.
     // Its close box cancels it, as Escape does (the dialog's own handlers).
     m["F_CapEntry"] = {[] {
