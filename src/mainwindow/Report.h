@@ -28,6 +28,11 @@ std::vector<std::string> ReportNotice();
 // number and description.
 void Command2_Click();
 
+// What a failed printout does: abandons the document under way (nothing
+// of it is printed) and shows the "Error!" box with the error's number and
+// description.
+void ShowPrintingError(int number, const std::string& description);
+
 // The tolerance letter of the MIL-PRF-123 part number, which the report
 // prints in that entry mode. The MIL-PRF-123 decoder installs its source;
 // without one the letter is blank.
