@@ -135,26 +135,23 @@ double RecordingPrinter::textHeight(const std::string&) const {
   return std::round(fontSize_ * 20.0 * 1.15) / scale_;
 }
 
-void RecordingPrinter::line(double x1, double y1, double x2, double y2) {
-  record("line " + num(x1) + "," + num(y1) + " " + num(x2) + "," + num(y2), true);
+void RecordingPrinter::drawn(const std::string& op, double x1, double y1, double x2, double y2,
+                             const std::string& color) {
+  record(op + " " + num(x1) + "," + num(y1) + " " + num(x2) + "," + num(y2) + color, true);
   x_ = x2;
   y_ = y2;
+}
+
+void RecordingPrinter::line(double x1, double y1, double x2, double y2) {
+  drawn("line", x1, y1, x2, y2, "");
 }
 
 void RecordingPrinter::line(double x1, double y1, double x2, double y2, Color color) {
-  record("line " + num(x1) + "," + num(y1) + " " + num(x2) + "," + num(y2) + " " +
-             colorText(color),
-         true);
-  x_ = x2;
-  y_ = y2;
+  drawn("line", x1, y1, x2, y2, " " + colorText(color));
 }
 
 void RecordingPrinter::box(double x1, double y1, double x2, double y2, Color color) {
-  record("box " + num(x1) + "," + num(y1) + " " + num(x2) + "," + num(y2) + " " +
-             colorText(color),
-         true);
-  x_ = x2;
-  y_ = y2;
+  drawn("box", x1, y1, x2, y2, " " + colorText(color));
 }
 
 void RecordingPrinter::paintPicture(const std::string& path, double x, double y, double width,

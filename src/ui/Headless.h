@@ -71,6 +71,9 @@ class RecordingPrinter : public Printer {
   void countOperation();
   // Records an operation; `marks` for one that puts something on the page.
   void record(const std::string& op, bool marks = false);
+  // Records a line or box between two points; the position moves to its end.
+  void drawn(const std::string& op, double x1, double y1, double x2, double y2,
+             const std::string& color);
   Orientation orientation_ = Orientation::Portrait;
   double scale_ = 1;
   int drawWidth_ = 1;
