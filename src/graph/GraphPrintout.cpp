@@ -81,9 +81,9 @@ class PageDrawer {
     p_.print(page_.header);
 
     p_.box(box_.left, box_.top, box_.right, box_.bottom, kBlack);
-    if (!page_.banner.empty()) {
+    if (page_.banner) {
       p_.setScale(1440);  // inches
-      p_.paintPicture(page_.banner, 6.85, 0.15, 2.687, 0.38);
+      p_.paintPicture(*page_.banner, 6.85, 0.15, 2.687, 0.38);
       p_.setScale(kPageUnitTwips);
     }
 

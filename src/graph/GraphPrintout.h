@@ -105,7 +105,7 @@ struct GraphPage {
   int kind = 0;
   PageRange range;
   std::string header;                   // the heading at the top left
-  std::string banner;                   // picture file of the banner, "" for none
+  const ui::PictureBox* banner = nullptr;  // the banner, none for nullptr
   std::array<std::string, 3> readouts;  // the readout boxes as shown
   // The graph control's axes at the moment: horizontal maximum and
   // minimum, vertical maximum and minimum, in axis units.

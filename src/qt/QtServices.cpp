@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
@@ -245,6 +246,25 @@ void QtPrinter::paintPicture(const std::string& path, double x, double y, double
   }
   begin();
   painter_->drawImage(QRectF(devicePoint(x, y), devicePoint(x + width, y + height)), image);
+  pageMarked_ = true;
+}
+
+void QtPrinter::paintPicture(const ui::PictureBox& box, double x, double y, double width,
+                             double height) {
+  if (!box.picture().empty()) {
+    paintPicture(box.picture(), x, y, width, height);
+    return;
+  }
+  // The image the box's window shows in it (a picture the front end drew).
+  const Binder* binder = Binder::of(box.form());
+  const auto* label = binder ? qobject_cast<const QLabel*>(binder->widgetFor(box)) : nullptr;
+  if (!label) return;
+  QPixmap image = label->property("quentaSourcePixmap").value<QPixmap>();
+  if (image.isNull()) image = label->pixmap();
+  if (image.isNull()) return;
+  begin();
+  painter_->drawPixmap(QRectF(devicePoint(x, y), devicePoint(x + width, y + height)), image,
+                       QRectF(image.rect()));
   pageMarked_ = true;
 }
 

@@ -76,6 +76,8 @@ class QtPrinter : public ui::Printer {
   void box(double x1, double y1, double x2, double y2, ui::Color color) override;
   void paintPicture(const std::string& path, double x, double y, double width,
                     double height) override;
+  void paintPicture(const ui::PictureBox& box, double x, double y, double width,
+                    double height) override;
   void printForm(ui::Form& form) override;
   void newPage() override;
   void endDoc() override;

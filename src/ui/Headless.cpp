@@ -161,6 +161,17 @@ void RecordingPrinter::paintPicture(const std::string& path, double x, double y,
          true);
 }
 
+void RecordingPrinter::paintPicture(const PictureBox& box, double x, double y, double width,
+                                    double height) {
+  if (!box.picture().empty()) {
+    paintPicture(box.picture(), x, y, width, height);
+    return;
+  }
+  record("picture of " + box.form().name() + "." + box.id() + " " + num(x) + "," + num(y) + " " +
+             num(width) + "x" + num(height),
+         true);
+}
+
 void RecordingPrinter::printForm(Form& form) {
   record("window " + quoteText(form.name()), true);
   endDoc();

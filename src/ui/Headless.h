@@ -52,6 +52,9 @@ class RecordingPrinter : public Printer {
   void box(double x1, double y1, double x2, double y2, Color color) override;
   void paintPicture(const std::string& path, double x, double y, double width,
                     double height) override;
+  // Recorded as `picture of FORM.CONTROL x,y WxH` for a box without a file.
+  void paintPicture(const PictureBox& box, double x, double y, double width,
+                    double height) override;
   void printForm(Form& form) override;
   void newPage() override;
   void endDoc() override;

@@ -76,6 +76,10 @@ class Printer {
   // Draws a picture file into the rectangle.
   virtual void paintPicture(const std::string& path, double x, double y, double width,
                             double height) = 0;
+  // Draws what a picture box shows (its picture file, or the image its
+  // window gives it) into the rectangle; nothing when it shows nothing.
+  virtual void paintPicture(const PictureBox& box, double x, double y, double width,
+                            double height) = 0;
   // Prints the image of a window on a page of its own.
   virtual void printForm(Form& form) = 0;
 

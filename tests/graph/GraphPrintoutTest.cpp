@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "graph/GraphPrintout.h"
+#include "ui/Form.h"
 #include "ui/Headless.h"
 
 namespace quenta {
@@ -181,7 +182,11 @@ class Page : public ::testing::Test {
 };
 
 TEST_F(Page, EsrAndImpedancePageIsOneLandscapeDocument) {
-  DrawGraphPage(printer, page(0, [](int i) { return 10.0 * i; }));
+  ui::Form window("F_Graph");
+  ui::PictureBox banner(window, "Picture1");
+  GraphPage p = page(0, [](int i) { return 10.0 * i; });
+  p.banner = &banner;
+  DrawGraphPage(printer, p);
   const Ops ops = document();
   ASSERT_GT(ops.size(), 10u);
   EXPECT_EQ(ops[0], "scale 1");
@@ -189,6 +194,12 @@ TEST_F(Page, EsrAndImpedancePageIsOneLandscapeDocument) {
   EXPECT_EQ(ops[2], "scale 1.6");
   EXPECT_EQ(count(ops, "box 945,864 8505,6480 #000000"), 1);
   EXPECT_EQ(count(ops, "text 10,10 \"Quenta10 Graph KD015A685K\""), 1);
+  // The banner is placed in inches.
+  const auto picture =
+      std::find(ops.begin(), ops.end(), "picture of F_Graph.Picture1 6.85,0.15 2.687x0.38");
+  ASSERT_NE(picture, ops.end());
+  EXPECT_EQ(*(picture - 1), "scale 1440");
+  EXPECT_EQ(*(picture + 1), "scale 1.6");
   EXPECT_EQ(ops.back(), "enddoc");
   EXPECT_EQ(count(ops, "newpage"), 0);  // no blank page after it
   // Five decades of frequency, each with eight grey lines and a black one.
