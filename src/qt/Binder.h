@@ -74,6 +74,7 @@ class Binder : public QObject, public ui::FormListener, public ui::ControlListen
   void updateFormSize();
   bool windowClaimsKeys() const;
   ui::CommandButton* defaultButton() const;
+  ui::CommandButton* cancelButton() const;
 
   ui::Form& form_;
   QWidget& window_;
