@@ -23,8 +23,8 @@ double DefaultFit(double F) {
 // The capacitance left after a change of d (a fraction), in the unit the
 // main window shows. False when the unit is not known: the value then
 // stays as it was.
-bool CapacitanceLeft(const std::string& prefix, double d, double& left) {
-  if (gSelection.Mil123Entry) {
+bool CapacitanceLeft(bool mil123Entry, const std::string& prefix, double d, double& left) {
+  if (mil123Entry) {
     const std::string& text = gSelection.CapacitanceText;
     const std::string unit = RightChars(text, 2);
     if (unit != "uF" && unit != "nF" && unit != "pF") return false;
@@ -88,6 +88,27 @@ double CapChangeFit(double F, double V) {
   return DefaultFit(F);
 }
 
+double DielectricThicknessTotal() {
+  return gChip.DielThickness * gChip.Mult * gChip.Cascades * 0.72;
+}
+
+double CurveFieldLimit() {
+  return (Set(gChip.DesignFlag3) || Set(gChip.DesignFlag4)) ? 200 : 300;
+}
+
+CapVoltagePoint CapVoltageAt(double volts, double dielThickTotal, const std::string& unitLetter,
+                             bool mil123Entry) {
+  CapVoltagePoint p;
+  // Without a dielectric thickness the field is unbounded: the curve is
+  // unusable from its first point and shows no change.
+  const bool thickOk = dielThickTotal > 0 && std::isfinite(dielThickTotal);
+  p.field = thickOk ? volts / dielThickTotal : HUGE_VAL;
+  p.change = thickOk ? CapChangeFit(p.field, volts) : 0;
+  if (p.change > 0) p.change = 0;
+  p.leftKnown = CapacitanceLeft(mil123Entry, unitLetter, std::fabs(p.change) / 100, p.left);
+  return p;
+}
+
 void CalcCapVoltageCurve(const std::string& unitLetter) {
   CapVoltageCurve& curve = gCurve;
 
@@ -97,24 +118,19 @@ void CalcCapVoltageCurve(const std::string& unitLetter) {
   curve.GraphY3.assign(kSteps + 1, 0.0);
 
   curve.CurveVolt = 0;
-  curve.DielThickTotal = gChip.DielThickness * gChip.Mult * gChip.Cascades * 0.72;
+  curve.DielThickTotal = DielectricThicknessTotal();
   curve.CurveCutIndex = 0;
-  const bool thickOk = curve.DielThickTotal > 0 && std::isfinite(curve.DielThickTotal);
-  const double fieldLimit = (Set(gChip.DesignFlag3) || Set(gChip.DesignFlag4)) ? 200 : 300;
+  const double fieldLimit = CurveFieldLimit();
 
   for (int i = 1; i <= kSteps; ++i) {
     curve.CurveVolt = curve.CurveVolt + curve.CurveVoltMax / kSteps;
-    // Without a dielectric thickness the field is unbounded: the curve is
-    // unusable from its first point and shows no change.
-    curve.CurveField = thickOk ? curve.CurveVolt / curve.DielThickTotal : HUGE_VAL;
+    const CapVoltagePoint p =
+        CapVoltageAt(curve.CurveVolt, curve.DielThickTotal, unitLetter, gSelection.Mil123Entry);
+    curve.CurveField = p.field;
     if (curve.CurveCutIndex == 0 && !(curve.CurveField <= fieldLimit))
       curve.CurveCutIndex = static_cast<int16_t>(i);
-
-    curve.CapChange = thickOk ? CapChangeFit(curve.CurveField, curve.CurveVolt) : 0;
-    if (curve.CapChange > 0) curve.CapChange = 0;
-
-    double left = 0;
-    if (CapacitanceLeft(unitLetter, std::fabs(curve.CapChange) / 100, left)) curve.CapDisplay = left;
+    curve.CapChange = p.change;
+    if (p.leftKnown) curve.CapDisplay = p.left;
 
     curve.GraphY1[static_cast<std::size_t>(i)] = curve.CurveVolt;
     curve.GraphY2[static_cast<std::size_t>(i)] = curve.CapDisplay;

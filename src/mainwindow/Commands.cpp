@@ -4,6 +4,9 @@
 
 #include "catalogue/DesignState.h"
 #include "catalogue/FileLookup.h"
+#include "graph/GraphForm.h"
+#include "graph/GraphPlotData.h"
+#include "graph/Plot.h"
 #include "mainwindow/Calculate.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
@@ -63,13 +66,22 @@ void ShowSeriesPicture(MainForm& f) {
 
 }  // namespace
 
-void Command1_Click() {
+bool Command1_Click() {
   MainForm& f = F_QuentaMainForm();
   ShowSeriesPicture(f);
   f.Command1.setFocus();
-  Calculate();
+  return Calculate();
 }
 
-void Command3_Click() { Command1_Click(); }
+void Command3_Click() {
+  gGraph.GraphMaxFrequency = 100000;
+  // The graph window opens only on a part this press has calculated.
+  if (!Command1_Click()) return;
+  // The first reference loads the window: its load plots the first graph.
+  GraphForm& graph = F_QuentaGrafForm();
+  graph.setCaption(GraphCaption());
+  graph.show();
+  F_QuentaMainForm().hide();
+}
 
 }  // namespace quenta

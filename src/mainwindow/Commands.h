@@ -4,11 +4,12 @@
 namespace quenta {
 
 // The Calculate command (button, and the calculate keys of the window):
-// shows the picture of the chosen series, then calculates.
-void Command1_Click();
+// shows the picture of the chosen series, then calculates. Returns whether
+// the calculation reached the results.
+bool Command1_Click();
 
-// The Graph command: calculates as Calculate does. The graph window that it
-// then opens is not part of the program yet.
+// The Graph command: calculates as Calculate does and, when that reaches
+// the results, opens the graph window on the part and hides this window.
 void Command3_Click();
 
 }  // namespace quenta

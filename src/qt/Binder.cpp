@@ -212,7 +212,7 @@ void renderDrawing(const ui::PictureBox& box, QLabel* label) {
   const qreal dpr = label->devicePixelRatioF();
   QPixmap image(size * dpr);
   image.setDevicePixelRatio(dpr);
-  image.fill(label->palette().color(QPalette::Window));
+  image.fill(qcolor(box.backColor()));
   QPainter p(&image);
   p.setRenderHint(QPainter::TextAntialiasing);
   p.setFont(label->font());
