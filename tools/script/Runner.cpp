@@ -500,6 +500,13 @@ void Runner::execute(const Args& args) {
            std::to_string(bar->max()));
     userControl(args[1], true);
     bar->setValue(value);
+  } else if (cmd == "close") {
+    // The window's close box.
+    usage(1, 1, "close FORM");
+    ui::Form* form = findForm(args[1]);
+    if (!form) fail("unknown window " + args[1]);
+    if (!form->shown()) fail("close: the window " + form->name() + " is not shown");
+    form->unload();
   } else if (cmd == "pointer") {
     // The pointer moves over a graph to the point of these axis values.
     usage(3, 3, "pointer GRAPH X Y");
