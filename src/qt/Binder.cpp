@@ -240,6 +240,29 @@ void showPicture(const ui::PictureBox& box, QLabel* label) {
   }
 }
 
+// ---- Labels ----------------------------------------------------------------
+
+// A label placed at a fixed position (its window has no layout) keeps the
+// size it was designed with, and grows along its line where its caption
+// needs more room, from the edge its alignment holds, so that no caption
+// is cut off.
+void fitPlacedLabel(QLabel* label) {
+  QWidget* parent = label->parentWidget();
+  if (!parent || parent->layout() || label->wordWrap()) return;
+  constexpr const char* kDesignRect = "quentaDesignRect";
+  if (!label->property(kDesignRect).isValid()) label->setProperty(kDesignRect, label->geometry());
+  QRect r = label->property(kDesignRect).toRect();
+  const int need = label->sizeHint().width();
+  if (need > r.width()) {
+    const int grow = need - r.width();
+    const Qt::Alignment a = label->alignment();
+    if (a & Qt::AlignRight) r.setLeft(r.left() - grow);
+    else if (a & Qt::AlignHCenter) r.adjust(-grow / 2, 0, grow - grow / 2, 0);
+    else r.setRight(r.right() + grow);
+  }
+  if (r != label->geometry()) label->setGeometry(r);
+}
+
 // ---- Lists -----------------------------------------------------------------
 
 void applyList(const ui::ListControl& list, QComboBox* combo) {
@@ -523,7 +546,10 @@ void Binder::apply(ui::Control& control, ui::Prop prop) {
       }
       break;
     case Kind::Label:
-      if (prop == ui::Prop::Text) static_cast<QLabel*>(w)->setText(captionOf(control));
+      if (prop == ui::Prop::Text) {
+        static_cast<QLabel*>(w)->setText(captionOf(control));
+        fitPlacedLabel(static_cast<QLabel*>(w));
+      }
       break;
     case Kind::Frame:
       if (prop == ui::Prop::Text) static_cast<QGroupBox*>(w)->setTitle(captionOf(control));
