@@ -51,31 +51,33 @@ bool OpenGraph(benchmark::State& state, ui::HeadlessServices& services) {
   return true;
 }
 
-void BM_GraphPlot(benchmark::State& state) {
+// Runs a benchmark body on the graph window with the graph of the
+// benchmark's argument chosen.
+template <typename Body>
+void OnGraph(benchmark::State& state, Body body) {
   ui::HeadlessServices services;
   ui::ScopedServices scope(services);
   if (OpenGraph(state, services)) {
     quenta::GraphForm& g = quenta::F_QuentaGrafForm();
-    const int kind = static_cast<int>(state.range(0));
-    g.GrafName.setListIndex(kind);
+    g.GrafName.setListIndex(static_cast<int>(state.range(0)));
     state.SetLabel(g.GrafName.text());
+    body(g);
+  }
+  quenta::ResetForms();
+}
+
+void BM_GraphPlot(benchmark::State& state) {
+  OnGraph(state, [&](quenta::GraphForm& g) {
     for (auto _ : state) {
       g.GPlot.click();
       g.GSGraf.clearCalls();
     }
-  }
-  quenta::ResetForms();
+  });
 }
 BENCHMARK(BM_GraphPlot)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 void BM_GraphPointerMove(benchmark::State& state) {
-  ui::HeadlessServices services;
-  ui::ScopedServices scope(services);
-  if (OpenGraph(state, services)) {
-    quenta::GraphForm& g = quenta::F_QuentaGrafForm();
-    const int kind = static_cast<int>(state.range(0));
-    g.GrafName.setListIndex(kind);
-    state.SetLabel(g.GrafName.text());
+  OnGraph(state, [&](quenta::GraphForm& g) {
     // Across the plot and back, so that every move draws and reads anew.
     double h = 250, step = 7;
     for (auto _ : state) {
@@ -84,8 +86,7 @@ void BM_GraphPointerMove(benchmark::State& state) {
       if (h > 1150 || h < 250) step = -step;
       g.GSGraf.clearCalls();
     }
-  }
-  quenta::ResetForms();
+  });
 }
 BENCHMARK(BM_GraphPointerMove)->Arg(0)->Arg(1)->Arg(5)->Unit(benchmark::kMicrosecond);
 
@@ -97,10 +98,7 @@ void BM_GraphPaint(benchmark::State& state) {
     static char* argv[] = {name, nullptr};
     static QApplication app(argc, argv);
   }
-  ui::HeadlessServices services;
-  ui::ScopedServices scope(services);
-  if (OpenGraph(state, services)) {
-    quenta::GraphForm& g = quenta::F_QuentaGrafForm();
+  OnGraph(state, [&](quenta::GraphForm& g) {
     // The chart's size in the window: 9495 by 4695 twips.
     QImage image(633, 313, QImage::Format_ARGB32_Premultiplied);
     QFont font("Liberation Sans");
@@ -109,9 +107,8 @@ void BM_GraphPaint(benchmark::State& state) {
       QPainter p(&image);
       qtui::GraphWidget::paint(p, g.GSGraf, QRectF(image.rect()), font);
     }
-  }
-  quenta::ResetForms();
+  });
 }
-BENCHMARK(BM_GraphPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GraphPaint)->Arg(0)->Unit(benchmark::kMillisecond);
 
 }  // namespace

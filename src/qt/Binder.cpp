@@ -784,25 +784,19 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
 
 bool Binder::windowClaimsKeys() const { return form_.keyPreview() && form_.onKeyDown != nullptr; }
 
-ui::CommandButton* Binder::defaultButton() const {
+ui::CommandButton* Binder::shownButton(bool (ui::CommandButton::*role)() const) const {
   for (ui::Control* c : form_.controls()) {
     if (c->kind() != Kind::CommandButton) continue;
     auto* button = static_cast<ui::CommandButton*>(c);
     QWidget* w = widgetFor(*button);
-    if (button->isDefault() && w && w->isVisible() && w->isEnabled()) return button;
+    if ((button->*role)() && w && w->isVisible() && w->isEnabled()) return button;
   }
   return nullptr;
 }
 
-ui::CommandButton* Binder::cancelButton() const {
-  for (ui::Control* c : form_.controls()) {
-    if (c->kind() != Kind::CommandButton) continue;
-    auto* button = static_cast<ui::CommandButton*>(c);
-    QWidget* w = widgetFor(*button);
-    if (button->isCancel() && w && w->isVisible() && w->isEnabled()) return button;
-  }
-  return nullptr;
-}
+ui::CommandButton* Binder::defaultButton() const { return shownButton(&ui::CommandButton::isDefault); }
+
+ui::CommandButton* Binder::cancelButton() const { return shownButton(&ui::CommandButton::isCancel); }
 
 bool Binder::handleKey(QWidget* receiver, QKeyEvent* event) {
   const KeyInput in = translateKey(*event);

@@ -100,12 +100,10 @@ void drawCurves(QPainter& p, const ui::GraphControl& m, const QRectF& plot,
   p.save();
   p.setClipRect(plot);
   p.setRenderHint(QPainter::Antialiasing, false);
-  const int n = m.pointCount();
-  const int count = std::min(m.curveCount(), static_cast<int>(m.curves().size()));
+  const int count = m.drawnCurves();
   for (int c = 0; c < count; ++c) {
     const auto& curve = m.curves()[static_cast<std::size_t>(c)];
-    const int last = std::min({n, static_cast<int>(curve.x.size()) - 1,
-                               static_cast<int>(curve.y.size()) - 1});
+    const int last = m.lastDrawnPoint(curve);
     QPainterPath path;
     bool open = false;
     for (int i = 1; i <= last; ++i) {

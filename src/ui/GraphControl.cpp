@@ -114,12 +114,7 @@ const GraphControl::Curve* GraphControl::selectedCurveIfAny() const {
 }
 
 void GraphControl::setProperty(int number, double value, ValueType type) {
-  GraphCall call;
-  call.what = GraphCall::What::Write;
-  call.number = number;
-  call.value = value;
-  call.type = type;
-  record(call);
+  record({GraphCall::What::Write, number, 0, value, type});
   values_[number] = value;
   if (number == 115 && value == 0) newGraph();
   if (number == 13) selectedCurve().look = value;
@@ -128,13 +123,7 @@ void GraphControl::setProperty(int number, double value, ValueType type) {
 }
 
 void GraphControl::setIndexed(int number, int index, double value, ValueType type) {
-  GraphCall call;
-  call.what = GraphCall::What::IndexedWrite;
-  call.number = number;
-  call.index = index;
-  call.value = value;
-  call.type = type;
-  record(call);
+  record({GraphCall::What::IndexedWrite, number, index, value, type});
   if (index < 0 || index > kMaxIndex || (number != 158 && number != 175)) return;
   Curve& curve = selectedCurve();
   std::vector<float>& points = number == 158 ? curve.y : curve.x;
@@ -179,20 +168,27 @@ int GraphControl::curveCount() const {
   return std::clamp(static_cast<int>(valueOr(values_, 67, 1)), 0, kMaxCurves);
 }
 
+int GraphControl::drawnCurves() const {
+  return std::min(curveCount(), static_cast<int>(curves_.size()));
+}
+
+int GraphControl::lastDrawnPoint(const Curve& curve) const {
+  const int written = static_cast<int>(std::min(curve.x.size(), curve.y.size())) - 1;
+  return std::max(0, std::min(pointCount(), written));
+}
+
 // ---- Axes ------------------------------------------------------------------
 
 void GraphControl::computeAxes() const {
   if (axesValid_) return;
   const int s = style();
-  const int n = pointCount();
-  const int curves = std::min(curveCount(), static_cast<int>(curves_.size()));
   auto drawnValues = [&](bool horizontal) {
     std::vector<double> values;
-    for (int c = 0; c < curves; ++c) {
-      const std::vector<float>& points =
-          horizontal ? curves_[static_cast<std::size_t>(c)].x : curves_[static_cast<std::size_t>(c)].y;
-      const int last = std::min(n, static_cast<int>(points.size()) - 1);
-      for (int i = 1; i <= last; ++i) values.push_back(points[static_cast<std::size_t>(i)]);
+    for (int c = 0; c < drawnCurves(); ++c) {
+      const Curve& curve = curves_[static_cast<std::size_t>(c)];
+      const std::vector<float>& points = horizontal ? curve.x : curve.y;
+      for (int i = 1; i <= lastDrawnPoint(curve); ++i)
+        values.push_back(points[static_cast<std::size_t>(i)]);
     }
     return values;
   };
@@ -307,23 +303,14 @@ std::vector<GraphTick> GraphControl::ticks(const GraphAxis& axis) {
 // ---- Drawing library ---------------------------------------------------------
 
 long GraphControl::setRop(long mode) {
-  GraphCall call;
-  call.what = GraphCall::What::SetRop;
-  call.number = static_cast<int>(mode);
-  record(call);
+  record({GraphCall::What::SetRop, static_cast<int>(mode)});
   const long old = rop_;
   rop_ = mode;
   return old;
 }
 
 long GraphControl::lineAbs(double x1, double y1, double x2, double y2, long, long, long) {
-  GraphCall call;
-  call.what = GraphCall::What::Line;
-  call.x1 = x1;
-  call.y1 = y1;
-  call.x2 = x2;
-  call.y2 = y2;
-  record(call);
+  record({GraphCall::What::Line, 0, 0, 0, ValueType::Int16, x1, y1, x2, y2});
   const OverlayLine line{x1, y1, x2, y2, rop_ == kRopXor};
   auto same = std::find(overlay_.begin(), overlay_.end(), line);
   if (line.exclusiveOr && same != overlay_.end())

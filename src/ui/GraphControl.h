@@ -110,6 +110,9 @@ class GraphControl : public Control {
   int pointCount() const;  // property 66: points 1 to it are drawn
   int curveCount() const;  // property 67
   const std::vector<Curve>& curves() const { return curves_; }
+  // The curves drawn, and the last point drawn of one (0 for none).
+  int drawnCurves() const;
+  int lastDrawnPoint(const Curve& curve) const;
   GraphAxis xAxis() const;
   GraphAxis yAxis() const;
   // Grid lines and labels of an axis.

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QTest>
 #include <QLabel>
 #include <QPixmap>
 #include <memory>
@@ -23,13 +24,8 @@ namespace {
 
 class GraphWindowQt : public ::testing::Test {
  protected:
+  // The test program's environment provides the application.
   void SetUp() override {
-    if (!QApplication::instance()) {
-      static int argc = 1;
-      static char name[] = "test_qt";
-      static char* argv[] = {name, nullptr};
-      static QApplication app(argc, argv);
-    }
     scope = std::make_unique<ui::ScopedServices>(services);
     quenta::ResetForms();
     quenta::SetProgramFolder(QUENTA_PROGRAM_FOLDER);
@@ -112,6 +108,19 @@ TEST_F(GraphWindowQt, TheTitleAndTheControlsAreShown) {
     if (c->kind() == ui::Kind::Timer) continue;
     EXPECT_TRUE(binder->widgetFor(*c)) << c->id();
   }
+}
+
+TEST_F(GraphWindowQt, EnterPlotsAndEscapeCloses) {
+  QApplication::setActiveWindow(window.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  QWidget* start = binder->widgetFor(form->Text1[0]);
+  start->setFocus();
+  QTest::keyClicks(start, "0");  // "10"
+  QTest::keyClick(start, Qt::Key_Return);
+  EXPECT_EQ(form->GSGraf.property(172, 2), 10);
+  QTest::keyClick(start, Qt::Key_Escape);
+  EXPECT_FALSE(quenta::GraphFormLoaded());
+  EXPECT_FALSE(window->isVisible());
 }
 
 }  // namespace

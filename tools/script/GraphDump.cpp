@@ -76,12 +76,9 @@ std::vector<std::string> DescribeGraph(const ui::GraphControl& g) {
   for (int k = 1; k <= 8; ++k)
     area.append(" ").append(std::to_string(k)).append("=").append(num(g.property(172, k)));
   out.push_back(area);
-  const int n = g.pointCount();
-  const int count = std::min(g.curveCount(), static_cast<int>(g.curves().size()));
-  for (int c = 0; c < count; ++c) {
+  for (int c = 0; c < g.drawnCurves(); ++c) {
     const auto& curve = g.curves()[static_cast<std::size_t>(c)];
-    const int last = std::min({n, static_cast<int>(curve.x.size()) - 1,
-                               static_cast<int>(curve.y.size()) - 1});
+    const int last = g.lastDrawnPoint(curve);
     std::string line = "curve " + std::to_string(c + 1) + " look " + num(curve.look) + ": ";
     if (last < 1) {
       line += "no points";
