@@ -1,6 +1,5 @@
 #include "engine/StartupScan.h"
 
-#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -13,7 +12,6 @@ namespace quenta {
 
 namespace {
 
-constexpr std::string_view kScanName = "clcmxcap.dat";
 constexpr int kFields = 20;
 
 // One offered entry through the rules and the geometry.
@@ -28,8 +26,8 @@ void CheckEntry(int series, int caseIndex, int dielectric, int voltage) {
   const float cascades = gDesignRules.DesignRule4(commercial, dielectric, voltage);
   gChip.DielThickness = t;
   gChip.DielThicknessIsSingle = true;
-  gChip.Mult = std::isfinite(m) ? static_cast<int>(std::nearbyint(m)) : 0;
-  gChip.Cascades = std::isfinite(cascades) ? static_cast<int>(std::nearbyint(cascades)) : 0;
+  gChip.Mult = DesignRuleCount(m).value_or(0);
+  gChip.Cascades = DesignRuleCount(cascades).value_or(0);
   SetDesignRules();
   SetModelCoefficients();
 }
@@ -39,7 +37,7 @@ void CheckEntry(int series, int caseIndex, int dielectric, int voltage) {
 std::optional<CatalogueError> ScanMaxCapEntries(const std::filesystem::path& folder) {
   try {
     std::filesystem::path path;
-    const std::string data = ReadCatalogueFile(folder, kScanName, path, kMaxCapFile);
+    const std::string data = ReadCatalogueFile(folder, kMaxCapFile, path);
     RecordReader records(kMaxCapFile, path, data, kFields);
     while (records.NextRecord()) {
       // Each index is checked as it is read, and each entry as its

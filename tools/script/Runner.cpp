@@ -10,6 +10,7 @@
 #include "graph/GraphForm.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
+#include "milspec/EntryModes.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/GraphControl.h"
@@ -221,7 +222,11 @@ void erase(std::vector<T*>& v, T* item) {
 
 // ---- The runner --------------------------------------------------------------
 
-Runner::Runner(std::ostream& out, std::ostream& err) : out_(out), err_(err) { installServices(); }
+Runner::Runner(std::ostream& out, std::ostream& err) : out_(out), err_(err) {
+  installServices();
+  // The session is the whole program, military entry included.
+  quenta::InstallMilitaryEntry();
+}
 
 Runner::~Runner() {
   scope_.reset();
