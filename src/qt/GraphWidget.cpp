@@ -110,13 +110,14 @@ void drawCurves(QPainter& p, const ui::GraphControl& m, const QRectF& plot,
       const double fx = fraction(x, curve.x[static_cast<std::size_t>(i)]);
       const double fy = fraction(y, curve.y[static_cast<std::size_t>(i)]);
       // A value the axis cannot show breaks the curve; values far off the
-      // plot are held just beyond it so the clip cuts them cleanly.
+      // plot are held within a range the painter handles, well beyond what
+      // the clip lets through.
       if (!std::isfinite(fx) || !std::isfinite(fy)) {
         open = false;
         continue;
       }
-      const QPointF pt(plot.left() + std::clamp(fx, -1.0, 2.0) * plot.width(),
-                       plot.bottom() - std::clamp(fy, -1.0, 2.0) * plot.height());
+      const QPointF pt(plot.left() + std::clamp(fx, -1000.0, 1000.0) * plot.width(),
+                       plot.bottom() - std::clamp(fy, -1000.0, 1000.0) * plot.height());
       if (open) {
         path.lineTo(pt);
       } else {
