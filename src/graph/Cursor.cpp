@@ -152,6 +152,13 @@ std::string SignPlace(int v) {
   return text.append(std::to_string(std::abs(v)));
 }
 
+// The index of a sweep point from its place along an axis, -1 for a place
+// that is not a number.
+long IndexAt(double place) {
+  const double i = std::floor(place);
+  return i >= 0 && i <= 1e6 ? static_cast<long>(i) : -1;
+}
+
 // The readouts of one point of the plotted arrays, when it is there.
 double PointOf(const std::vector<double>& values, long i, bool& ok) {
   if (i < 0 || static_cast<std::size_t>(i) >= values.size()) {
@@ -252,7 +259,8 @@ void F_QuentaGrafForm_GSGraf_PointerMoveEvent(double h, double v, double x, doub
   if (f.LockGraf || !CursorApplies(f)) return;
   f.ManualChange = false;
   const float xMin = P(2), xMax = P(1), yMin = P(4), yMax = P(3);
-  if (x < xMin || x > xMax || y < yMin || y > yMax) {
+  const bool numbers = std::isfinite(h) && std::isfinite(v) && std::isfinite(x) && std::isfinite(y);
+  if (!numbers || x < xMin || x > xMax || y < yMin || y > yMax) {
     f.ManualChange = true;
     return;
   }
@@ -285,8 +293,7 @@ void F_QuentaGrafForm_GSGraf_PointerMoveEvent(double h, double v, double x, doub
 
   bool ok = true;
   if (IsFrequencyKind(kind)) {
-    const long i = static_cast<long>(std::floor(
-        735 * (Log10(x) - Log10(xMin)) / (Log10(xMax) - Log10(xMin))));
+    const long i = IndexAt(735 * (Log10(x) - Log10(xMin)) / (Log10(xMax) - Log10(xMin)));
     if (kind == kEsrImpedance) f.Text2[0].setText(UpToThreeDecimals(x));
     const double first = PointOf(gGraph.GraphY1, i, ok);
     if (kind == kEsrImpedance) {
@@ -300,7 +307,7 @@ void F_QuentaGrafForm_GSGraf_PointerMoveEvent(double h, double v, double x, doub
     }
   } else if (kind == kTemperatureRise) {
     const float span = yMax - yMin;
-    const long i = static_cast<long>(std::floor(450 * (y - yMin) / span));
+    const long i = IndexAt(450 * (y - yMin) / span);
     const double current = PointOf(gGraph.GraphY1, i, ok);
     if (ok) SetReadout(1, current);
   } else {

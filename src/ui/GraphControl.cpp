@@ -19,6 +19,14 @@ constexpr int kMaxCurves = 16;
 // written in single precision miss the decade in their last digits.
 constexpr double kDecadeTolerance = 1e-5;
 
+// A property value as a whole number within [low, high]; one that is not
+// a number counts as low.
+int wholeWithin(double v, int low, int high) {
+  if (!(v >= low)) return low;
+  if (v > high) return high;
+  return static_cast<int>(v);
+}
+
 bool written(const std::map<int, double>& values, int number) {
   return values.find(number) != values.end();
 }
@@ -102,13 +110,13 @@ void GraphControl::newGraph() {
 }
 
 GraphControl::Curve& GraphControl::selectedCurve() {
-  const int n = std::clamp(static_cast<int>(valueOr(values_, 102, 1)), 1, kMaxCurves);
+  const int n = wholeWithin(valueOr(values_, 102, 1), 1, kMaxCurves);
   if (curves_.size() < static_cast<std::size_t>(n)) curves_.resize(static_cast<std::size_t>(n));
   return curves_[static_cast<std::size_t>(n - 1)];
 }
 
 const GraphControl::Curve* GraphControl::selectedCurveIfAny() const {
-  const int n = std::clamp(static_cast<int>(valueOr(values_, 102, 1)), 1, kMaxCurves);
+  const int n = wholeWithin(valueOr(values_, 102, 1), 1, kMaxCurves);
   if (curves_.size() < static_cast<std::size_t>(n)) return nullptr;
   return &curves_[static_cast<std::size_t>(n - 1)];
 }
@@ -160,12 +168,14 @@ double GraphControl::property(int number, int index) const {
   return valueOr(values_, number, 0);
 }
 
+int GraphControl::style() const { return wholeWithin(property(44), -1, 1 << 30); }
+
 int GraphControl::pointCount() const {
-  return std::clamp(static_cast<int>(valueOr(values_, 66, 0)), 0, kMaxIndex);
+  return wholeWithin(valueOr(values_, 66, 0), 0, kMaxIndex);
 }
 
 int GraphControl::curveCount() const {
-  return std::clamp(static_cast<int>(valueOr(values_, 67, 1)), 0, kMaxCurves);
+  return wholeWithin(valueOr(values_, 67, 1), 0, kMaxCurves);
 }
 
 int GraphControl::drawnCurves() const {

@@ -106,7 +106,7 @@ class GraphControl : public Control {
   // ---- What is drawn -------------------------------------------------------
   // Style 44: 15 both axes logarithmic, 16 logarithmic x and linear y, any
   // other value both linear.
-  int style() const { return static_cast<int>(property(44)); }
+  int style() const;
   int pointCount() const;  // property 66: points 1 to it are drawn
   int curveCount() const;  // property 67
   const std::vector<Curve>& curves() const { return curves_; }

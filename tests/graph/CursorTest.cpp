@@ -181,6 +181,8 @@ TEST_F(Cursor, ThePointerDrawsOneLineAndReadsThePlottedPoints) {
   graph().pointerAt(100001, 1);
   EXPECT_DOUBLE_EQ(lineAt(), 1200);
   EXPECT_TRUE(g().ManualChange);
+  graph().pointerAt(NAN, 1);
+  EXPECT_DOUBLE_EQ(lineAt(), 1200);
 
   choose(kMaxCurrent);
   graph().pointerAt(between, 1);
