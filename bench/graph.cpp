@@ -13,6 +13,7 @@
 
 #include "catalogue/FileLookup.h"
 #include "graph/GraphForm.h"
+#include "graph/GraphWindow.h"
 #include "mainwindow/Commands.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
@@ -30,6 +31,7 @@ bool OpenGraph(benchmark::State& state, ui::HeadlessServices& services) {
     return false;
   }
   quenta::SetProgramFolder(folder);
+  quenta::InstallGraphWindow();
   quenta::ResetForms();
   quenta::Main();
   quenta::MainForm& f = quenta::F_QuentaMainForm();

@@ -7,10 +7,22 @@
 #include "graph/GraphPlotData.h"
 #include "graph/Plot.h"
 #include "mainwindow/Calculate.h"
+#include "mainwindow/Commands.h"
 #include "mainwindow/MainForm.h"
 #include "ui/Services.h"
 
 namespace quenta {
+
+void InstallGraphWindow() { SetGraphWindowHooks({OpenGraphWindow, ResetGraphForm}); }
+
+void OpenGraphWindow() {
+  gGraph.GraphMaxFrequency = 100000;
+  // The first reference loads the window: its load plots the first graph.
+  GraphForm& graph = F_QuentaGrafForm();
+  graph.setCaption(GraphCaption());
+  graph.show();
+  F_QuentaMainForm().hide();
+}
 
 void ConnectGraphFormHandlers(GraphForm& f) {
   f.onLoad = F_QuentaGrafForm_Form_Load;

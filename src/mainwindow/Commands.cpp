@@ -1,12 +1,10 @@
 #include "mainwindow/Commands.h"
 
 #include <string>
+#include <utility>
 
 #include "catalogue/DesignState.h"
 #include "catalogue/FileLookup.h"
-#include "graph/GraphForm.h"
-#include "graph/GraphPlotData.h"
-#include "graph/Plot.h"
 #include "mainwindow/Calculate.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
@@ -70,15 +68,23 @@ bool Command1_Click() {
   return Calculate();
 }
 
+namespace {
+GraphWindowHooks& GraphHooks() {
+  static GraphWindowHooks hooks;
+  return hooks;
+}
+}  // namespace
+
+void SetGraphWindowHooks(GraphWindowHooks hooks) { GraphHooks() = std::move(hooks); }
+
+void ResetGraphWindow() {
+  if (GraphHooks().Reset) GraphHooks().Reset();
+}
+
 void Command3_Click() {
-  gGraph.GraphMaxFrequency = 100000;
   // The graph window opens only on a part this press has calculated.
   if (!Command1_Click()) return;
-  // The first reference loads the window: its load plots the first graph.
-  GraphForm& graph = F_QuentaGrafForm();
-  graph.setCaption(GraphCaption());
-  graph.show();
-  F_QuentaMainForm().hide();
+  if (GraphHooks().Open) GraphHooks().Open();
 }
 
 }  // namespace quenta

@@ -1,6 +1,8 @@
 // The command buttons of the main window.
 #pragma once
 
+#include <functional>
+
 namespace ui {
 class PictureBox;
 }
@@ -18,7 +20,17 @@ void ShowPicture(ui::PictureBox& into, ui::PictureBox& other, const char* file);
 bool Command1_Click();
 
 // The Graph command: calculates as Calculate does and, when that reaches
-// the results, opens the graph window on the part and hides this window.
+// the results, opens the graph window on the part.
 void Command3_Click();
+
+// The graph window plugs into the main window here: Open shows it on the
+// part just calculated and hides this window; Reset drops it along with the
+// main window's own (ResetForms). Without it Graph only calculates.
+struct GraphWindowHooks {
+  std::function<void()> Open;
+  std::function<void()> Reset;
+};
+void SetGraphWindowHooks(GraphWindowHooks hooks);
+void ResetGraphWindow();
 
 }  // namespace quenta

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "catalogue/CapEntry.h"
-#include "graph/GraphForm.h"
+#include "mainwindow/Commands.h"
 #include "mainwindow/MainFormEvents.h"
 
 namespace quenta {
@@ -194,7 +194,7 @@ DesignForm& F_QuentaDesignForm() {
 }
 
 void ResetForms() {
-  ResetGraphForm();
+  ResetGraphWindow();
   ResetCapEntryForm();
   designInstance().reset();
   mainInstance().reset();

@@ -10,6 +10,7 @@
 
 #include "graph/GraphForm.h"
 #include "graph/GraphPlotData.h"
+#include "graph/GraphWindow.h"
 #include "mainwindow/Commands.h"
 #include "mainwindow/MainWindowSession.h"
 
@@ -19,6 +20,7 @@ class GraphSession : public MainWindowSession {
  protected:
   void SetUp() override {
     MainWindowSession::SetUp();
+    InstallGraphWindow();
     ASSERT_TRUE(start(QUENTA_PROGRAM_FOLDER));
   }
 

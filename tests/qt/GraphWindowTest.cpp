@@ -12,6 +12,7 @@
 #include <string>
 
 #include "graph/GraphForm.h"
+#include "graph/GraphWindow.h"
 #include "mainwindow/Commands.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
@@ -27,6 +28,7 @@ class GraphWindowQt : public ::testing::Test {
   // The test program's environment provides the application.
   void SetUp() override {
     scope = std::make_unique<ui::ScopedServices>(services);
+    quenta::InstallGraphWindow();
     quenta::ResetForms();
     quenta::SetProgramFolder(QUENTA_PROGRAM_FOLDER);
     quenta::Main();

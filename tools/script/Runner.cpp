@@ -8,6 +8,7 @@
 
 #include "GraphDump.h"
 #include "graph/GraphForm.h"
+#include "graph/GraphWindow.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
 #include "milspec/EntryModes.h"
@@ -224,8 +225,9 @@ void erase(std::vector<T*>& v, T* item) {
 
 Runner::Runner(std::ostream& out, std::ostream& err) : out_(out), err_(err) {
   installServices();
-  // The session is the whole program, military entry included.
+  // The session is the whole program, military entry and graph included.
   quenta::InstallMilitaryEntry();
+  quenta::InstallGraphWindow();
 }
 
 Runner::~Runner() {
