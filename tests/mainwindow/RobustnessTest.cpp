@@ -16,6 +16,7 @@
 #include "catalogue/NumberText.h"
 #include "mainwindow/MainWindowSession.h"
 #include "mainwindow/OperatingInputs.h"
+#include "SelectionSweep.h"
 
 namespace quenta::test {
 namespace {
@@ -82,68 +83,27 @@ class Robustness : public MainWindowSession {
   std::string dialogTyping;
 };
 
-// Picks series, case, voltage and dielectric by position as the user does,
-// each where the window offers it (a negative position picks nothing);
-// false when the list is shorter.
-bool select(MainForm& w, int s, int c, int v, int d) {
-  w.CB_Type.setListIndex(s);
-  const bool caseShown = w.CB_Case.visible() && w.CB_Case.enabled();
-  for (auto [list, i] : {std::pair{&w.CB_Case, caseShown ? c : -1}, {&w.CB_Volt, v},
-                         {&w.CB_Dielectric, d}}) {
-    if (i >= list->listCount()) return false;
-    if (i >= 0) list->setListIndex(i);
-  }
-  return true;
-}
-
 TEST_F(Robustness, EveryOfferedSelectionCalculatesAtBothEndsOfItsPickList) {
   MainForm& w = f();
   std::set<std::string> selections;
   std::string faults;  // one line each
-  int cases = 0, calculations = 0, invalid = 0;
-  for (int s = 0; s < w.CB_Type.listCount(); ++s) {
-    select(w, s, -1, -1, -1);
-    const int caseCount = w.CB_Case.visible() && w.CB_Case.enabled() ? w.CB_Case.listCount() : 1;
-    for (int c = 0; c < caseCount; ++c, ++cases) {
-      // The lists are read again each time: the dielectric chosen rewrites
-      // the voltages of the chip series.
-      for (int v = 0; select(w, s, c, v, -1); ++v) {
-        for (int d = 0; select(w, s, c, v, d); ++d) {
-          const std::string where = w.CB_Type.text() + " " +
-                                    (w.CB_Case.visible() ? w.CB_Case.text() : w.Text1.text()) +
-                                    " " + w.CB_Volt.text() + " V " + w.CB_Dielectric.text();
-          selections.insert(where);
-          // Both ends of the pick-list, again with Commercial ticked where
-          // it is offered.
-          for (int run = 0; run < 4; ++run) {
-            select(w, s, c, v, d);
-            if (run >= 2 && !w.CK_Comm.visible()) break;
-            if (w.CB_Tolerance.listCount() > 0) w.CB_Tolerance.setListIndex(0);
-            if (run >= 2) w.CK_Comm.setValue(ui::CheckBox::Checked);
-            const int entries = w.CB_Cap.listCount();
-            if (entries > 0) w.CB_Cap.setListIndex(run % 2 == 1 ? entries - 1 : 0);
-            const std::string at =
-                where + (run >= 2 ? " commercial " : " ") + w.CB_Cap.text() + ": ";
-            messages.clear();
-            dialogs.clear();
-            w.Command1.click();
-            ++calculations;
-            invalid += w.Label3.visible() ? 1 : 0;
-            for (const auto& m : messages) faults += at + "message " + m.title + "\n";
-            for (const auto& t : dialogs) faults += at + "dialog " + t + "\n";
-            if (const std::string fault = panelFault(false); !fault.empty())
-              faults += at + fault + "\n";
-            // An accepted re-entry switched to manual entry: back to the list.
-            w.CK_ManCap.setValue(ui::CheckBox::Unchecked);
-            w.CK_Comm.setValue(ui::CheckBox::Unchecked);
-          }
-        }
-      }
-    }
-  }
+  int invalid = 0;
+  const sweep::Counts counts =
+      sweep::ForEveryCalculation(w, [&](const std::string& selection, const std::string& label) {
+        selections.insert(selection);
+        const std::string at = label + ": ";
+        messages.clear();
+        dialogs.clear();
+        w.Command1.click();
+        invalid += w.Label3.visible() ? 1 : 0;
+        for (const auto& m : messages) faults += at + "message " + m.title + "\n";
+        for (const auto& t : dialogs) faults += at + "dialog " + t + "\n";
+        if (const std::string fault = panelFault(false); !fault.empty())
+          faults += at + fault + "\n";
+      });
   EXPECT_EQ(faults, "");
-  std::cout << "[ sweep    ] " << w.CB_Type.listCount() << " series, " << cases << " cases, "
-            << selections.size() << " voltage/dielectric selections, " << calculations
+  std::cout << "[ sweep    ] " << counts.series << " series, " << counts.cases << " cases, "
+            << selections.size() << " voltage/dielectric selections, " << counts.calculations
             << " calculations (" << invalid << " invalid combinations)\n";
 }
 
