@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "catalogue/CapEntry.h"
+#include "catalogue/CatalogueFiles.h"
 #include "mainwindow/MainFormEvents.h"
 
 namespace quenta {
@@ -192,6 +193,7 @@ DesignForm& F_QuentaDesignForm() {
 }
 
 void ResetForms() {
+  ForgetCatalogueReads();
   ResetCapEntryForm();
   designInstance().reset();
   mainInstance().reset();
