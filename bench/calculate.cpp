@@ -8,7 +8,7 @@
 #include <string>
 
 #include "catalogue/FileLookup.h"
-#include "engine/Calculate.h"
+#include "mainwindow/Calculate.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
 #include "ui/Headless.h"

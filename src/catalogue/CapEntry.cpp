@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberText.h"
-#include "mainwindow/MainForm.h"
 #include "ui/Services.h"
 
 namespace quenta {
@@ -26,18 +26,9 @@ std::string Proposal(const CapEntryForm& d) {
   return FormatGeneral(LeadingNumber(d.Label2.caption()) * 0.5);
 }
 
-// Switches the main window to manual capacitance entry showing the value.
-void ShowInManualEntry(const std::string& microfarads) {
-  MainForm& f = F_QuentaMainForm();
-  if (f.CK_ManCap.value() == ui::CheckBox::Checked) {
-    f.T_Capacitance.setText(microfarads);
-    return;
-  }
-  f.CB_Cap.setVisible(false);
-  f.T_Capacitance.setVisible(true);
-  f.Frame4.setCaption("Capacitance (\u00B5F)");
-  f.T_Capacitance.setText(microfarads);
-  f.CK_ManCap.setValue(ui::CheckBox::Checked);
+std::function<void(const std::string&)>& AcceptedView() {
+  static std::function<void(const std::string&)> view;
+  return view;
 }
 
 }  // namespace
@@ -67,6 +58,10 @@ CapEntryForm& F_CapEntry() {
 }
 
 void ResetCapEntryForm() { instance().reset(); }
+
+void SetAcceptedCapacitanceView(std::function<void(const std::string&)> view) {
+  AcceptedView() = std::move(view);
+}
 
 CapEntryResult ShowCapEntry(double upper, double lower, const std::string& title,
                             const std::string& message, LowerBound lowerBound) {
@@ -140,7 +135,8 @@ void B_CalcOK_Click() {
   gSelection.Capacitance = entry;  // microfarads until the caller converts it
   d.outcome = CapEntryForm::Outcome::Accepted;
   d.hide();
-  ShowInManualEntry(FormatGeneral(entry));
+  const std::function<void(const std::string&)> view = AcceptedView();
+  if (view) view(FormatGeneral(entry));
 }
 
 void Form_KeyPress(int& keyAscii) {

@@ -5,6 +5,7 @@
 // entry, so every later calculation uses it.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "ui/Form.h"
@@ -29,6 +30,11 @@ struct CapEntryForm : ui::Form {
   Outcome outcome = Outcome::Open;
 };
 
+// Where an accepted value is shown: the main window installs its manual
+// capacitance entry here. The dialog's OK calls it with the value in µF as
+// text, after the dialog is hidden and before the dialog returns.
+void SetAcceptedCapacitanceView(std::function<void(const std::string& microfarads)> view);
+
 // The one instance, created on first use and then kept.
 CapEntryForm& F_CapEntry();
 // Destroys it, so the next use starts afresh (a new session of the program).
@@ -38,8 +44,8 @@ enum class LowerBound { Inclusive, Exclusive };
 
 enum class CapEntryResult {
   // The user entered a value within the bounds: gSelection.Capacitance
-  // holds it in MICROFARADS (the caller turns it into farads) and the main
-  // window shows it in its manual capacitance box.
+  // holds it in MICROFARADS (the caller turns it into farads) and the
+  // accepted-capacitance view shows it.
   Accepted,
   // The user closed the dialog (its close box or Escape): nothing changed.
   Cancelled,

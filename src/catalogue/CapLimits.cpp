@@ -7,17 +7,10 @@
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberHelpers.h"
 #include "catalogue/NumberText.h"
-#include "engine/Calculate.h"
-#include "mainwindow/CapacitanceList.h"
-#include "mainwindow/MainForm.h"
-#include "mainwindow/Results.h"
-#include "mainwindow/UiState.h"
 
 namespace quenta {
 
 namespace {
-
-constexpr int16_t kTrue = -1;
 
 // The catalogue maximum in µF for the selection with this case; -1 (not
 // offered) for indices outside the table.
@@ -32,12 +25,12 @@ double ListedMaximum(int caseIndex) {
 // The capacitance shown on the main window, in farads. A typed number too
 // large to hold reads as 0, as a text without a number does: no results,
 // and no dialog quoting an infinite value.
-double ShownCapacitance(const MainForm& f) {
-  if (f.CK_ManCap.value() == ui::CheckBox::Checked) {
-    const double typed = LeadingNumber(f.T_Capacitance.text()) / 1000000;
+double ShownFarads(const ShownCapacitance& shown) {
+  if (shown.manual) {
+    const double typed = LeadingNumber(shown.typedText) / 1000000;
     return std::isfinite(typed) ? typed : 0;
   }
-  std::string text = f.CB_Cap.text();
+  std::string text = shown.listedText;
   return LeadingNumber(CapTextToMicrofarads(text)) / 1000000;
 }
 
@@ -66,9 +59,9 @@ int StyleCapLimitFor(int caseIndex) {
   }
 }
 
-bool CheckCapTooLarge() {
-  MainForm& f = F_QuentaMainForm();
-  gSelection.Capacitance = ShownCapacitance(f);
+CapTooLargeResult CheckCapTooLarge(const ShownCapacitance& shown) {
+  CapTooLargeResult result;
+  gSelection.Capacitance = ShownFarads(shown);
 
   // The case row: the chosen case, or while the case is still open the
   // highest listed one.
@@ -84,12 +77,11 @@ bool CheckCapTooLarge() {
     }
   }
   double maximum = ListedMaximum(row) / 1000000;
-  if (f.CK_Comm.visible() && f.CK_Comm.value() == ui::CheckBox::Checked)
-    maximum = StyleCapLimit() / 1000000.0;
+  if (shown.commercialLimit) maximum = StyleCapLimitFor(gSelection.CaseIndex) / 1000000.0;
 
   if (!(maximum > 0)) {
-    gUiState.InvalidCombination = kTrue;
-    return true;
+    result.outcome = CapTooLargeOutcome::NoMaximum;
+    return result;
   }
 
   const bool searchAllRows = gCapLimits.CapSearchAllRows;
@@ -103,43 +95,29 @@ bool CheckCapTooLarge() {
         ShowCapEntry(maximum * 1000000, 0, "Maximum Capacitance Exceeded!", message);
     if (answer != CapEntryResult::Accepted) {
       gCapLimits.CapSearchAllRows = searchAllRows;
-      return false;
+      result.outcome = CapTooLargeOutcome::Cancelled;
+      return result;
     }
     gSelection.Capacitance = gSelection.Capacitance / 1000000;
   }
   gCapLimits.CapSearchAllRows = searchAllRows;
 
-  // A series just chosen: the case follows the capacitance. Selecting it
-  // runs the case handler, which fixes the case from now on and rebuilds
-  // the pick-list on its largest value; the entry being calculated is put
-  // back, so that the list shows the capacitance of the results.
+  // A series just chosen: the case follows the capacitance.
   if (!gCapLimits.CapSearchAllRows) {
     const int best = SmallestHoldingCase();
     const int series = gSelection.SeriesIndex;
-    if (series < 14 && CapLimitTables::LookupTable::Contains(best, series)) {
-      const bool fromList = f.CK_ManCap.value() != ui::CheckBox::Checked;
-      const std::string picked = f.CB_Cap.text();
-      f.CB_Case.setListIndex(gCapLimits.CaseLookup(best, series));
-      if (fromList) {
-        const int entry = f.CB_Cap.findExact(picked);
-        if (entry >= 0 && entry != f.CB_Cap.listIndex()) f.CB_Cap.setListIndex(entry);
-      }
-    }
+    if (series < 14 && CapLimitTables::LookupTable::Contains(best, series))
+      result.holdingCaseEntry = gCapLimits.CaseLookup(best, series);
   }
-  return true;
+  return result;
 }
 
-void CheckCapTooSmall() {
-  MainForm& f = F_QuentaMainForm();
+CapTooSmallOutcome CheckCapTooSmall(bool militaryEntry) {
   gChip.FewEffectivesAccepted = 0;
 
   // A military part's capacitance comes from its part number: a new value
   // would be replaced at once, so the part is reported as invalid.
-  if (f.OB_MIL123.value() || f.OB_Mil_Prf.value()) {
-    ClearResults();
-    (f.OB_MIL123.value() ? f.Label4 : f.L_Invalid_Mil).setVisible(true);
-    return;
-  }
+  if (militaryEntry) return CapTooSmallOutcome::MilitaryPart;
 
   const double maximum = ListedMaximum(gSelection.CaseIndex);  // µF as listed
   const double entered = gSelection.Capacitance * 1000000;
@@ -153,15 +131,14 @@ void CheckCapTooSmall() {
   // come straight back here.
   switch (ShowCapEntry(maximum, entered, "Way Too Small!", message, LowerBound::Exclusive)) {
     case CapEntryResult::NoAdmissibleValue:
-      gUiState.InvalidCombination = kTrue;
-      return;
+      return CapTooSmallOutcome::NoAdmissibleValue;
     case CapEntryResult::Cancelled:
-      return;
+      return CapTooSmallOutcome::Cancelled;
     case CapEntryResult::Accepted:
-      gSelection.Capacitance = gSelection.Capacitance / 1000000;
-      Calculate();
-      return;
+      break;
   }
+  gSelection.Capacitance = gSelection.Capacitance / 1000000;
+  return CapTooSmallOutcome::Accepted;
 }
 
 }  // namespace quenta

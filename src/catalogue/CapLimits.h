@@ -3,6 +3,10 @@
 // hold it. Both ask the user through the re-entry dialog F_CapEntry.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <string>
+
 namespace quenta {
 
 // The commercial upper capacitance limit in microfarads of the case-style
@@ -10,26 +14,52 @@ namespace quenta {
 // outside the six families.
 int StyleCapLimitFor(int caseIndex);
 
-// The calculation's capacitance step: reads the capacitance shown on the
-// main window (the manual box, or the pick-list entry) into
-// gSelection.Capacitance in farads and asks for a smaller value for as long
-// as it lies above the catalogue maximum. The maximum is that of the
-// selected case once a case has been chosen (CapSearchAllRows), else that
-// of the highest listed case; after a series change it then selects, for
-// series 1 to 13, the smallest case that holds the capacitance. A selection
-// without a maximum sets gUiState.InvalidCombination. Returns false when
-// the user cancelled the dialog: the calculation ends there, and
+// The capacitance the main window shows, as the too-large check reads it.
+struct ShownCapacitance {
+  bool manual = false;           // "Manual Cap" ticked: the typed box counts
+  std::string typedText;         // the manual box, µF
+  std::string listedText;        // the pick-list's selected entry ("470 nF")
+  bool commercialLimit = false;  // "Commercial" shown and ticked: the style limit holds
+};
+
+enum class CapTooLargeOutcome {
+  Checked,    // the capacitance lies within the maximum (perhaps re-entered)
+  Cancelled,  // the user cancelled the dialog
+  NoMaximum,  // the selection lists no maximum: an invalid combination
+};
+
+struct CapTooLargeResult {
+  CapTooLargeOutcome outcome = CapTooLargeOutcome::Checked;
+  // After a series change (CapSearchAllRows False), for series 1 to 13: the
+  // case list's entry of the smallest case that holds the capacitance,
+  // which the window then selects.
+  std::optional<int16_t> holdingCaseEntry;
+};
+
+// The calculation's capacitance step: reads the capacitance shown (the
+// manual box, or the pick-list entry) into gSelection.Capacitance in farads
+// and asks for a smaller value for as long as it lies above the catalogue
+// maximum. The maximum is that of the selected case once a case has been
+// chosen (CapSearchAllRows), else that of the highest listed case; the
+// commercial style limit replaces it while that box counts. On Cancelled,
 // Capacitance keeps the value read from the window.
-bool CheckCapTooLarge();
+CapTooLargeResult CheckCapTooLarge(const ShownCapacitance& shown);
+
+enum class CapTooSmallOutcome {
+  // Military entry: the capacitance comes from the part number, so nothing
+  // is asked; the part is an invalid combination of its entry mode.
+  MilitaryPart,
+  // The range admits no value: an invalid combination.
+  NoAdmissibleValue,
+  Cancelled,
+  // gSelection.Capacitance holds the new value in farads: the caller
+  // calculates again with it.
+  Accepted,
+};
 
 // The chip design's re-entry when one layer cannot hold the capacitance:
 // asks for a value above the one entered and at most the selected case's
-// maximum ("Way Too Small!"), then runs a whole calculation with it. The
-// calculation that was running ends after this (the new one has shown its
-// results). A cancelled dialog ends it without results; a range without
-// any admissible value marks an invalid combination. In the military entry
-// modes the capacitance comes from the part number, so nothing is asked:
-// the mode's invalid-combination label shows instead.
-void CheckCapTooSmall();
+// maximum ("Way Too Small!").
+CapTooSmallOutcome CheckCapTooSmall(bool militaryEntry);
 
 }  // namespace quenta

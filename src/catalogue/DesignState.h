@@ -30,6 +30,13 @@ struct DesignSelection {
   std::string CapacitanceText;  // capacitance text of the part, with its unit
   std::string CapTextOriginal;  // last text given to CapTextToMicrofarads
   std::string PartNumberText;   // part number composed or matched by the military paths
+
+  // What the chip design reads of the entry. The main window writes them
+  // before each design, the catalogue generator for each trial design.
+  bool Mil123Entry = false;      // MIL-PRF-123 part-number entry is selected
+  bool CommercialTicked = false; // the "Commercial" box is ticked (shown or not)
+  bool ManualCapEntry = false;   // the capacitance comes from the typed box
+  std::string ListedCapText;     // the pick-list's selected entry ("82 µF")
 };
 
 // The operating point and its limits, in degrees Celsius.

@@ -5,8 +5,6 @@
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/TextChars.h"
-#include "mainwindow/MainForm.h"
-#include "mainwindow/VoltagePanel.h"
 
 namespace quenta {
 
@@ -25,8 +23,8 @@ double DefaultFit(double F) {
 // The capacitance left after a change of d (a fraction), in the unit the
 // main window shows. False when the unit is not known: the value then
 // stays as it was.
-bool CapacitanceLeft(const MainForm& form, double d, double& left) {
-  if (form.OB_MIL123.value()) {
+bool CapacitanceLeft(const std::string& prefix, double d, double& left) {
+  if (gSelection.Mil123Entry) {
     const std::string& text = gSelection.CapacitanceText;
     const std::string unit = RightChars(text, 2);
     if (unit != "uF" && unit != "nF" && unit != "pF") return false;
@@ -34,7 +32,6 @@ bool CapacitanceLeft(const MainForm& form, double d, double& left) {
     left = n - n * d;
     return true;
   }
-  const std::string& prefix = form.Label8.caption();
   double c = 0;
   if (prefix == "\u00B5") {
     c = gSelection.Capacitance * 1e6;
@@ -50,6 +47,12 @@ bool CapacitanceLeft(const MainForm& form, double d, double& left) {
 }
 
 }  // namespace
+
+void SetCurveVoltMax(int voltageIndex, int lastIndex) {
+  static constexpr double kVolts[] = {25,   50,   100,  200,  300,  400,  500, 600,
+                                      1000, 1500, 2000, 2500, 3000, 4000, 5000};
+  if (voltageIndex >= 1 && voltageIndex <= lastIndex) gCurve.CurveVoltMax = kVolts[voltageIndex - 1];
+}
 
 double CapChangeFit(double F, double V) {
   const double voltMax = gCurve.CurveVoltMax;
@@ -85,8 +88,7 @@ double CapChangeFit(double F, double V) {
   return DefaultFit(F);
 }
 
-void CalcCapVoltageCurve() {
-  MainForm& form = F_QuentaMainForm();
+void CalcCapVoltageCurve(const std::string& unitLetter) {
   CapVoltageCurve& curve = gCurve;
 
   // Points 1 to 500; point 0 stays at zero.
@@ -112,20 +114,13 @@ void CalcCapVoltageCurve() {
     if (curve.CapChange > 0) curve.CapChange = 0;
 
     double left = 0;
-    if (CapacitanceLeft(form, std::fabs(curve.CapChange) / 100, left)) curve.CapDisplay = left;
+    if (CapacitanceLeft(unitLetter, std::fabs(curve.CapChange) / 100, left)) curve.CapDisplay = left;
 
     curve.GraphY1[static_cast<std::size_t>(i)] = curve.CurveVolt;
     curve.GraphY2[static_cast<std::size_t>(i)] = curve.CapDisplay;
     curve.GraphY3[static_cast<std::size_t>(i)] = curve.CapChange;
   }
   curve.CurveLastPoint = curve.CurveCutIndex == 0 ? kSteps : curve.CurveCutIndex;
-  // The panel keeps its own copy: the graph window reuses these arrays.
-  KeepPanelCurve();
-
-  form.HScroll1.setMax(curve.CurveLastPoint);
-  form.Text2.setText("0");
-  form.Text3.setText("0");
-  form.Text4.setText(FormatUpToTwoDecimals(curve.GraphY2[1]));
 }
 
 std::string FormatUpToTwoDecimals(double value) {

@@ -5,15 +5,19 @@
 
 namespace quenta {
 
+// The rated voltage of the capacitance-change curve by voltage index, for
+// the indices 1 to `lastIndex`; any other index leaves it as it was.
+void SetCurveVoltMax(int voltageIndex, int lastIndex);
+
 // Computes the curve of CapVoltageCurve: 500 evenly spaced voltages from
 // CurveVoltMax / 500 up to CurveVoltMax, the change of capacitance at each
 // (percent, never above 0) from the fit the design flags and the rated
-// voltage choose, the capacitance left in the unit Label8 shows (or that of
-// CapacitanceText in MIL-PRF-123 entry), and the last usable point, where
-// the field in the dielectric first passes its limit. GraphY1..3 hold the
-// points at 1 to 500. Then resets the voltage-coefficient panel to the
-// first point.
-void CalcCapVoltageCurve();
+// voltage choose, the capacitance left in the unit whose letter the main
+// window shows beside the capacitance ("p", "n" or "µ"; in MIL-PRF-123
+// entry the unit of CapacitanceText), and the last usable point, where the
+// field in the dielectric first passes its limit. GraphY1..3 hold the
+// points at 1 to 500.
+void CalcCapVoltageCurve(const std::string& unitLetter);
 
 // The change of capacitance in percent at field F (volts per unit of the
 // total dielectric thickness) and voltage V under the chosen fit, before

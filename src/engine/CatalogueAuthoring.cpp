@@ -17,7 +17,6 @@
 #include "engine/DesignRules.h"
 #include "engine/ModelCoefficients.h"
 #include "engine/DesignOverrides.h"
-#include "mainwindow/MainForm.h"
 #include "ui/Headless.h"
 
 namespace quenta::authoring {
@@ -164,46 +163,18 @@ const design_rules::Cell* BorrowedCell(int dielectric, int voltage) {
   return nullptr;
 }
 
-// ---- Holding the main window's handlers off ---------------------------------
-
-// The trial designs set the Commercial box and the pick-list directly; the
-// main window's handlers of those controls stay off meanwhile.
-class QuietControls {
- public:
-  QuietControls() {
-    MainForm& f = F_QuentaMainForm();
-    commClick_ = std::exchange(f.CK_Comm.onClick, nullptr);
-    manCapClick_ = std::exchange(f.CK_ManCap.onClick, nullptr);
-    capClick_ = std::exchange(f.CB_Cap.onClick, nullptr);
-    mil123Click_ = std::exchange(f.OB_MIL123.onClick, nullptr);
-  }
-  ~QuietControls() {
-    MainForm& f = F_QuentaMainForm();
-    f.CK_Comm.onClick = std::move(commClick_);
-    f.CK_ManCap.onClick = std::move(manCapClick_);
-    f.CB_Cap.onClick = std::move(capClick_);
-    f.OB_MIL123.onClick = std::move(mil123Click_);
-  }
-  QuietControls(const QuietControls&) = delete;
-  QuietControls& operator=(const QuietControls&) = delete;
-
- private:
-  ui::Handler commClick_, manCapClick_, capClick_, mil123Click_;
-};
-
 // Thrown by the message-box hook of a trial: any dialog ends the trial.
 struct DialogRaised {};
 
 std::string CapacitanceField(double uf) { return uf < 0 ? "-1" : FormatGeneral(uf); }
 
-// The surroundings of trial designs: the window's handlers held off and
-// services whose every message box ends the trial. Nested scopes share the
+// The surroundings of trial designs: services whose every message box
+// ends the trial. Nested scopes share the
 // outermost one, so that a whole catalogue derivation sets them up once.
 class TrialScope {
  public:
   TrialScope() {
     if (depth_++ > 0) return;
-    quiet_.emplace();
     services_.emplace();
     services_->onMessageBox = [](const ui::MessageBoxRequest&) -> ui::MsgResult {
       throw DialogRaised{};
@@ -214,14 +185,12 @@ class TrialScope {
     if (--depth_ > 0) return;
     scope_.reset();
     services_.reset();
-    quiet_.reset();
   }
   TrialScope(const TrialScope&) = delete;
   TrialScope& operator=(const TrialScope&) = delete;
 
  private:
   static inline int depth_ = 0;
-  static inline std::optional<QuietControls> quiet_;
   static inline std::optional<ui::HeadlessServices> services_;
   static inline std::optional<ui::ScopedServices> scope_;
 };
@@ -270,15 +239,11 @@ std::string ListedText(double uf) {
 Trial TryDesign(const Combination& combination, double capacitanceUf, bool commercial,
                 const std::string& listedText) {
   TrialScope scope;
-  MainForm& f = F_QuentaMainForm();
-  f.OB_MIL123.setValue(false);
-  f.CK_ManCap.setValue(ui::CheckBox::Unchecked);
-  f.CK_Comm.setValue(commercial ? ui::CheckBox::Checked : ui::CheckBox::Unchecked);
-  f.CB_Cap.clear();
-  if (!listedText.empty()) {
-    f.CB_Cap.addItem(listedText);
-    f.CB_Cap.setListIndex(0);
-  }
+  // Maker entry, the capacitance picked from the list showing it.
+  gSelection.Mil123Entry = false;
+  gSelection.ManualCapEntry = false;
+  gSelection.CommercialTicked = commercial;
+  gSelection.ListedCapText = listedText;
 
   gSelection.SeriesIndex = static_cast<int16_t>(combination.series);
   gSelection.CaseIndex = static_cast<int16_t>(combination.caseIndex);
@@ -365,8 +330,10 @@ Catalogue BuildCatalogue() {
     for (const Reachable& r : reachable) {
       const Combination& c = r.combination;
       for (int commercial = 0; commercial <= 1; ++commercial) {
-        F_QuentaMainForm().CK_Comm.setValue(commercial);
-        F_QuentaMainForm().CB_Cap.clear();
+        gSelection.Mil123Entry = false;
+        gSelection.ManualCapEntry = false;
+        gSelection.CommercialTicked = commercial != 0;
+        gSelection.ListedCapText.clear();
         gSelection.SeriesIndex = static_cast<int16_t>(c.series);
         gSelection.CaseIndex = static_cast<int16_t>(c.caseIndex);
         gSelection.DielectricIndex = static_cast<int16_t>(c.dielectric);
@@ -381,7 +348,7 @@ Catalogue BuildCatalogue() {
           needed.insert({c.dielectric, c.voltage});
       }
     }
-    F_QuentaMainForm().CK_Comm.setValue(0);
+    gSelection.CommercialTicked = false;
   }
   gDesignRules.DesignRule1.Fill(-1);
   gDesignRules.DesignRule2.Fill(-1);

@@ -9,7 +9,6 @@
 #include "engine/DesignRules.h"
 #include "engine/ModelCoefficients.h"
 #include "engine/DesignOverrides.h"
-#include "mainwindow/MainForm.h"
 #include "ui/Services.h"
 
 namespace quenta {
@@ -71,30 +70,15 @@ std::string SingleText(float value) {
   return FormatGeneral(shortest);
 }
 
-// The general text of the dielectric thickness: a design-rule entry shows
-// as the single-precision number it is.
-std::string ThicknessText() {
-  if (!gChip.DielThicknessIsSingle) return FormatGeneral(gChip.DielThickness);
-  return SingleText(static_cast<float>(gChip.DielThickness));
-}
-
-void WriteDesignWindow() {
-  DesignForm& form = F_QuentaDesignForm();
-  form.Text1[0].setText(std::to_string(gChip.Chips));
-  form.Text3.setText(std::to_string(gChip.Covers));
-  form.Text1[1].setText(FormatGeneral(gChip.Effectives));
-  form.Text1[2].setText(ThicknessText());
-  form.Text1[3].setText(std::to_string(gChip.Mult));
-  form.Text1[4].setText(FormatChipThickness(gChip.ChipThickInch));
-  form.Text1[5].setText(std::to_string(gChip.Cascades));
-  form.Text1[6].setText(std::to_string(gChip.DielectricK));
-  form.Text2.setText(FormatGeneral(gCaseGeometry.EffArea));
-}
-
 }  // namespace
 
 void SetCapTooSmallHandler(std::function<void()> handler) {
   CapTooSmallHandler() = std::move(handler);
+}
+
+std::string DielThicknessText() {
+  if (!gChip.DielThicknessIsSingle) return FormatGeneral(gChip.DielThickness);
+  return SingleText(static_cast<float>(gChip.DielThickness));
 }
 
 std::string ActiveLayerThickMilsText() {
@@ -203,9 +187,6 @@ ChipDesignOutcome CalcChipDesign() {
     if (chip.Covers >= kMaxCovers) return ChipDesignOutcome::InvalidCombination;
     ++chip.Covers;
   }
-
-  // The design window shows the construction.
-  WriteDesignWindow();
   return ChipDesignOutcome::Designed;
 }
 

@@ -26,8 +26,8 @@ enum class ChipDesignOutcome {
 // loaded and DielectricK and ThicknessScale set for the dielectric. It may
 // ask the thickness question, show the too-few-effectives notice, run the
 // capacitance re-entry, or end the program through SetModelCoefficients
-// (case geometry missing). On Designed it writes the design window's
-// boxes.
+// (case geometry missing). It reads the entry inputs of gSelection
+// (Mil123Entry, CommercialTicked, ManualCapEntry, ListedCapText).
 ChipDesignOutcome CalcChipDesign();
 
 // Shows the too-few-effectives notice for the minimum in force, marks the
@@ -45,6 +45,9 @@ inline constexpr const char* kThicknessText =
     "This chip is too thick for the listed max thickness.\rAdjust max thickness?";
 inline constexpr const char* kFewEffectivesTitle = "Too few effectives...";
 
+// The general text of the dielectric thickness in mils: a design-rule
+// entry shows as the single-precision number it is ("1.6").
+std::string DielThicknessText();
 // The "0.00#" form of the chip thickness in the design window: at least one
 // integer digit and two to three decimals.
 std::string FormatChipThickness(double inches);

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "catalogue/DesignState.h"
-#include "engine/WindowInputs.h"
 
 namespace quenta {
 
@@ -58,13 +57,13 @@ void ApplyChipRows(int series, int dielectric, int voltage, float capacitanceUf,
 
 // The listed capacitance text, while the pick-list is the capacitance in use.
 bool ListedCapacitanceIs(const char* text) {
-  return !ManualCapTicked() && ListedCapacitanceText() == text;
+  return !gSelection.ManualCapEntry && gSelection.ListedCapText == text;
 }
 
 // X7R of series 1 at 50 V with the Commercial box ticked (and series 2
 // after its own formulation).
 void CommercialRows(int caseIndex, int voltage) {
-  if (voltage != 2 || !CommercialTicked()) return;
+  if (voltage != 2 || !gSelection.CommercialTicked) return;
   switch (caseIndex) {
     case 3: case 53: case 93:
       Set({941, 1.6});
@@ -200,12 +199,12 @@ void ApplySpecialDesignTable(float workingCapacitanceUf) {
       gChip.DesignFlag3 = 1;
       break;
     case 1:
-      if (chipSize) ApplyChipRows(series, 1, voltage, workingCapacitanceUf, Mil123EntrySelected());
+      if (chipSize) ApplyChipRows(series, 1, voltage, workingCapacitanceUf, gSelection.Mil123Entry);
       break;
     case 2:
       gChip.DielectricK = 475;
       if (chipSize) {
-        ApplyChipRows(series, 2, voltage, workingCapacitanceUf, Mil123EntrySelected());
+        ApplyChipRows(series, 2, voltage, workingCapacitanceUf, gSelection.Mil123Entry);
       } else {
         X7rSeriesRows(series, caseIndex, voltage, workingCapacitanceUf);
       }

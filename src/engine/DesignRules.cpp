@@ -4,7 +4,6 @@
 
 #include "catalogue/DesignState.h"
 #include "engine/CaseList.h"
-#include "engine/WindowInputs.h"
 
 namespace quenta {
 
@@ -287,7 +286,7 @@ void SetDesignRules() {
   }
   Apply(FindRuleCell(series, gSelection.CaseIndex, gSelection.VoltageIndex,
                      gSelection.DielectricIndex, gSelection.CommercialFlag != 0,
-                     Mil123EntrySelected()));
+                     gSelection.Mil123Entry));
 }
 
 }  // namespace quenta

@@ -7,7 +7,6 @@
 #include "catalogue/NumberHelpers.h"
 #include "catalogue/NumberText.h"
 #include "engine/TempLimits.h"
-#include "mainwindow/MainForm.h"
 
 namespace quenta {
 
@@ -31,19 +30,26 @@ double CubicFactor(double T) {
          100;
 }
 
-// The rated voltage the voltage current limit uses. In MIL-PRF-123 entry
-// that is the part's own rating (50 or 100 V, CurveVoltMax), not the
-// voltage code's 600 V, which would allow six to twelve times the current.
-// A voltage list text that is not a number falls back to the same rating.
-float RatedVoltage(const MainForm& form) {
-  if (form.OB_MIL123.value()) return ToSingle(gCurve.CurveVoltMax);
+}  // namespace
+
+void SetAllowedRise(ElectricalWork& work) {
+  const OperatingTemps& t = gTemps;
+  work.AllowedRise = t.TempRiseMax;
+  work.MaxInternalTemp = static_cast<float>(t.TempAmbient + t.TempRiseMax);
+  if (t.TempAmbient + t.TempRiseMax > t.TempTotalMax) {
+    work.MaxInternalTemp = t.TempTotalMax;
+    const int rise = t.TempTotalMax - t.TempAmbient;
+    work.AllowedRise = static_cast<int16_t>(rise < 0 ? 0 : rise);
+  }
+}
+
+float RatedVoltageFor(bool mil123Entry, const std::string& voltageListText) {
+  if (mil123Entry) return ToSingle(gCurve.CurveVoltMax);
   double volts = 0;
-  if (ParseWholeNumber(form.CB_Volt.text(), volts) != NumberStatus::Ok)
+  if (ParseWholeNumber(voltageListText, volts) != NumberStatus::Ok)
     return ToSingle(gCurve.CurveVoltMax);
   return ToSingle(volts);
 }
-
-}  // namespace
 
 void CalcElectricalResults(ElectricalWork& work) {
   gSelection.WorkFrequency = gSelection.Frequency;
@@ -51,7 +57,6 @@ void CalcElectricalResults(ElectricalWork& work) {
 }
 
 void CalcElectricalAtWorkFrequency(ElectricalWork& work) {
-  const MainForm& form = F_QuentaMainForm();
   const double C = gSelection.Capacitance;
   const double f = gSelection.WorkFrequency;
   const int series = gSelection.SeriesIndex;
@@ -111,7 +116,7 @@ void CalcElectricalAtWorkFrequency(ElectricalWork& work) {
   gResults.RippleVoltage = gResults.Impedance * gResults.CurrentAtTempRise;
   if (gResults.RippleVoltage > gResults.VoltageLimit) gResults.RippleVoltage = gResults.VoltageLimit;
 
-  const float volts = RatedVoltage(form);
+  const float volts = work.RatedVoltage;
   gSelection.RatedVoltage = volts;
   gResults.MaxCurrentVoltage = Pi * f * C * volts;
 
@@ -123,18 +128,12 @@ void CalcElectricalAtWorkFrequency(ElectricalWork& work) {
     gResults.RippleVoltageShown = ToSingle(gResults.VoltageLimit);
 }
 
-void SetCurrentWarnings() {
-  MainForm& form = F_QuentaMainForm();
+CurrentWarnings SetCurrentWarnings() {
   const double limit = gCurve.CurveVoltMax * gResults.VoltageDerate;
-  const bool excessiveVoltage = gResults.RippleVoltage >= limit;
-  const bool warn = gResults.CurrentAtTempRise > gResults.MaxCurrent || excessiveVoltage;
-
-  for (int cell : {0, 5}) {
-    ui::TextBox& box = form.T_TempSpecs[cell];
-    box.setBackColor(warn ? ui::colors::red : ui::colors::white);
-    box.setForeColor(warn ? ui::colors::white : ui::colors::black);
-  }
-  form.Label2.setVisible(excessiveVoltage);
+  CurrentWarnings warnings;
+  warnings.excessiveVoltage = gResults.RippleVoltage >= limit;
+  warnings.overLimit = gResults.CurrentAtTempRise > gResults.MaxCurrent || warnings.excessiveVoltage;
+  return warnings;
 }
 
 }  // namespace quenta

@@ -4,16 +4,19 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace quenta {
 
 // Values of one calculation that are not kept in the design state. The
-// caller fills the two inputs; the model fills the rest.
+// caller fills the three inputs; the model fills the rest.
 struct ElectricalWork {
-  // Inputs: the rise the thermal current limit may use (degrees C), and
-  // the hottest internal temperature the series allows at this ambient.
+  // Inputs: the rise the thermal current limit may use (degrees C), the
+  // hottest internal temperature the series allows at this ambient, and
+  // the rated voltage of the voltage current limit (see RatedVoltageFor).
   int16_t AllowedRise = 0;
   float MaxInternalTemp = 0;
+  float RatedVoltage = 0;
 
   double SelfResonantFrequency = 0;  // Hz
   double DissipationFactor = 0;
@@ -35,10 +38,26 @@ void CalcElectricalResults(ElectricalWork& work);
 // The same model at whatever WorkFrequency holds (the graph sweeps).
 void CalcElectricalAtWorkFrequency(ElectricalWork& work);
 
-// Colours the current and ripple cells at the chosen rise (white on red
-// when the current exceeds MaxCurrent or the ripple reaches the voltage
-// limit) and shows "Excessive Voltage!" when the ripple reaches the limit.
-void SetCurrentWarnings();
+// The rise the thermal current limit may use and the hottest internal
+// temperature the series allows at the present ambient: the series' rise,
+// or what is left below its limit of ambient plus rise (never below 0).
+void SetAllowedRise(ElectricalWork& work);
+
+// The rated voltage the voltage current limit uses: the number of the
+// voltage list's text. In MIL-PRF-123 entry that is the part's own rating
+// (50 or 100 V, CurveVoltMax), not the voltage code's 600 V, which would
+// allow six to twelve times the current. A list text that is not a number
+// falls back to the same rating.
+float RatedVoltageFor(bool mil123Entry, const std::string& voltageListText);
+
+// The warnings of the results at the chosen rise.
+struct CurrentWarnings {
+  // The current exceeds MaxCurrent or the ripple reaches the voltage limit.
+  bool overLimit = false;
+  // The ripple reaches the voltage limit: "Excessive Voltage!".
+  bool excessiveVoltage = false;
+};
+CurrentWarnings SetCurrentWarnings();
 
 // A double narrowed to single precision, as the results are shown. A
 // magnitude beyond the single range gives an infinity of its sign (a plain

@@ -9,7 +9,6 @@
 #include "catalogue/RecordReader.h"
 #include "engine/DesignRules.h"
 #include "engine/ModelCoefficients.h"
-#include "mainwindow/Program.h"
 
 namespace quenta {
 
@@ -72,7 +71,5 @@ std::optional<CatalogueError> ScanMaxCapEntries(const std::filesystem::path& fol
   }
   return std::nullopt;
 }
-
-std::optional<CatalogueError> ScanMaxCapEntries() { return ScanMaxCapEntries(ProgramFolder()); }
 
 }  // namespace quenta

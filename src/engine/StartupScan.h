@@ -22,7 +22,4 @@ namespace quenta {
 // fault having been checked.
 std::optional<CatalogueError> ScanMaxCapEntries(const std::filesystem::path& folder);
 
-// The same over the program folder.
-std::optional<CatalogueError> ScanMaxCapEntries();
-
 }  // namespace quenta

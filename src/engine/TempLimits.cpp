@@ -3,56 +3,44 @@
 #include <string>
 
 #include "catalogue/DesignState.h"
-#include "mainwindow/MainForm.h"
 
 namespace quenta {
 
-namespace {
-
-void Colour(ui::Control& box, ui::Color back, ui::Color text) {
-  box.setBackColor(back);
-  box.setForeColor(text);
+void SetSeriesTempLimits(int series) {
+  OperatingTemps& temps = gTemps;
+  if (series == 12 || series == 13) {
+    temps.TempMax = 200;
+    temps.TempRiseMax = 50;
+    temps.TempTotalMax = 200;
+  } else {
+    temps.TempMax = 125;
+    temps.TempRiseMax = 50;
+    temps.TempTotalMax = 150;
+  }
+  temps.TempMin = -55;
+  if (series == 6 || series == 9 || (series >= 14 && series <= 25)) temps.TempRiseMax = 20;
 }
 
-void Normal(ui::Control& box) { Colour(box, ui::colors::white, ui::colors::black); }
-void TooHigh(ui::Control& box) { Colour(box, ui::colors::red, ui::colors::white); }
-void TooLow(ui::Control& box) { Colour(box, ui::colors::blue, ui::colors::white); }
-
-}  // namespace
-
-void CheckTemperatureLimits() {
-  MainForm& form = F_QuentaMainForm();
+TemperatureCheck CheckTemperatureLimits(int ambientPosition, int risePosition) {
   const int tmin = gTemps.TempMin;
-
+  TemperatureCheck check;
   if (gTemps.TempAmbient < tmin) {
-    TooLow(form.T_TempAmbient);
+    check.ambient = TempLevel::TooLow;
   } else if (gTemps.TempAmbient > gTemps.TempMax) {
-    TooHigh(form.T_TempAmbient);
-  } else {
-    Normal(form.T_TempAmbient);
+    check.ambient = TempLevel::TooHigh;
   }
-
-  if (gTemps.TempRise > gTemps.TempRiseMax) {
-    TooHigh(form.T_TempRise);
-  } else {
-    Normal(form.T_TempRise);
-  }
+  if (gTemps.TempRise > gTemps.TempRiseMax) check.rise = TempLevel::TooHigh;
 
   // The ambient scroll bar stands at the ambient plus 75 (it starts at
   // -75 degrees), the rise bar at the rise itself.
-  gTemps.InternalTemp = static_cast<int16_t>(form.HS_TempAmbient.value() +
-                                             form.HS_TempRise.value() - 75);
-
-  ui::TextBox& internal = form.T_TempSpecs[2];
-  internal.setText(std::to_string(gTemps.InternalTemp));
+  gTemps.InternalTemp = static_cast<int16_t>(ambientPosition + risePosition - 75);
   // Ambient plus rise is held against the limit of the sum, not TempMax.
   if (gTemps.InternalTemp > gTemps.TempTotalMax) {
-    TooHigh(internal);
+    check.internal = TempLevel::TooHigh;
   } else if (gTemps.InternalTemp < tmin) {
-    TooLow(internal);
-  } else {
-    Normal(internal);
+    check.internal = TempLevel::TooLow;
   }
+  return check;
 }
 
 bool EsrLogLinearPair(int dielectricIndex, double temperature, double& a, double& b) {

@@ -4,11 +4,25 @@
 
 namespace quenta {
 
-// Works out InternalTemp from the ambient and rise scroll bars, shows it in
-// T_TempSpecs(2), and colours the ambient, rise and internal-temperature
-// boxes against the series' limits (white on blue below the minimum, white
-// on red above the maximum, black on white within).
-void CheckTemperatureLimits();
+// The temperature limits of a series: -55 degrees C up to 125 (200 for
+// series 12 and 13), a rise of 50 (20 for series 6, 9 and 14 to 25), and
+// ambient plus rise up to 150 (200).
+void SetSeriesTempLimits(int series);
+
+// Where a temperature stands against its limits.
+enum class TempLevel { Within, TooLow, TooHigh };
+struct TemperatureCheck {
+  TempLevel ambient = TempLevel::Within;
+  TempLevel rise = TempLevel::Within;
+  TempLevel internal = TempLevel::Within;
+};
+
+// Works out InternalTemp from the positions of the ambient scroll bar
+// (which starts at -75 degrees) and the rise scroll bar, and holds the
+// ambient, the rise and the internal temperature against the series'
+// limits: the ambient against TempMin and TempMax, the rise against
+// TempRiseMax, the internal temperature against TempTotalMax and TempMin.
+TemperatureCheck CheckTemperatureLimits(int ambientPosition, int risePosition);
 
 // Chooses the ESR temperature-correction coefficients for the dielectric at
 // InternalTemp: the log-linear pair EsrTcA / EsrTcB for dielectrics 1, 2

@@ -11,6 +11,19 @@
 
 namespace quenta {
 
+void ShowAcceptedCapacitance(const std::string& microfarads) {
+  MainForm& f = F_QuentaMainForm();
+  if (f.CK_ManCap.value() == ui::CheckBox::Checked) {
+    f.T_Capacitance.setText(microfarads);
+    return;
+  }
+  f.CB_Cap.setVisible(false);
+  f.T_Capacitance.setVisible(true);
+  f.Frame4.setCaption("Capacitance (\u00B5F)");
+  f.T_Capacitance.setText(microfarads);
+  f.CK_ManCap.setValue(ui::CheckBox::Checked);
+}
+
 void T_Capacitance_Change() {
   MainForm& f = F_QuentaMainForm();
   gChip.NonStandardDesign = 0;

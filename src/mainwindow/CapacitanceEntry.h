@@ -4,7 +4,13 @@
 // fields whose handlers only clear the results.
 #pragma once
 
+#include <string>
+
 namespace quenta {
+
+// A capacitance accepted in the re-entry dialog: the main window switches
+// to manual capacitance entry, showing the value (µF) in the typed box.
+void ShowAcceptedCapacitance(const std::string& microfarads);
 
 void T_Capacitance_Change();
 void T_Capacitance_Click();

@@ -4,7 +4,7 @@
 
 #include "catalogue/DesignState.h"
 #include "catalogue/FileLookup.h"
-#include "engine/Calculate.h"
+#include "mainwindow/Calculate.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
 

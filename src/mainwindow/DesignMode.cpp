@@ -1,6 +1,10 @@
 #include "mainwindow/DesignMode.h"
 
+#include <string>
+
 #include "catalogue/DesignState.h"
+#include "catalogue/NumberText.h"
+#include "engine/ChipDesign.h"
 #include "mainwindow/MainForm.h"
 
 namespace quenta {
@@ -14,6 +18,19 @@ bool DesignExists() {
 }
 
 }  // namespace
+
+void ShowChipDesign() {
+  DesignForm& form = F_QuentaDesignForm();
+  form.Text1[0].setText(std::to_string(gChip.Chips));
+  form.Text3.setText(std::to_string(gChip.Covers));
+  form.Text1[1].setText(FormatGeneral(gChip.Effectives));
+  form.Text1[2].setText(DielThicknessText());
+  form.Text1[3].setText(std::to_string(gChip.Mult));
+  form.Text1[4].setText(FormatChipThickness(gChip.ChipThickInch));
+  form.Text1[5].setText(std::to_string(gChip.Cascades));
+  form.Text1[6].setText(std::to_string(gChip.DielectricK));
+  form.Text2.setText(FormatGeneral(gCaseGeometry.EffArea));
+}
 
 void Command4_Click() { F_QuentaDesignForm().show(ui::ShowMode::Modal); }
 

@@ -5,6 +5,10 @@
 
 namespace quenta {
 
+// Writes the chip construction just designed into the design window's
+// boxes (the window is loaded for it, not shown).
+void ShowChipDesign();
+
 // Main window: shows the design window modally; returns when it is hidden.
 void Command4_Click();
 

@@ -1,5 +1,6 @@
 #include "mainwindow/MainFormEvents.h"
 
+#include "catalogue/CapEntry.h"
 #include "mainwindow/CapacitanceEntry.h"
 #include "mainwindow/Commands.h"
 #include "mainwindow/DesignMode.h"
@@ -15,6 +16,8 @@
 namespace quenta {
 
 void ConnectMainFormHandlers(MainForm& f) {
+  // The re-entry dialog shows an accepted capacitance in this window.
+  SetAcceptedCapacitanceView(ShowAcceptedCapacitance);
   f.onLoad = Form_Load;
   f.onUnload = Form_Unload;
   f.onKeyDown = Form_KeyDown;

@@ -5,7 +5,7 @@
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberHelpers.h"
 #include "catalogue/NumberText.h"
-#include "engine/Calculate.h"
+#include "mainwindow/Calculate.h"
 #include "mainwindow/Commands.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Results.h"
@@ -31,6 +31,23 @@ int TypedTemperature(const std::string& text, double lowest, double highest) {
   if (!(t <= highest)) t = highest;
   if (t < lowest) t = lowest;
   return static_cast<int>(t);
+}
+
+void Colour(ui::Control& box, TempLevel level) {
+  switch (level) {
+    case TempLevel::Within:
+      box.setBackColor(ui::colors::white);
+      box.setForeColor(ui::colors::black);
+      break;
+    case TempLevel::TooLow:
+      box.setBackColor(ui::colors::blue);
+      box.setForeColor(ui::colors::white);
+      break;
+    case TempLevel::TooHigh:
+      box.setBackColor(ui::colors::red);
+      box.setForeColor(ui::colors::white);
+      break;
+  }
 }
 
 }  // namespace
@@ -132,6 +149,20 @@ void TakeTemperaturesFromWindow() {
   const MainForm& f = F_QuentaMainForm();
   gTemps.TempAmbient = static_cast<int16_t>(f.HS_TempAmbient.value() - kAmbientOffset);
   gTemps.TempRise = static_cast<int16_t>(f.HS_TempRise.value());
+}
+
+TemperatureCheck CheckWindowTemperatures() {
+  const MainForm& f = F_QuentaMainForm();
+  return CheckTemperatureLimits(f.HS_TempAmbient.value(), f.HS_TempRise.value());
+}
+
+void ShowTemperatureLimits(const TemperatureCheck& check) {
+  MainForm& f = F_QuentaMainForm();
+  Colour(f.T_TempAmbient, check.ambient);
+  Colour(f.T_TempRise, check.rise);
+  ui::TextBox& internal = f.T_TempSpecs[2];
+  internal.setText(std::to_string(gTemps.InternalTemp));
+  Colour(internal, check.internal);
 }
 
 }  // namespace quenta

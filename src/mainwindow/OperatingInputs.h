@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "engine/TempLimits.h"
+
 namespace quenta {
 
 void HS_Frequency_Change();
@@ -35,5 +37,13 @@ std::string FrequencyText(double kilohertz);
 // into the design state (after the catalogue loader has reset the state
 // while the boxes kept the user's values).
 void TakeTemperaturesFromWindow();
+
+// Shows the internal temperature in T_TempSpecs(2) and colours the
+// ambient, rise and internal-temperature boxes as the temperature check
+// found them: white on blue below the minimum, white on red above the
+// maximum, black on white within.
+void ShowTemperatureLimits(const TemperatureCheck& check);
+// The temperature check of the temperatures the two bars stand at.
+TemperatureCheck CheckWindowTemperatures();
 
 }  // namespace quenta

@@ -123,4 +123,14 @@ void ShowResults(float currentAtRise, float maxCurrent, float esrOperating, floa
   }
 }
 
+void ShowCurrentWarnings(const CurrentWarnings& warnings) {
+  MainForm& f = F_QuentaMainForm();
+  for (int cell : {0, 5}) {
+    ui::TextBox& box = f.T_TempSpecs[cell];
+    box.setBackColor(warnings.overLimit ? ui::colors::red : ui::colors::white);
+    box.setForeColor(warnings.overLimit ? ui::colors::white : ui::colors::black);
+  }
+  f.Label2.setVisible(warnings.excessiveVoltage);
+}
+
 }  // namespace quenta

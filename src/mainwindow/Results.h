@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "engine/Electrical.h"
+
 namespace quenta {
 
 // Blanks every result box, restores the unit-less captions, hides the
@@ -27,5 +29,10 @@ void BuildPartNumber();
 void ShowResults(float currentAtRise, float maxCurrent, float esrOperating, float esrAtResonance,
                  float esrHot, float esl, float thermalRes, float selfResonance,
                  int16_t allowedRise);
+
+// Colours the current and ripple cells at the chosen rise (white on red
+// when over the limit, else black on white) and shows "Excessive Voltage!"
+// when the ripple reaches the voltage limit.
+void ShowCurrentWarnings(const CurrentWarnings& warnings);
 
 }  // namespace quenta

@@ -7,6 +7,7 @@
 #include "catalogue/CatalogueFiles.h"
 #include "catalogue/DesignState.h"
 #include "engine/StartupScan.h"
+#include "mainwindow/Calculate.h"
 #include "mainwindow/Commands.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
@@ -109,7 +110,9 @@ void LoadDataAndInitForm() {
 
 void ScanMaxCapTable() {
   LoadDataAndInitForm();
-  if (const auto error = ScanMaxCapEntries()) reportCatalogueFault(F_QuentaMainForm(), *error);
+  TakeEntryInputsFromWindow();
+  if (const auto error = ScanMaxCapEntries(ProgramFolder()))
+    reportCatalogueFault(F_QuentaMainForm(), *error);
 }
 
 void Form_Load() {

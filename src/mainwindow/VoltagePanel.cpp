@@ -8,6 +8,7 @@
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberHelpers.h"
 #include "catalogue/NumberText.h"
+#include "engine/CapVoltage.h"
 #include "mainwindow/MainForm.h"
 
 namespace quenta {
@@ -50,6 +51,16 @@ void KeepPanelCurve() {
 }
 
 const PanelCurve& PanelCurveCopy() { return Curve(); }
+
+void ShowCapVoltageCurve() {
+  // The panel keeps its own copy: the graph window reuses these arrays.
+  KeepPanelCurve();
+  MainForm& f = F_QuentaMainForm();
+  f.HScroll1.setMax(gCurve.CurveLastPoint);
+  f.Text2.setText("0");
+  f.Text3.setText("0");
+  f.Text4.setText(FormatUpToTwoDecimals(gCurve.GraphY2[1]));
+}
 
 void HScroll1_Change() {
   MainForm& f = F_QuentaMainForm();

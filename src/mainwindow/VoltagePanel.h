@@ -20,9 +20,14 @@ struct PanelCurve {
 };
 
 // Takes the copy of the curve just computed into the shared arrays. The
-// curve computation calls it before it resets the panel.
+// calculation calls it (through ShowCapVoltageCurve) after each curve.
 void KeepPanelCurve();
 const PanelCurve& PanelCurveCopy();
+
+// Takes the curve just computed into the panel and puts the panel back on
+// its first point: the bar's range ends at the last usable point, 0 V,
+// no change, the capacitance of the first point.
+void ShowCapVoltageCurve();
 
 // Handlers of the main window's panel controls.
 void HScroll1_Change();

@@ -10,6 +10,7 @@
 #include "catalogue/CapEntry.h"
 #include "catalogue/CapLimits.h"
 #include "catalogue/DesignState.h"
+#include "mainwindow/CapacitanceChecks.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/UiState.h"
 #include "ui/Headless.h"
@@ -73,7 +74,7 @@ TEST_F(CapLimits, AboveTheFixedCasesMaximumAsksForASmallerValue) {
   gCapLimits.MaxCapTable(1, 3, 1, 2) = 2.2;
   manualCapacitance("3.3");
   answer = "2.2";
-  EXPECT_TRUE(CheckCapTooLarge());
+  EXPECT_TRUE(CheckShownCapacitance());
   EXPECT_EQ(dialogs, 1);
   EXPECT_EQ(lastCaption, "Maximum Capacitance Exceeded!");
   EXPECT_EQ(lastMessage,
@@ -94,7 +95,7 @@ TEST_F(CapLimits, ReadsThePickListWhenManualEntryIsOff) {
   gCapLimits.MaxCapTable(1, 3, 1, 2) = 1;
   main().CB_Cap.addItem("470 nF");
   main().CB_Cap.setListIndex(0);
-  EXPECT_TRUE(CheckCapTooLarge());
+  EXPECT_TRUE(CheckShownCapacitance());
   EXPECT_EQ(dialogs, 0);
   EXPECT_DOUBLE_EQ(gSelection.Capacitance, 4.7e-7);
   EXPECT_EQ(gSelection.CapTextOriginal, "470 nF");
@@ -103,7 +104,7 @@ TEST_F(CapLimits, ReadsThePickListWhenManualEntryIsOff) {
 TEST_F(CapLimits, ACancelledDialogEndsTheCalculation) {
   gCapLimits.MaxCapTable(1, 3, 1, 2) = 2.2;
   manualCapacitance("3.3");
-  EXPECT_FALSE(CheckCapTooLarge());
+  EXPECT_FALSE(CheckShownCapacitance());
   EXPECT_EQ(dialogs, 1);
   EXPECT_DOUBLE_EQ(gSelection.Capacitance, 3.3e-6);
   EXPECT_EQ(main().T_Capacitance.text(), "3.3");
@@ -113,7 +114,7 @@ TEST_F(CapLimits, ACancelledDialogEndsTheCalculation) {
 TEST_F(CapLimits, ASelectionWithoutAMaximumIsAnInvalidCombination) {
   manualCapacitance("1");
   gCapLimits.MaxCapTable(1, 4, 1, 2) = 10;  // another case is listed
-  EXPECT_TRUE(CheckCapTooLarge());
+  EXPECT_TRUE(CheckShownCapacitance());
   EXPECT_EQ(dialogs, 0);
   EXPECT_EQ(gUiState.InvalidCombination, -1);
   EXPECT_DOUBLE_EQ(gSelection.Capacitance, 1e-6);
@@ -124,19 +125,19 @@ TEST_F(CapLimits, CommercialPartsUseTheirStyleFamilysLimit) {
   main().CK_Comm.setValue(ui::CheckBox::Checked);
   main().CK_Comm.setVisible(true);
   gSelection.CaseIndex = 52;  // the family of case 2: 200 µF
-  EXPECT_TRUE(CheckCapTooLarge());
+  EXPECT_TRUE(CheckShownCapacitance());
   EXPECT_EQ(dialogs, 0);
   EXPECT_EQ(gUiState.InvalidCombination, 0);
 
   gSelection.CaseIndex = 7;  // no family
   gCapLimits.MaxCapTable(1, 7, 1, 2) = 1000;
-  EXPECT_TRUE(CheckCapTooLarge());
+  EXPECT_TRUE(CheckShownCapacitance());
   EXPECT_EQ(gUiState.InvalidCombination, -1);
 
   // Ticked but hidden: the catalogue's maximum applies.
   gUiState.InvalidCombination = 0;
   main().CK_Comm.setVisible(false);
-  EXPECT_TRUE(CheckCapTooLarge());
+  EXPECT_TRUE(CheckShownCapacitance());
   EXPECT_EQ(gUiState.InvalidCombination, 0);
   EXPECT_EQ(dialogs, 0);
 }
@@ -148,7 +149,7 @@ TEST_F(CapLimits, AnOpenCaseIsHeldAgainstTheHighestListedCase) {
   gCapLimits.MaxCapTable(14, 3, 1, 2) = 10;
   manualCapacitance("1");
   answer = "0.5";
-  EXPECT_TRUE(CheckCapTooLarge());
+  EXPECT_TRUE(CheckShownCapacitance());
   EXPECT_EQ(dialogs, 1);
   EXPECT_EQ(lastUpper, "0.5");
   EXPECT_FALSE(gCapLimits.CapSearchAllRows);
@@ -161,7 +162,7 @@ TEST_F(CapLimits, TooSmallAsksForALargerValueUpToTheCasesMaximum) {
   gCapLimits.MaxCapTable(1, 3, 1, 2) = 10;
   gSelection.Capacitance = 0.5e-6;
   gChip.FewEffectivesAccepted = 1;
-  CheckCapTooSmall();  // cancelled: no calculation follows
+  ReenterTooSmallCapacitance();  // cancelled: no calculation follows
   EXPECT_EQ(dialogs, 1);
   EXPECT_EQ(lastCaption, "Way Too Small!");
   EXPECT_EQ(lastMessage,
@@ -179,13 +180,13 @@ TEST_F(CapLimits, TooSmallAsksForALargerValueUpToTheCasesMaximum) {
 
 TEST_F(CapLimits, TooSmallWithoutRoomAboveIsAnInvalidCombination) {
   gSelection.Capacitance = 0.5e-6;  // the case has no listed maximum
-  CheckCapTooSmall();
+  ReenterTooSmallCapacitance();
   EXPECT_EQ(dialogs, 0);
   EXPECT_EQ(gUiState.InvalidCombination, -1);
 
   gUiState.InvalidCombination = 0;
   gCapLimits.MaxCapTable(1, 3, 1, 2) = 0.5;  // nothing above the value entered
-  CheckCapTooSmall();
+  ReenterTooSmallCapacitance();
   EXPECT_EQ(dialogs, 0);
   EXPECT_EQ(gUiState.InvalidCombination, -1);
 }
@@ -196,13 +197,13 @@ TEST_F(CapLimits, TooSmallInTheMilitaryModesShowsTheModesLabel) {
   main().Label4.setVisible(false);
   main().L_Invalid_Mil.setVisible(false);
   main().OB_MIL123.setValue(true);
-  CheckCapTooSmall();
+  ReenterTooSmallCapacitance();
   EXPECT_TRUE(main().Label4.visible());
   EXPECT_FALSE(main().L_Invalid_Mil.visible());
 
   main().Label4.setVisible(false);
   main().OB_Mil_Prf.setValue(true);
-  CheckCapTooSmall();
+  ReenterTooSmallCapacitance();
   EXPECT_TRUE(main().L_Invalid_Mil.visible());
   EXPECT_FALSE(main().Label4.visible());
   EXPECT_EQ(dialogs, 0);

@@ -10,7 +10,8 @@
 
 #include "catalogue/CapEntry.h"
 #include "catalogue/DesignState.h"
-#include "engine/Calculate.h"
+#include "engine/Electrical.h"
+#include "mainwindow/Calculate.h"
 #include "mainwindow/MainWindowSession.h"
 #include "mainwindow/UiState.h"
 

@@ -6,6 +6,7 @@
 
 #include "EngineFixture.h"
 #include "engine/ChipDesign.h"
+#include "mainwindow/DesignMode.h"
 
 namespace quenta::test {
 namespace {
@@ -28,7 +29,11 @@ class ChipDesignTest : public EngineTest {
   static double layerUf(double k, double area, double activeLayer) {
     return k * area / activeLayer / 1000000.0;
   }
-  std::string window(int index) { return F_QuentaDesignForm().Text1[index].text(); }
+  // The design window, as the calculation shows the design just made.
+  std::string window(int index) {
+    ShowChipDesign();
+    return F_QuentaDesignForm().Text1[index].text();
+  }
 };
 
 TEST_F(ChipDesignTest, FiveEffectivesOnOneChipNeedNoNotice) {
@@ -132,6 +137,7 @@ TEST_F(ChipDesignTest, ThinChipsGainCoversUntilTheyReachTheMinimum) {
   EXPECT_GT(gChip.Covers, 3);
   EXPECT_GE(gChip.ChipThickInch, 0.04);
   EXPECT_LT(gChip.ChipThickInch - 2 * 0.001 * 0.68, 0.04);
+  ShowChipDesign();
   EXPECT_EQ(F_QuentaDesignForm().Text3.text(), std::to_string(gChip.Covers));
 }
 
@@ -156,6 +162,7 @@ TEST_F(ChipDesignTest, TheDesignWindowShowsTheConstruction) {
   rule(0, 1, 9, 1.6f, 2, 6, 2);
   select(3, 2, 1, 9, 0.1);
   ASSERT_EQ(CalcChipDesign(), ChipDesignOutcome::Designed);
+  ShowChipDesign();
   DesignForm& w = F_QuentaDesignForm();
   EXPECT_EQ(w.Text1[0].text(), std::to_string(gChip.Chips));
   EXPECT_EQ(w.Text1[1].text(), std::to_string(static_cast<int>(gChip.Effectives)));

@@ -42,6 +42,10 @@ class EngineTest : public ::testing::Test {
     gDesignRules.DesignRule3.Fill(-1);
     gDesignRules.DesignRule4.Fill(-1);
     gChip = ChipDesign{};
+    gSelection.Mil123Entry = false;
+    gSelection.CommercialTicked = false;
+    gSelection.ManualCapEntry = false;
+    gSelection.ListedCapText.clear();
     gCaseGeometry = CaseGeometry{};
     gResults.LeadFlag = 0;
     SetCapTooSmallHandler(nullptr);
@@ -75,22 +79,12 @@ class EngineTest : public ::testing::Test {
     gDesignRules.DesignRule4(commercial, dielectric, voltage) = cascades;
   }
 
-  // The pick-list shows this capacitance text.
-  void listCapacitance(const std::string& text) {
-    ui::DropDownList& list = F_QuentaMainForm().CB_Cap;
-    list.clear();
-    list.addItem(text);
-    list.setListIndex(0);
-  }
-
-  void setMil123(bool on) { F_QuentaMainForm().OB_MIL123.setValue(on); }
-  void setCommercialBox(bool ticked) {
-    F_QuentaMainForm().CK_Comm.setValue(ticked ? ui::CheckBox::Checked : ui::CheckBox::Unchecked);
-  }
-  void setManualCap(bool ticked) {
-    F_QuentaMainForm().CK_ManCap.setValue(ticked ? ui::CheckBox::Checked
-                                                 : ui::CheckBox::Unchecked);
-  }
+  // The entry as the chip design reads it: the pick-list shows this
+  // capacitance text, the entry mode, the Commercial and Manual Cap boxes.
+  void listCapacitance(const std::string& text) { gSelection.ListedCapText = text; }
+  void setMil123(bool on) { gSelection.Mil123Entry = on; }
+  void setCommercialBox(bool ticked) { gSelection.CommercialTicked = ticked; }
+  void setManualCap(bool ticked) { gSelection.ManualCapEntry = ticked; }
 
   // The message boxes with this title.
   std::vector<ui::MessageBoxRequest> titled(const std::string& title) const {

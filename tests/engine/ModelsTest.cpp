@@ -13,6 +13,9 @@
 #include "engine/TempLimits.h"
 #include "engine/Thermal.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/OperatingInputs.h"
+#include "mainwindow/Results.h"
+#include "mainwindow/VoltagePanel.h"
 
 namespace quenta {
 namespace {
@@ -62,7 +65,7 @@ class ModelTempLimits : public ModelTest {
     gTemps.TempRise = static_cast<int16_t>(rise);
     form().HS_TempAmbient.setValue(ambient + 75);
     form().HS_TempRise.setValue(rise);
-    CheckTemperatureLimits();
+    ShowTemperatureLimits(CheckWindowTemperatures());
   }
 };
 
@@ -103,7 +106,7 @@ TEST_F(ModelTempLimits, InternalTemperatureFollowsTheScrollBars) {
   gTemps.TempAmbient = 25;
   form().HS_TempAmbient.setValue(60 + 75);
   form().HS_TempRise.setValue(15);
-  CheckTemperatureLimits();
+  ShowTemperatureLimits(CheckWindowTemperatures());
   EXPECT_EQ(gTemps.InternalTemp, 75);
 }
 
@@ -369,8 +372,9 @@ class ModelElectrical : public ModelTest {
     work.MaxInternalTemp = 75;
   }
   void Run() {
+    work.RatedVoltage = RatedVoltageFor(form().OB_MIL123.value(), form().CB_Volt.text());
     CalcElectricalResults(work);
-    SetCurrentWarnings();
+    ShowCurrentWarnings(SetCurrentWarnings());
   }
   double Srf() const { return 1 / (2 * Pi * std::sqrt(1e-6 * 1e-9)); }
   ElectricalWork work;
@@ -560,6 +564,12 @@ class ModelCapVoltage : public ModelTest {
     gChip.DesignFlag4 = static_cast<int16_t>(f4);
     gChip.DesignFlag5 = static_cast<int16_t>(f5);
   }
+  // The curve as a calculation computes and shows it.
+  void Curve() {
+    gSelection.Mil123Entry = form().OB_MIL123.value();
+    CalcCapVoltageCurve(form().Label8.caption());
+    ShowCapVoltageCurve();
+  }
 };
 
 TEST_F(ModelCapVoltage, FieldFits) {
@@ -588,7 +598,7 @@ TEST_F(ModelCapVoltage, VoltageFitsByRating) {
   for (const Row& r : rows) {
     Flags(0, 0, 0, r.flag == 4, r.flag == 5);
     gCurve.CurveVoltMax = r.rating;
-    CalcCapVoltageCurve();
+    Curve();
     // The last step is at the rated voltage.
     EXPECT_NEAR(gCurve.GraphY1[500], r.rating, 1e-9);
     EXPECT_NEAR(gCurve.GraphY3[500], r.expected, 0.0005) << r.flag << " at " << r.rating;
@@ -600,7 +610,7 @@ TEST_F(ModelCapVoltage, RatingWithoutAFitTakesTheDefaultNotALeftover) {
     Flags(0, 0, 0, flag == 4, flag == 5);
     gCurve.CurveVoltMax = 200;
     gCurve.CapChange = -99;  // left by an earlier part
-    CalcCapVoltageCurve();
+    Curve();
     Flags(0, 0, 0, 0, 0);
     for (int i : {1, 250, 500}) {
       const double field = gCurve.GraphY1[static_cast<std::size_t>(i)] / 1.08;
@@ -614,7 +624,7 @@ TEST_F(ModelCapVoltage, RatingWithoutAFitTakesTheDefaultNotALeftover) {
 TEST_F(ModelCapVoltage, RatedFiftyVoltsStaysUsable) {
   Flags(0, 0, 0, 0, 0);
   form().Label8.setCaption("\u00B5");
-  CalcCapVoltageCurve();
+  Curve();
   EXPECT_DOUBLE_EQ(gCurve.DielThickTotal, 1.08);
   EXPECT_NEAR(gCurve.CurveField, 46.3, 0.05);
   EXPECT_EQ(gCurve.CurveCutIndex, 0);
@@ -636,7 +646,7 @@ TEST_F(ModelCapVoltage, FieldLimitCutsTheUsablePoints) {
   Flags(0, 0, 0, 0, 0);
   // The field passes 300 V per unit first at step 137.
   gCurve.CurveVoltMax = 300 * 1.08 * 500 / 136.5;
-  CalcCapVoltageCurve();
+  Curve();
   EXPECT_EQ(gCurve.CurveCutIndex, 137);
   EXPECT_EQ(gCurve.CurveLastPoint, 137);
   EXPECT_EQ(form().HScroll1.max(), 137);
@@ -645,7 +655,7 @@ TEST_F(ModelCapVoltage, FieldLimitCutsTheUsablePoints) {
   // Flags 3 and 4 lower the limit to 200.
   Flags(0, 0, 1, 0, 0);
   gCurve.CurveVoltMax = 200 * 1.08 * 500 / 136.5;
-  CalcCapVoltageCurve();
+  Curve();
   EXPECT_EQ(gCurve.CurveLastPoint, 137);
 }
 
@@ -653,28 +663,28 @@ TEST_F(ModelCapVoltage, CapacitanceInTheUnitShown) {
   Flags(1, 0, 0, 0, 0);
   gSelection.Capacitance = 4.7e-9;
   form().Label8.setCaption("n");
-  CalcCapVoltageCurve();
+  Curve();
   EXPECT_NEAR(gCurve.GraphY2[300], 4.7 * (1 + gCurve.GraphY3[300] / 100), 1e-12);
   form().Label8.setCaption("p");
-  CalcCapVoltageCurve();
+  Curve();
   EXPECT_NEAR(gCurve.GraphY2[300], 4700 * (1 + gCurve.GraphY3[300] / 100), 1e-9);
 
   // MIL-PRF-123 entry reads the number of the capacitance text.
   form().OB_MIL123.setValue(true);
   gSelection.CapacitanceText = "100 pF";
-  CalcCapVoltageCurve();
+  Curve();
   EXPECT_NEAR(gCurve.GraphY2[300], 100 * (1 + gCurve.GraphY3[300] / 100), 1e-9);
   // An ending it does not know leaves the value as it was.
   const double before = gCurve.CapDisplay;
   gSelection.CapacitanceText = "100 XX";
-  CalcCapVoltageCurve();
+  Curve();
   EXPECT_EQ(gCurve.GraphY2[1], before);
   EXPECT_EQ(gCurve.GraphY2[500], before);
 }
 
 TEST_F(ModelCapVoltage, NoDielectricThicknessGivesAnUnusableFlatCurve) {
   gChip.DielThickness = 0;
-  CalcCapVoltageCurve();
+  Curve();
   EXPECT_EQ(gCurve.CurveLastPoint, 1);
   EXPECT_EQ(gCurve.GraphY3[250], 0);
   EXPECT_EQ(form().HScroll1.max(), 1);
@@ -683,7 +693,7 @@ TEST_F(ModelCapVoltage, NoDielectricThicknessGivesAnUnusableFlatCurve) {
 TEST_F(ModelCapVoltage, ZeroRatingGivesAFlatCurveAtZeroVolts) {
   gCurve.CurveVoltMax = 0;
   Flags(1, 0, 0, 0, 0);
-  CalcCapVoltageCurve();
+  Curve();
   EXPECT_EQ(gCurve.GraphY1[500], 0);
   EXPECT_NEAR(gCurve.GraphY3[500], -0.0009, 0.00005);
   EXPECT_EQ(gCurve.CurveLastPoint, 500);

@@ -1,10 +1,10 @@
-#include "engine/Calculate.h"
+#include "mainwindow/Calculate.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <utility>
 
-#include "catalogue/CapLimits.h"
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberHelpers.h"
 #include "catalogue/NumberText.h"
@@ -15,9 +15,13 @@
 #include "engine/Inductance.h"
 #include "engine/TempLimits.h"
 #include "engine/Thermal.h"
+#include "mainwindow/CapacitanceChecks.h"
+#include "mainwindow/DesignMode.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/OperatingInputs.h"
 #include "mainwindow/Results.h"
 #include "mainwindow/UiState.h"
+#include "mainwindow/VoltagePanel.h"
 
 namespace quenta {
 
@@ -39,14 +43,6 @@ void Decode(const std::function<void()>& decoder, ui::Label& invalidLabel) {
   }
 }
 
-// The rated voltage of the capacitance-change curve by voltage index, for
-// the indices 1 to `lastIndex`; any other index leaves it as it was.
-void SetCurveVoltMax(int voltageIndex, int lastIndex) {
-  static constexpr double kVolts[] = {25,   50,   100,  200,  300,  400,  500, 600,
-                                      1000, 1500, 2000, 2500, 3000, 4000, 5000};
-  if (voltageIndex >= 1 && voltageIndex <= lastIndex) gCurve.CurveVoltMax = kVolts[voltageIndex - 1];
-}
-
 // The voltage-coefficient panel belongs to the dielectrics whose
 // capacitance moves with the voltage.
 void ShowVoltageCoefficientPanel(MainForm& f) {
@@ -65,39 +61,26 @@ void EndWithoutResults(MainForm& f) {
 
 void SetMilitaryDecoders(MilitaryDecoders decoders) { Decoders() = std::move(decoders); }
 
-void SetAllowedRise(ElectricalWork& work) {
-  const OperatingTemps& t = gTemps;
-  work.AllowedRise = t.TempRiseMax;
-  work.MaxInternalTemp = static_cast<float>(t.TempAmbient + t.TempRiseMax);
-  if (t.TempAmbient + t.TempRiseMax > t.TempTotalMax) {
-    work.MaxInternalTemp = t.TempTotalMax;
-    const int rise = t.TempTotalMax - t.TempAmbient;
-    work.AllowedRise = static_cast<int16_t>(rise < 0 ? 0 : rise);
-  }
+void TakeEntryInputsFromWindow() {
+  const MainForm& f = F_QuentaMainForm();
+  gSelection.Mil123Entry = f.OB_MIL123.value();
+  gSelection.CommercialTicked = f.CK_Comm.value() == ui::CheckBox::Checked;
+  gSelection.ManualCapEntry = f.CK_ManCap.value() == ui::CheckBox::Checked;
+  gSelection.ListedCapText = f.CB_Cap.text();
 }
 
 void Calculate() {
   MainForm& f = F_QuentaMainForm();
   DesignSelection& sel = gSelection;
   OperatingTemps& temps = gTemps;
-  const int series = sel.SeriesIndex;
 
   // 1-3. The temperature limits of the series.
-  if (series == 12 || series == 13) {
-    temps.TempMax = 200;
-    temps.TempRiseMax = 50;
-    temps.TempTotalMax = 200;
-  } else {
-    temps.TempMax = 125;
-    temps.TempRiseMax = 50;
-    temps.TempTotalMax = 150;
-  }
-  temps.TempMin = -55;
+  SetSeriesTempLimits(sel.SeriesIndex);
   f.Command6.setVisible(true);
-  if (series == 6 || series == 9 || (series >= 14 && series <= 25)) temps.TempRiseMax = 20;
 
   // 4. MIL-PRF-123 entry: the part number gives the part.
   const bool mil123 = f.OB_MIL123.value();
+  sel.Mil123Entry = mil123;
   if (mil123) {
     temps.TempRiseMax = 20;
     Decode(Decoders().HandleMil123Part, f.Label4);
@@ -132,7 +115,7 @@ void Calculate() {
     case 3:
       gResults.VoltageDerate = 0.25;
       ShowVoltageCoefficientPanel(f);
-      if (!CheckCapTooLarge()) return;
+      if (!CheckShownCapacitance()) return;
       SetCurveVoltMax(sel.VoltageIndex, 7);
       break;
     default:
@@ -155,11 +138,11 @@ void Calculate() {
   sel.Frequency = kilohertz * 1000;
 
   // 11.
-  CheckTemperatureLimits();
+  ShowTemperatureLimits(CheckWindowTemperatures());
 
   // 12. The capacitance shown, held against the catalogue.
   if (!mil123) {
-    if (!CheckCapTooLarge()) {
+    if (!CheckShownCapacitance()) {
       f.setMousePointer(ui::MousePointer::Default);
       return;
     }
@@ -170,7 +153,7 @@ void Calculate() {
     // A capacitance re-entered in the dialog reaches the manual box, whose
     // change clears the results, the internal temperature of step 11 among
     // them: show it again for the run that goes on.
-    if (f.T_TempSpecs[2].text().empty()) CheckTemperatureLimits();
+    if (f.T_TempSpecs[2].text().empty()) ShowTemperatureLimits(CheckWindowTemperatures());
   }
   if (!(sel.Capacitance > 0) || !std::isfinite(sel.Capacitance)) {
     EndWithoutResults(f);
@@ -179,7 +162,8 @@ void Calculate() {
 
   // 13. The chip design, unless a non-standard one was accepted earlier.
   if (gChip.NonStandardDesign == 0) {
-    SetCapTooSmallHandler(CheckCapTooSmall);
+    TakeEntryInputsFromWindow();
+    SetCapTooSmallHandler(ReenterTooSmallCapacitance);
     const ChipDesignOutcome outcome = CalcChipDesign();
     if (outcome != ChipDesignOutcome::Designed) {
       // Either there is no construction for this part, or the capacitance
@@ -190,13 +174,15 @@ void Calculate() {
       f.setMousePointer(ui::MousePointer::Default);
       return;
     }
+    ShowChipDesign();
     f.L_NonStandard.setVisible(false);
   } else {
     f.L_NonStandard.setVisible(true);
   }
 
   // 14. Capacitance change against voltage; the panel starts over.
-  CalcCapVoltageCurve();
+  CalcCapVoltageCurve(f.Label8.caption());
+  ShowCapVoltageCurve();
 
   // 15. Thermal resistance and inductance.
   CalcThermalResistance();
@@ -206,8 +192,9 @@ void Calculate() {
   SetTempCoefficients();
 
   // 16, 17. The electrical results and their warnings.
+  work.RatedVoltage = RatedVoltageFor(mil123, f.CB_Volt.text());
   CalcElectricalResults(work);
-  SetCurrentWarnings();
+  ShowCurrentWarnings(SetCurrentWarnings());
 
   // 18.
   ShowResults(ToSingle(gResults.CurrentAtTempRise), ToSingle(gResults.MaxCurrent),

@@ -4,8 +4,6 @@
 
 #include <functional>
 
-#include "engine/Electrical.h"
-
 namespace quenta {
 
 // Runs one whole calculation on the shared design state and the main
@@ -22,10 +20,10 @@ namespace quenta {
 // a whole nested calculation, whose results are the ones shown.
 void Calculate();
 
-// The rise the thermal current limit may use and the hottest internal
-// temperature the series allows at the present ambient: the series' rise,
-// or what is left below its limit of ambient plus rise (never below 0).
-void SetAllowedRise(ElectricalWork& work);
+// Writes what the chip design reads of the entry into the design state:
+// the entry mode, the Commercial and Manual Cap boxes and the pick-list's
+// selected entry.
+void TakeEntryInputsFromWindow();
 
 // The part-number decoders of the two military entry modes. Each works on
 // the main window: an invalid part shows its label ("Invalid MIL-PRF-123

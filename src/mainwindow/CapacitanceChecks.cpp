@@ -1,0 +1,66 @@
+#include "mainwindow/CapacitanceChecks.h"
+
+#include <string>
+
+#include "catalogue/CapLimits.h"
+#include "catalogue/DesignState.h"
+#include "mainwindow/Calculate.h"
+#include "mainwindow/MainForm.h"
+#include "mainwindow/Results.h"
+#include "mainwindow/UiState.h"
+
+namespace quenta {
+
+namespace {
+constexpr int16_t kTrue = -1;
+}  // namespace
+
+bool CheckShownCapacitance() {
+  MainForm& f = F_QuentaMainForm();
+  ShownCapacitance shown;
+  shown.manual = f.CK_ManCap.value() == ui::CheckBox::Checked;
+  shown.typedText = f.T_Capacitance.text();
+  shown.listedText = f.CB_Cap.text();
+  shown.commercialLimit = f.CK_Comm.visible() && f.CK_Comm.value() == ui::CheckBox::Checked;
+  const CapTooLargeResult result = CheckCapTooLarge(shown);
+  switch (result.outcome) {
+    case CapTooLargeOutcome::Cancelled:
+      return false;
+    case CapTooLargeOutcome::NoMaximum:
+      gUiState.InvalidCombination = kTrue;
+      return true;
+    case CapTooLargeOutcome::Checked:
+      break;
+  }
+  if (result.holdingCaseEntry) {
+    const bool fromList = f.CK_ManCap.value() != ui::CheckBox::Checked;
+    const std::string picked = f.CB_Cap.text();
+    f.CB_Case.setListIndex(*result.holdingCaseEntry);
+    if (fromList) {
+      const int entry = f.CB_Cap.findExact(picked);
+      if (entry >= 0 && entry != f.CB_Cap.listIndex()) f.CB_Cap.setListIndex(entry);
+    }
+  }
+  return true;
+}
+
+void ReenterTooSmallCapacitance() {
+  MainForm& f = F_QuentaMainForm();
+  const bool mil123 = f.OB_MIL123.value();
+  switch (CheckCapTooSmall(mil123 || f.OB_Mil_Prf.value())) {
+    case CapTooSmallOutcome::MilitaryPart:
+      ClearResults();
+      (mil123 ? f.Label4 : f.L_Invalid_Mil).setVisible(true);
+      return;
+    case CapTooSmallOutcome::NoAdmissibleValue:
+      gUiState.InvalidCombination = kTrue;
+      return;
+    case CapTooSmallOutcome::Cancelled:
+      return;
+    case CapTooSmallOutcome::Accepted:
+      Calculate();
+      return;
+  }
+}
+
+}  // namespace quenta
