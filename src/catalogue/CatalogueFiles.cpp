@@ -66,6 +66,31 @@ float SingleField(const RecordReader& records, double value, int field) {
   return static_cast<float>(value);
 }
 
+// A count of the design rules (layer multiplier, covers, cascades), kept in
+// single precision and taken by the chip design as a whole number: beyond
+// the 32-bit range it cannot be used. The no-entry marker -1 passes.
+float CountField(const RecordReader& records, double value, int field, const char* what) {
+  const float stored = SingleField(records, value, field);
+  if (!DesignRuleCount(stored)) {
+    records.Fail(CatalogueFault::Overflow, field,
+                 std::string("the ") + what + " " + FormatGeneral(value) +
+                     " does not fit in a 32-bit integer.");
+  }
+  return stored;
+}
+
+// A capacitance limit, in µF, the program can work with: it is worked in
+// farads, microfarads and picofarads and quoted in 15-digit texts that must
+// read back as numbers, so a magnitude beyond 1E+300 µF, or one other than
+// 0 below 1E-300 µF, cannot be used.
+void CheckCapacitance(const RecordReader& records, double value, int field) {
+  const double magnitude = std::fabs(value);
+  if (value == 0 || (magnitude >= 1e-300 && magnitude <= 1e300)) return;
+  records.Fail(CatalogueFault::Overflow, field,
+               "the capacitance " + FormatGeneral(value) +
+                   " \u00B5F is beyond what the program can use (1E-300 to 1E+300 \u00B5F).");
+}
+
 void LoadDesignRules(const std::filesystem::path& folder, DesignRuleTables& rules) {
   std::filesystem::path path;
   const std::string data = ReadCatalogueFile(folder, kDesignRuleFile, path);
@@ -78,9 +103,12 @@ void LoadDesignRules(const std::filesystem::path& folder, DesignRuleTables& rule
     const int voltage = records.Index(f[1], 2, 0, 18, "voltage");
     const int commercial = records.Index(f[2], 3, 0, 1, "commercial flag");
     rules.DesignRule1(commercial, dielectric, voltage) = SingleField(records, f[3], 4);
-    rules.DesignRule2(commercial, dielectric, voltage) = SingleField(records, f[4], 5);
-    rules.DesignRule3(commercial, dielectric, voltage) = SingleField(records, f[5], 6);
-    rules.DesignRule4(commercial, dielectric, voltage) = SingleField(records, f[6], 7);
+    rules.DesignRule2(commercial, dielectric, voltage) =
+        CountField(records, f[4], 5, "layer multiplier");
+    rules.DesignRule3(commercial, dielectric, voltage) =
+        CountField(records, f[5], 6, "cover layer count");
+    rules.DesignRule4(commercial, dielectric, voltage) =
+        CountField(records, f[6], 7, "cascade count");
   }
   Last().designRules.Keep(data, rules);
 }
@@ -101,6 +129,8 @@ void LoadCapLimits(const std::filesystem::path& folder, std::string_view name,
     const double dielectric = records.Number();
     std::array<double, 16> capacitances;
     for (double& value : capacitances) value = records.Number();
+    for (std::size_t k = 0; k < capacitances.size(); ++k)
+      CheckCapacitance(records, capacitances[k], static_cast<int>(k) + 5);
     const int s = records.Index(series, 2, 0, 25, "series");
     const int c = records.Index(caseIndex, 3, 0, 125, "case");
     const int d = records.Index(dielectric, 4, 0, 5, "dielectric");
@@ -213,6 +243,12 @@ const std::vector<MaxCapRecord>* LoadedMaxCapRecords(std::string_view data) {
   const LastReads& last = Last();
   if (!last.maxCap.bytes || *last.maxCap.bytes != data) return nullptr;
   return &last.maxCapRecords;
+}
+
+std::optional<int32_t> DesignRuleCount(float value) {
+  const double rounded = RoundHalfEven(value);
+  if (!(rounded >= INT32_MIN && rounded <= INT32_MAX)) return std::nullopt;
+  return static_cast<int32_t>(rounded);
 }
 
 std::string CatalogueError::Place() const {

@@ -201,4 +201,8 @@ extern double Pi;
 // Run it after the catalogue files have been loaded successfully.
 void SetDesignDefaults();
 
+// The temperature limits of an ordinary series: 125 °C, -55 °C and 150 °C
+// for ambient plus rise, with the rise it allows.
+void SetOrdinaryTempLimits(int16_t riseMax);
+
 }  // namespace quenta

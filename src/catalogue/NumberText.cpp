@@ -194,12 +194,16 @@ std::string FormatFixed(double value, int decimals) {
   return std::string(buffer, result.ptr);
 }
 
-double LeadingNumber(std::string_view text) {
+std::string_view LeadingNumberText(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  const std::size_t length = ScanNumber(text);
-  if (length == 0) return 0;
+  return text.substr(0, ScanNumber(text));
+}
+
+double LeadingNumber(std::string_view text) {
+  const std::string_view number = LeadingNumberText(text);
+  if (number.empty()) return 0;
   double value = 0;
-  ConvertNumber(text.substr(0, length), value);
+  ConvertNumber(number, value);
   return value;
 }
 

@@ -1,6 +1,5 @@
 #include "engine/StartupScan.h"
 
-#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +13,6 @@ namespace quenta {
 
 namespace {
 
-constexpr std::string_view kScanName = "clcmxcap.dat";
 constexpr int kFields = 20;
 
 // One offered entry through the rules and the geometry.
@@ -29,8 +27,8 @@ void CheckEntry(int series, int caseIndex, int dielectric, int voltage) {
   const float cascades = gDesignRules.DesignRule4(commercial, dielectric, voltage);
   gChip.DielThickness = t;
   gChip.DielThicknessIsSingle = true;
-  gChip.Mult = std::isfinite(m) ? static_cast<int>(std::nearbyint(m)) : 0;
-  gChip.Cascades = std::isfinite(cascades) ? static_cast<int>(std::nearbyint(cascades)) : 0;
+  gChip.Mult = DesignRuleCount(m).value_or(0);
+  gChip.Cascades = DesignRuleCount(cascades).value_or(0);
   SetDesignRules();
   SetModelCoefficients();
 }
@@ -40,7 +38,7 @@ void CheckEntry(int series, int caseIndex, int dielectric, int voltage) {
 std::optional<CatalogueError> ScanMaxCapEntries(const std::filesystem::path& folder) {
   try {
     std::filesystem::path path;
-    const std::string data = ReadCatalogueFile(folder, kScanName, path, kMaxCapFile);
+    const std::string data = ReadCatalogueFile(folder, kMaxCapFile, path);
     // The file the loader has just read through: its records as the loader
     // found them, in the same order.
     if (const std::vector<MaxCapRecord>* loaded = LoadedMaxCapRecords(data)) {

@@ -12,16 +12,6 @@ namespace quenta {
 
 namespace {
 
-// Loads a series picture from the program folder into one of the two
-// picture boxes, which is then shown while the other is hidden. A picture
-// that is missing leaves the box empty; the command goes on.
-void ShowPicture(ui::PictureBox& into, ui::PictureBox& other, const char* file) {
-  const auto path = FindFileIgnoringCase(ProgramFolder(), file);
-  into.setPicture(path ? path->string() : std::string());
-  into.setVisible(true);
-  other.setVisible(false);
-}
-
 void ShowSeriesPicture(MainForm& f) {
   ui::PictureBox& p2 = f.Picture2;
   ui::PictureBox& p3 = f.Picture3;
@@ -62,6 +52,13 @@ void ShowSeriesPicture(MainForm& f) {
 }
 
 }  // namespace
+
+void ShowPicture(ui::PictureBox& into, ui::PictureBox& other, const char* file) {
+  const auto path = FindFileIgnoringCase(ProgramFolder(), file);
+  into.setPicture(path ? path->string() : std::string());
+  into.setVisible(true);
+  other.setVisible(false);
+}
 
 void Command1_Click() {
   MainForm& f = F_QuentaMainForm();

@@ -56,7 +56,8 @@ MainForm::MainForm() : ui::Form("F_QuentaMainForm") {
   OB_Part_Num.setCaption("Norvel Part Number");
   OB_Mil_Prf.setCaption("MIL-PRF-49470 PIN");
   OB_MIL123.setCaption("MIL-PRF-123 PIN");
-  // Entry by military part number is not offered in this build.
+  // Entry by military part number is offered once it is installed into
+  // the window (SetMainFormExtension).
   OB_Mil_Prf.setEnabled(false);
   OB_MIL123.setEnabled(false);
 

@@ -507,7 +507,7 @@ void Binder::apply(ui::Control& control, ui::Prop prop) {
         auto* label = static_cast<QLabel*>(w);
         const std::string& path = static_cast<ui::PictureBox&>(control).picture();
         label->setProperty(kSourcePixmap,
-                           path.empty() ? QPixmap() : QPixmap(resolveFile(path)));
+                           path.empty() ? QPixmap() : QPixmap::fromImage(loadPicture(path)));
         fitPicture(label);
       }
       break;

@@ -1,11 +1,14 @@
 #include "qt/FrontEnd.h"
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMessageBox>
@@ -254,15 +257,18 @@ int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / tw
 
 int pixelsToTwips(double pixels) { return static_cast<int>(std::lround(pixels * twipsPerPixel())); }
 
-QString resolveFile(const std::string& path) {
-  QString p = toQ(path);
-  p.replace('\\', '/');
-  while (p.contains("//")) p.replace("//", "/");
-  if (QFileInfo::exists(p)) return p;
-  const QFileInfo info(p);
-  const auto found =
-      quenta::FindFileIgnoringCase(fromQ(info.absolutePath()), fromQ(info.fileName()));
-  return found ? toQ(found->string()) : p;
+QImage loadPicture(const std::string& path, bool* exists) {
+  std::string written = path;
+  std::replace(written.begin(), written.end(), '\\', '/');
+  const std::filesystem::path asWritten(written);
+  const auto file =
+      quenta::FindFileIgnoringCase(asWritten.parent_path(), asWritten.filename().string());
+  if (exists) *exists = file.has_value();
+  if (!file) return {};
+  std::ifstream in(*file, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return QImage::fromData(
+      QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 QString toQ(const std::string& text) { return QString::fromStdString(text); }

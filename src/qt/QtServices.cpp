@@ -212,10 +212,10 @@ void QtPrinter::line(double x1, double y1, double x2, double y2) {
 
 void QtPrinter::paintPicture(const std::string& path, double x, double y, double width,
                              double height) {
-  const QString file = resolveFile(path);
-  QImage image(file);
+  bool exists = false;
+  const QImage image = loadPicture(path, &exists);
   if (image.isNull()) {
-    if (!QFileInfo::exists(file)) throw ui::PrinterError(53, "File not found: " + path);
+    if (!exists) throw ui::PrinterError(53, "File not found: " + path);
     throw ui::PrinterError(481, "Invalid picture: " + path);
   }
   begin();

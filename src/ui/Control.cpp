@@ -174,8 +174,32 @@ void TextBox::click() {
 
 void TextBox::receiveChar(int character) {
   if (locked_ || !enabled()) return;
-  std::string next = text_;
-  if (applyTypedChar(next, character)) setText(next);
+  // As in a real text box: the character replaces the selection, or goes in
+  // at the caret; backspace removes the selection, or else the character
+  // before the caret. The caret ends up after what was typed.
+  const std::size_t from = CharOffset(text_, static_cast<std::size_t>(selStart_));
+  const std::size_t to = CharOffset(text_, static_cast<std::size_t>(selStart_ + selLength_));
+  std::string head = text_.substr(0, from);
+  const bool removesSelection = to > from && character == 8;
+  if (!removesSelection && !applyTypedChar(head, character)) return;
+  const std::string next = head + text_.substr(to);
+  selStart_ = static_cast<int>(CharCount(head));
+  selLength_ = 0;
+  if (next == text_) {
+    changed(Prop::Selection);
+    return;
+  }
+  text_ = next;
+  changed(Prop::Text);
+  changed(Prop::Selection);
+  if (onChange) onChange();
+}
+
+void TextBox::focusLeft() {
+  if (selLength_ == 0) return;
+  selStart_ += selLength_;
+  selLength_ = 0;
+  changed(Prop::Selection);
 }
 
 // ---- Label, Frame, CommandButton -------------------------------------------

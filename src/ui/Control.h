@@ -141,6 +141,8 @@ class Control {
   // A character that reached the control after the key handlers let it
   // through (typing into a text box, for instance).
   virtual void receiveChar(int character) { (void)character; }
+  // The focus moved from this control to another one of its window.
+  virtual void focusLeft() {}
 
   void setListener(ControlListener* listener) { listener_ = listener; }
   ControlListener* listener() const { return listener_; }
@@ -171,7 +173,7 @@ void setVisible(std::initializer_list<Control*> controls, bool visible);
 
 // Appends the UTF-8 form of a character code to a text, or removes the last
 // character for a backspace (8). Other control characters change nothing.
-// Returns whether the text changed.
+// Returns whether the text changed. (A text box types at its caret.)
 bool applyTypedChar(std::string& text, int character);
 
 class TextBox : public Control {
@@ -198,6 +200,8 @@ class TextBox : public Control {
   Handler onClick;
   std::string displayText() const override { return text_; }
   void receiveChar(int character) override;
+  // Losing the focus ends the selection; the caret stays at its end.
+  void focusLeft() override;
 
  private:
   int textLength() const;

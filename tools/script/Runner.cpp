@@ -8,6 +8,7 @@
 
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
+#include "milspec/EntryModes.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/Headless.h"
@@ -203,7 +204,11 @@ void erase(std::vector<T*>& v, T* item) {
 
 // ---- The runner --------------------------------------------------------------
 
-Runner::Runner(std::ostream& out, std::ostream& err) : out_(out), err_(err) { installServices(); }
+Runner::Runner(std::ostream& out, std::ostream& err) : out_(out), err_(err) {
+  installServices();
+  // The session is the whole program, military entry included.
+  quenta::InstallMilitaryEntry();
+}
 
 Runner::~Runner() {
   scope_.reset();
