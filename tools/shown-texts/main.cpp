@@ -52,6 +52,16 @@ std::string Escaped(const std::string& text) {
   return out;
 }
 
+// The text with the program folder's path written as "<program folder>",
+// so that dumps of builds in different folders compare.
+std::string Portable(std::string text) {
+  const std::string& folder = ProgramFolder();
+  if (folder.empty()) return text;
+  for (std::size_t at = 0; (at = text.find(folder, at)) != std::string::npos;)
+    text.replace(at, folder.size(), "<program folder>");
+  return text;
+}
+
 // One line per control: flags, colours, font and text; list entries on
 // a line of their own.
 std::string ControlState(const ui::Control& c) {
@@ -59,7 +69,8 @@ std::string ControlState(const ui::Control& c) {
   std::snprintf(flags, sizeof flags, "%c%c %06x/%06x %.2f%s ", c.visible() ? 'v' : '-',
                 c.enabled() ? 'e' : '-', static_cast<unsigned>(c.backColor()),
                 static_cast<unsigned>(c.foreColor()), c.fontSize(), c.fontBold() ? "b" : "");
-  std::string line = c.id() + " " + flags + c.fontName() + " \"" + Escaped(c.displayText()) + "\"";
+  std::string line =
+      c.id() + " " + flags + c.fontName() + " \"" + Escaped(Portable(c.displayText())) + "\"";
   if (const auto* list = dynamic_cast<const ui::ListControl*>(&c)) {
     line.append("\n").append(c.id()).append(" list");
     for (const ui::ListItem& item : list->items()) line.append(" |").append(Escaped(item.text));
@@ -128,7 +139,7 @@ int RunDump(bool curveValues, const std::string& folder) {
   ui::ScopedServices scope(services);
   Dump dump(curveValues);
   services.onMessageBox = [&](const ui::MessageBoxRequest& r) {
-    dump.Note("message " + Escaped(r.title) + ": " + Escaped(r.text));
+    dump.Note("message " + Escaped(r.title) + ": " + Escaped(Portable(r.text)));
     return ui::MsgResult::Ok;
   };
   // The re-entry dialog's proposal is accepted.
