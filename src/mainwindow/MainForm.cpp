@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "catalogue/CapEntry.h"
+#include "catalogue/CatalogueFiles.h"
 #include "mainwindow/Commands.h"
 #include "mainwindow/MainFormEvents.h"
 
@@ -195,6 +196,7 @@ DesignForm& F_QuentaDesignForm() {
 
 void ResetForms() {
   ResetGraphWindow();
+  ForgetCatalogueReads();
   ResetCapEntryForm();
   designInstance().reset();
   mainInstance().reset();
