@@ -35,8 +35,8 @@ double DefaultFit(double F) {
 // The capacitance the curve starts from, in the unit the main window
 // shows. False when the unit is not known: the capacitance shown then
 // stays as it was.
-bool StartingCapacitance(const std::string& prefix, double& c) {
-  if (gSelection.Mil123Entry) {
+bool StartingCapacitance(bool mil123Entry, const std::string& prefix, double& c) {
+  if (mil123Entry) {
     const std::string& text = gSelection.CapacitanceText;
     const std::string unit = RightChars(text, 2);
     if (unit != "uF" && unit != "nF" && unit != "pF") return false;
@@ -55,7 +55,37 @@ bool StartingCapacitance(const std::string& prefix, double& c) {
   return true;
 }
 
+bool UsableThickness(double thickness) { return thickness > 0 && std::isfinite(thickness); }
+
+// The field over the thickness at a voltage and the change of capacitance
+// there (never above 0). Without a usable thickness the field is unbounded:
+// the curve is unusable from its first point and shows no change.
+void FieldAndChange(double volts, double thickness, double& field, double& change) {
+  const bool thickOk = UsableThickness(thickness);
+  field = thickOk ? volts / thickness : HUGE_VAL;
+  change = thickOk ? CapChangeFit(field, volts) : 0;
+  if (change > 0) change = 0;
+}
+
 }  // namespace
+
+double DielectricThicknessTotal() {
+  return gChip.DielThickness * gChip.Mult * gChip.Cascades * 0.72;
+}
+
+double CurveFieldLimit() {
+  return (Set(gChip.DesignFlag3) || Set(gChip.DesignFlag4)) ? 200 : 300;
+}
+
+CapVoltagePoint CapVoltageAt(double volts, double dielThickTotal, const std::string& unitLetter,
+                             bool mil123Entry) {
+  CapVoltagePoint p;
+  FieldAndChange(volts, dielThickTotal, p.field, p.change);
+  double start = 0;
+  p.leftKnown = StartingCapacitance(mil123Entry, unitLetter, start);
+  if (p.leftKnown) p.left = start - start * (std::fabs(p.change) / 100);
+  return p;
+}
 
 void SetCurveVoltMax(int voltageIndex, int lastIndex) {
   static constexpr double kVolts[] = {25,   50,   100,  200,  300,  400,  500, 600,
@@ -106,13 +136,12 @@ void CalcCapVoltageCurve(const std::string& unitLetter) {
   curve.GraphY2.assign(kSteps + 1, 0.0);
   curve.GraphY3.assign(kSteps + 1, 0.0);
 
-  curve.DielThickTotal = gChip.DielThickness * gChip.Mult * gChip.Cascades * 0.72;
+  curve.DielThickTotal = DielectricThicknessTotal();
   const double thickness = curve.DielThickTotal;
-  const bool thickOk = thickness > 0 && std::isfinite(thickness);
-  const double fieldLimit = (Set(gChip.DesignFlag3) || Set(gChip.DesignFlag4)) ? 200 : 300;
+  const double fieldLimit = CurveFieldLimit();
   const double step = curve.CurveVoltMax / kSteps;
   double start = 0;
-  const bool unitKnown = StartingCapacitance(unitLetter, start);
+  const bool unitKnown = StartingCapacitance(gSelection.Mil123Entry, unitLetter, start);
 
   // The point's values are kept in locals; the curve's fields end with
   // those of the last point.
@@ -120,14 +149,8 @@ void CalcCapVoltageCurve(const std::string& unitLetter) {
   int16_t cut = 0;
   for (int i = 1; i <= kSteps; ++i) {
     volts = volts + step;
-    // Without a dielectric thickness the field is unbounded: the curve is
-    // unusable from its first point and shows no change.
-    field = thickOk ? volts / thickness : HUGE_VAL;
+    FieldAndChange(volts, thickness, field, change);
     if (cut == 0 && !(field <= fieldLimit)) cut = static_cast<int16_t>(i);
-
-    change = thickOk ? CapChangeFit(field, volts) : 0;
-    if (change > 0) change = 0;
-
     if (unitKnown) shown = start - start * (std::fabs(change) / 100);
 
     curve.GraphY1[static_cast<std::size_t>(i)] = volts;

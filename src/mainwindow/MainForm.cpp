@@ -4,6 +4,7 @@
 
 #include "catalogue/CapEntry.h"
 #include "catalogue/CatalogueFiles.h"
+#include "mainwindow/Commands.h"
 #include "mainwindow/MainFormEvents.h"
 
 namespace quenta {
@@ -194,6 +195,7 @@ DesignForm& F_QuentaDesignForm() {
 }
 
 void ResetForms() {
+  ResetGraphWindow();
   ForgetCatalogueReads();
   ResetCapEntryForm();
   designInstance().reset();

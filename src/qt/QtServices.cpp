@@ -9,6 +9,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPainter>
@@ -21,6 +22,7 @@
 
 #include "qt/Binder.h"
 #include "qt/FrontEnd.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 
 namespace qtui {
@@ -372,6 +374,23 @@ int QtServices::screenWidth() const {
 int QtServices::screenHeight() const {
   QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? pixelsToTwips(screen->geometry().height()) : Services::screenHeight();
+}
+
+double QtServices::twipsPerPixelX() const { return twipsPerPixel(); }
+
+double QtServices::twipsPerPixelY() const { return twipsPerPixel(); }
+
+bool QtServices::textExtent(const ui::Control& control, const std::string& text, int& width,
+                            int& height) {
+  // Measured in the font of the control's widget, building its window when
+  // it has none yet.
+  Binder* binder = windowFor(control.form());
+  QWidget* widget = binder ? binder->widgetFor(control) : nullptr;
+  if (!widget) return Services::textExtent(control, text, width, height);
+  const QFontMetrics fm(widget->font());
+  width = fm.horizontalAdvance(toQ(text));
+  height = fm.height();
+  return true;
 }
 
 void QtServices::programEnding() { requestEnd(); }
