@@ -1,14 +1,20 @@
 // quenta10: the program entry. Shows the main window and runs Qt's event
 // loop; the program logic runs on the window layer behind the Qt widgets.
 #include <clocale>
+#include <cstdio>
 #include <exception>
+#include <memory>
 
 #include <QApplication>
 #include <QFont>
 #include <QMessageBox>
 
+#include "app/ProgramFolder.h"
+#include "app/StartupCheck.h"
+#include "graph/GraphWindow.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
+#include "milspec/EntryModes.h"
 #include "qt/FrontEnd.h"
 #include "qt/QtServices.h"
 #include "ui/Services.h"
@@ -28,27 +34,51 @@ int main(int argc, char** argv) {
   font.setPointSizeF(10);
   QApplication::setFont(font);
 
-  qtui::QtServices services;
-  ui::setServices(&services);
+  const bool startupCheck = quenta::app::StartupCheckRequested();
+  quenta::app::StartupCheckServices* checkServices = nullptr;
+  std::unique_ptr<qtui::QtServices> services;
+  if (startupCheck) {
+    services = std::make_unique<quenta::app::StartupCheckServices>();
+    checkServices = static_cast<quenta::app::StartupCheckServices*>(services.get());
+  } else {
+    services = std::make_unique<qtui::QtServices>();
+  }
+  ui::setServices(services.get());
 
   int status = 0;
+  auto fail = [&](const QString& text) {
+    if (startupCheck) {
+      std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    } else {
+      QMessageBox::critical(nullptr, "Quenta10", text);
+    }
+    status = 1;
+  };
   try {
     // The program's files live beside the executable, wherever it is
-    // started from.
-    quenta::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
+    // started from and whatever its folder is called.
+    const std::string folder = quenta::app::ExecutableFolder(argc > 0 ? argv[0] : nullptr);
+    if (folder.empty()) throw std::runtime_error("the program's own folder cannot be found");
+    quenta::SetProgramFolder(folder);
+    quenta::InstallMilitaryEntry();
+    quenta::InstallGraphWindow();
     if (!qtui::windowFor(quenta::F_QuentaMainForm()))
       throw std::runtime_error("the main window could not be built");
     quenta::Main();
-    if (!qtui::endRequested()) status = QApplication::exec();
+    if (qtui::endRequested()) {
+      status = 1;  // the start-up reported why it could not go on
+    } else if (startupCheck) {
+      status = quenta::app::FinishStartupCheck(*checkServices, folder);
+    } else {
+      status = QApplication::exec();
+    }
   } catch (const ui::ProgramEnd&) {
-    // Ended during start-up.
+    // Ended during start-up, after saying why.
+    status = 1;
   } catch (const std::exception& e) {
-    QMessageBox::critical(nullptr, "Quenta10",
-                          QString("The program could not start:\n%1").arg(e.what()));
-    status = 1;
+    fail(QString("The program could not start:\n%1").arg(e.what()));
   } catch (...) {
-    QMessageBox::critical(nullptr, "Quenta10", "The program could not start.");
-    status = 1;
+    fail("The program could not start.");
   }
   qtui::closeAllWindows();
   ui::setServices(nullptr);

@@ -34,6 +34,15 @@ double ShownFarads(const ShownCapacitance& shown) {
   return LeadingNumber(CapTextToMicrofarads(text)) / 1000000;
 }
 
+// The capacitance read from the window, in µF, as the too-large message
+// quotes it: in its general text form, or, for a typed number whose value in
+// µF lies beyond the double range, the number as typed.
+std::string EnteredMicrofaradsText(const ShownCapacitance& shown) {
+  const double microfarads = gSelection.Capacitance * 1000000;
+  if (std::isfinite(microfarads) || !shown.manual) return FormatGeneral(microfarads);
+  return std::string(LeadingNumberText(shown.typedText));
+}
+
 // The lowest-numbered case from 1 to 99 whose maximum lies above the
 // capacitance (a maximum equal to it does not count); 99 when none does.
 int SmallestHoldingCase() {
@@ -87,7 +96,7 @@ CapTooLargeResult CheckCapTooLarge(const ShownCapacitance& shown) {
   const bool searchAllRows = gCapLimits.CapSearchAllRows;
   while (gSelection.Capacitance > maximum) {
     const std::string message =
-        "You have entered a capacitance \r(" + FormatGeneral(gSelection.Capacitance * 1000000) +
+        "You have entered a capacitance \r(" + EnteredMicrofaradsText(shown) +
         "\u00B5F ) that is too large for this part. Maximum listed capacitance for this part is " +
         FormatGeneral(maximum * 1000000) +
         "\u00B5F. Please enter a capacitance that is smaller (or equal to) the max value.";

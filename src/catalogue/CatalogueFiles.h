@@ -16,6 +16,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/DesignState.h"
 
@@ -33,12 +34,15 @@ inline constexpr std::array<int, 16> kCapRecordVoltages = {1,  2,  3,  4,  7,  8
 
 enum class CatalogueFault {
   MissingFile,        // the file is not in the program folder
+  NotAFile,           // a folder, pipe, broken link, ... stands in its place
   UnreadableFile,     // the file is there but cannot be read
   EndOfFileInRecord,  // the file ends inside a record
   NotANumber,         // a field that must be a number is not one
   IndexOutOfRange,    // an index field lies outside its table
   TooManyRecords,     // the case lookup file holds a 126th record
-  Overflow,           // a value beyond the range of the number type it is kept in
+  Overflow,           // a value beyond the range of its number type, or beyond what
+                      // the program can work with
+  MalformedText,      // a text field that does not have the form it must have
 };
 
 // What went wrong in a catalogue load, and where.
@@ -64,6 +68,33 @@ struct CatalogueError {
 // the tables of gCapLimits (CapSearchAllRows is kept); on any fault the
 // tables in use stay as they were and the fault is returned.
 std::optional<CatalogueError> LoadCatalogueTables(const std::filesystem::path& folder);
+
+// The loader keeps each file's bytes and tables from the last load that
+// read it through, and takes a file read again with the same bytes from
+// there instead of parsing it again. This drops what it keeps, so that
+// the next load parses every file, as a new start of the program does.
+void ForgetCatalogueReads();
+
+// A record of the maximum-capacitance file: its indices and which of its
+// sixteen capacitances are offered (not -1), bit k standing for
+// kCapRecordVoltages[k].
+struct MaxCapRecord {
+  int16_t Series = 0;
+  int16_t CaseIndex = 0;
+  int16_t Dielectric = 0;
+  uint16_t Offered = 0;
+};
+
+// The records of the maximum-capacitance file in file order, as the last
+// load that read it through found them, when data is that file's content
+// (the start-up scan reads the same file again); nullptr otherwise.
+const std::vector<MaxCapRecord>* LoadedMaxCapRecords(std::string_view data);
+
+// A count of the design-rule tables (layer multiplier, covers, cascades)
+// as the program uses it: rounded to the nearest whole number, halves to
+// the even neighbour. Nothing when it is not finite or lies beyond the
+// 32-bit range; the loader refuses such a value.
+std::optional<int32_t> DesignRuleCount(float value);
 
 // Store one capacitance-limit record: the k-th capacitance (microfarads)
 // goes to (series, caseIndex, dielectric, kCapRecordVoltages[k]) of the

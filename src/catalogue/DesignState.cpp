@@ -68,14 +68,18 @@ void SetDesignDefaults() {
   gResults.DielBXFlag = 0;
   gSelection.CommercialFlag = 0;
 
-  gTemps.TempMax = 125;
-  gTemps.TempTotalMax = 150;
-  gTemps.TempMin = -55;
-  gTemps.TempRiseMax = 50;
+  SetOrdinaryTempLimits(50);
 
   FillLetters(gCodes.DielCode, "ACE4T");
   FillLetters(gCodes.TolCode, "JKMZP");
   FillLetters(gCodes.VoltCode, "3512987CASGWHJKLMN");
+}
+
+void SetOrdinaryTempLimits(int16_t riseMax) {
+  gTemps.TempMax = 125;
+  gTemps.TempMin = -55;
+  gTemps.TempRiseMax = riseMax;
+  gTemps.TempTotalMax = 150;
 }
 
 }  // namespace quenta

@@ -6,13 +6,36 @@
 
 namespace quenta {
 
+// What stands under a name in a folder.
+enum class FileKind {
+  Missing,     // nothing of that name
+  Regular,     // a file (directly or through a link)
+  Directory,   // a folder
+  Pipe,        // a named pipe, which must never be opened for reading
+  BrokenLink,  // a link to something that does not exist
+  Special,     // a device or a socket
+};
+
+struct FoundFile {
+  FileKind Kind = FileKind::Missing;
+  std::filesystem::path Path;  // empty when Missing
+};
+
 // Finds a file in a folder by name without regard to (ASCII) letter case,
 // as the program's data files are named on the systems they come from
-// ("CLCMinCAP.DAT" may be stored as "clcmincap.dat"). An exact match wins;
-// among several case-variant matches the first in name order is taken.
-// Returns nothing when the folder holds no such regular file or cannot be
-// read.
+// ("CLCMinCAP.DAT" may be stored as "clcmincap.dat"). The exact name is
+// tried first and wins whatever it is, so a folder that can be entered but
+// not listed still works; only then is the folder listed, where a regular
+// file is preferred among case variants, and among several the first in
+// name order is taken. Paths are kept as the bytes the system gives. An
+// empty folder names no folder (nothing is looked up in the current one).
+FoundFile LookUpFile(const std::filesystem::path& folder, std::string_view name);
+
+// The regular file LookUpFile finds; nothing for anything else.
 std::optional<std::filesystem::path> FindFileIgnoringCase(const std::filesystem::path& folder,
                                                           std::string_view name);
+
+// What a found non-file is, for a message: "a folder", "a named pipe", ...
+const char* FileKindText(FileKind kind);
 
 }  // namespace quenta

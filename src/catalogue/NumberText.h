@@ -29,6 +29,10 @@ std::string FormatFixed(double value, int decimals);
 // infinity of the right sign, too small a one 0.
 double LeadingNumber(std::string_view text);
 
+// The text of that leading number as it stands ("1.5e308" of " 1.5e308 uF");
+// empty when the text does not start with one.
+std::string_view LeadingNumberText(std::string_view text);
+
 enum class NumberStatus { Ok, NotANumber, OutOfRange };
 
 // Reads a text that must be one decimal number as a whole, in the form

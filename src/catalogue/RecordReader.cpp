@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <fstream>
-#include <iterator>
 #include <utility>
 
 #include "catalogue/FileLookup.h"
@@ -16,8 +15,8 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsWhite(char c) { return IsBlank(c) || c == '\r' || c == '\n'; }
 bool IsTerminator(char c) { return c == ',' || c == '\r' || c == '\n'; }
 
-// A field's text in double quotes as it may appear in a message: control
-// characters replaced, long texts cut.
+}  // namespace
+
 std::string Quoted(std::string_view text) {
   constexpr std::size_t kMax = 40;
   std::string out(1, '"');
@@ -29,26 +28,31 @@ std::string Quoted(std::string_view text) {
   return out;
 }
 
-}  // namespace
-
 std::string ReadCatalogueFile(const std::filesystem::path& folder, std::string_view name,
-                              std::filesystem::path& path, std::string_view shownName) {
-  if (shownName.empty()) shownName = name;
-  const auto found = FindFileIgnoringCase(folder, name);
-  if (!found) {
+                              std::filesystem::path& path) {
+  const FoundFile found = LookUpFile(folder, name);
+  auto fail = [&](CatalogueFault fault, std::string detail) {
+    return CatalogueFailure{
+        CatalogueError{fault, std::string(name), path, 0, 0, std::move(detail)}};
+  };
+  if (found.Kind == FileKind::Missing) {
     path = folder;
-    throw CatalogueFailure{CatalogueError{CatalogueFault::MissingFile, std::string(shownName),
-                                          folder, 0, 0,
-                                          "the file is missing from the program folder."}};
+    throw fail(CatalogueFault::MissingFile, "the file is missing from the program folder.");
   }
-  path = *found;
+  path = found.Path;
+  if (found.Kind != FileKind::Regular) {
+    throw fail(CatalogueFault::NotAFile, std::string("in place of the file the program folder holds ") +
+                                             FileKindText(found.Kind) + ".");
+  }
   std::ifstream in(path, std::ios::binary);
   std::string data;
-  if (in) data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (!in && !in.eof()) {
-    throw CatalogueFailure{CatalogueError{CatalogueFault::UnreadableFile, std::string(shownName),
-                                          path, 0, 0, "the file cannot be read."}};
-  }
+  // Read in blocks: character by character costs more than the parse.
+  char block[16384];
+  while (in.read(block, sizeof block) || in.gcount() > 0)
+    data.append(block, static_cast<std::size_t>(in.gcount()));
+  if (!in && !in.eof()) throw fail(CatalogueFault::UnreadableFile, "the file cannot be read.");
+  // A byte-order mark, written by some editors in front of UTF-8 text.
+  if (data.starts_with("\xEF\xBB\xBF")) data.erase(0, 3);
   return data;
 }
 
@@ -90,19 +94,22 @@ double RecordReader::Number() {
        std::string("the number ").append(Quoted(text)).append(" is too large in magnitude."));
 }
 
-void RecordReader::SkipText() {
+std::string RecordReader::Text() {
   if (!StartField()) FailEndOfFile();
   ++field_;
   if (pos_ < data_.size() && data_[pos_] == '"') {
-    const std::size_t close = data_.find('"', pos_ + 1);
+    const std::size_t open = pos_ + 1;
+    const std::size_t close = data_.find('"', open);
     if (close == std::string_view::npos) {
       pos_ = data_.size();
       afterComma_ = false;
-      return;
+      return std::string(data_.substr(open));
     }
     pos_ = close + 1;
+    TakeToTerminator();
+    return std::string(data_.substr(open, close - open));
   }
-  TakeToTerminator();
+  return std::string(TakeToTerminator());
 }
 
 int RecordReader::Index(double value, int field, int first, int last,

@@ -20,11 +20,15 @@ struct CatalogueFailure {
 };
 
 // The whole content of the file `name` of the folder, found without regard
-// to case (an exact match wins); its path is stored in path. A missing or
-// unreadable file throws a CatalogueFailure that names the file as
-// `shownName`, or as `name` when that is empty.
+// to case (an exact match wins); its path is stored in path. A byte-order
+// mark at its start is dropped. A missing or unreadable file, or something
+// other than a file in its place, throws a CatalogueFailure naming it.
 std::string ReadCatalogueFile(const std::filesystem::path& folder, std::string_view name,
-                              std::filesystem::path& path, std::string_view shownName = {});
+                              std::filesystem::path& path);
+
+// A field's text in double quotes as it may appear in a message: control
+// characters replaced, long texts cut.
+std::string Quoted(std::string_view text);
 
 // Rounds to the nearest whole number, halves to the even neighbour, as
 // index fields are read.
@@ -51,10 +55,14 @@ class RecordReader {
   // The next field as a number; an empty field reads 0.
   double Number();
 
-  // Passes over the next field, read as text: a text in double quotes is
-  // taken whole, commas included, and the rest of the field after it is
-  // passed over too.
-  void SkipText();
+  // The next field as text: a text in double quotes is taken whole,
+  // commas and line breaks included, without its quotes, and the rest of
+  // the field after the closing quote is passed over; any other field is
+  // taken as it stands, blanks around it removed.
+  std::string Text();
+
+  // Passes over the next field, read as text.
+  void SkipText() { Text(); }
 
   // The rounded index in field `field` of the current record, which must
   // lie within first to last.

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "catalogue/CatalogueFiles.h"
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberText.h"
 #include "engine/DesignRules.h"
@@ -28,8 +29,8 @@ std::function<void()>& CapTooSmallHandler() {
 // A design-rule table entry as a whole number (to nearest, halves to even);
 // anything not a sensible count gives 0, which the design refuses.
 int WholeNumber(float value) {
-  if (!std::isfinite(value) || std::fabs(value) > 1.0e6f) return 0;
-  return static_cast<int>(std::nearbyint(value));
+  const std::optional<int32_t> count = DesignRuleCount(value);
+  return count && *count >= -1000000 && *count <= 1000000 ? *count : 0;
 }
 
 // Thickness of one active layer, inches. Worked in single precision while

@@ -1,8 +1,8 @@
 #include "engine/StartupScan.h"
 
-#include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/DesignState.h"
 #include "catalogue/RecordReader.h"
@@ -13,7 +13,6 @@ namespace quenta {
 
 namespace {
 
-constexpr std::string_view kScanName = "clcmxcap.dat";
 constexpr int kFields = 20;
 
 // One offered entry through the rules and the geometry.
@@ -28,8 +27,8 @@ void CheckEntry(int series, int caseIndex, int dielectric, int voltage) {
   const float cascades = gDesignRules.DesignRule4(commercial, dielectric, voltage);
   gChip.DielThickness = t;
   gChip.DielThicknessIsSingle = true;
-  gChip.Mult = std::isfinite(m) ? static_cast<int>(std::nearbyint(m)) : 0;
-  gChip.Cascades = std::isfinite(cascades) ? static_cast<int>(std::nearbyint(cascades)) : 0;
+  gChip.Mult = DesignRuleCount(m).value_or(0);
+  gChip.Cascades = DesignRuleCount(cascades).value_or(0);
   SetDesignRules();
   SetModelCoefficients();
 }
@@ -39,7 +38,19 @@ void CheckEntry(int series, int caseIndex, int dielectric, int voltage) {
 std::optional<CatalogueError> ScanMaxCapEntries(const std::filesystem::path& folder) {
   try {
     std::filesystem::path path;
-    const std::string data = ReadCatalogueFile(folder, kScanName, path, kMaxCapFile);
+    const std::string data = ReadCatalogueFile(folder, kMaxCapFile, path);
+    // The file the loader has just read through: its records as the loader
+    // found them, in the same order.
+    if (const std::vector<MaxCapRecord>* loaded = LoadedMaxCapRecords(data)) {
+      for (const MaxCapRecord& r : *loaded) {
+        for (std::size_t k = 0; k < kCapRecordVoltages.size(); ++k) {
+          if (r.Offered & (1u << k)) {
+            CheckEntry(r.Series, r.CaseIndex, r.Dielectric, kCapRecordVoltages[k]);
+          }
+        }
+      }
+      return std::nullopt;
+    }
     RecordReader records(kMaxCapFile, path, data, kFields);
     while (records.NextRecord()) {
       // Each index is checked as it is read, and each entry as its

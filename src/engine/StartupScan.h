@@ -11,7 +11,8 @@
 
 namespace quenta {
 
-// Walks "clcmxcap.dat" of the folder (name matched without regard to case)
+// Walks the maximum-capacitance file of the folder, found as the loader
+// finds it (exact name first, so it is the file the loader read),
 // record by record. For every capacitance other than -1 it sets the
 // selection to the record's series, case and dielectric and the column's
 // voltage, takes the thickness, multiplier and cascades from the

@@ -1,6 +1,7 @@
 #include "mainwindow/Commands.h"
 
 #include <string>
+#include <utility>
 
 #include "catalogue/DesignState.h"
 #include "catalogue/FileLookup.h"
@@ -11,16 +12,6 @@
 namespace quenta {
 
 namespace {
-
-// Loads a series picture from the program folder into one of the two
-// picture boxes, which is then shown while the other is hidden. A picture
-// that is missing leaves the box empty; the command goes on.
-void ShowPicture(ui::PictureBox& into, ui::PictureBox& other, const char* file) {
-  const auto path = FindFileIgnoringCase(ProgramFolder(), file);
-  into.setPicture(path ? path->string() : std::string());
-  into.setVisible(true);
-  other.setVisible(false);
-}
 
 void ShowSeriesPicture(MainForm& f) {
   ui::PictureBox& p2 = f.Picture2;
@@ -63,13 +54,37 @@ void ShowSeriesPicture(MainForm& f) {
 
 }  // namespace
 
-void Command1_Click() {
+void ShowPicture(ui::PictureBox& into, ui::PictureBox& other, const char* file) {
+  const auto path = FindFileIgnoringCase(ProgramFolder(), file);
+  into.setPicture(path ? path->string() : std::string());
+  into.setVisible(true);
+  other.setVisible(false);
+}
+
+bool Command1_Click() {
   MainForm& f = F_QuentaMainForm();
   ShowSeriesPicture(f);
   f.Command1.setFocus();
-  Calculate();
+  return Calculate();
 }
 
-void Command3_Click() { Command1_Click(); }
+namespace {
+GraphWindowHooks& GraphHooks() {
+  static GraphWindowHooks hooks;
+  return hooks;
+}
+}  // namespace
+
+void SetGraphWindowHooks(GraphWindowHooks hooks) { GraphHooks() = std::move(hooks); }
+
+void ResetGraphWindow() {
+  if (GraphHooks().Reset) GraphHooks().Reset();
+}
+
+void Command3_Click() {
+  // The graph window opens only on a part this press has calculated.
+  if (!Command1_Click()) return;
+  if (GraphHooks().Open) GraphHooks().Open();
+}
 
 }  // namespace quenta

@@ -1,5 +1,7 @@
 #include "mainwindow/EntryMode.h"
 
+#include <cstdint>
+
 #include "catalogue/DesignState.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/OperatingInputs.h"
@@ -23,7 +25,10 @@ void restoreSavedSelection(MainForm& f) {
   f.CB_Dielectric.setText(s.SavedDielText);
   f.T_Capacitance.setText(s.SavedCapText);
   f.CB_Tolerance.setText(s.SavedTolText);
-  if (s.SavedCommValue == 1 && s.SavedVoltText == "50") {
+  // The tick comes back only where the dielectric handler has just shown
+  // the box (an X7R part of KD or KF at 50 V): a Z5U or N1500 part at 50 V
+  // is not capped at the commercial limit.
+  if (s.SavedCommValue == 1 && s.SavedVoltText == "50" && f.CK_Comm.visible()) {
     f.CK_Comm.setValue(ui::CheckBox::Checked);
   } else {
     f.CK_Comm.setValue(ui::CheckBox::Unchecked);
@@ -57,12 +62,18 @@ void OB_Part_Num_Click() {
   ui::setVisible({&f.L_Norvel_PN, &f.T_Norvel_Equiv, &f.L_Mil_Prf, &f.T_Mil_Prf}, false);
   ui::setVisible({&f.L_Specs[6], &f.T_Specs[0]}, true);
 
-  // The Commercial box belongs to series KD and KF at 50 V.
+  // Neither military label belongs to maker entry.
+  ui::setVisible({&f.Label4, &f.L_Invalid_Mil}, false);
+
+  // The Commercial box belongs to the X7R parts of series KD and KF at
+  // 50 V, as the dielectric handler shows it.
+  const int16_t dielectric =
+      f.CB_Dielectric.listIndex() >= 0 ? f.CB_Dielectric.itemData(f.CB_Dielectric.listIndex()) : 0;
   if (gSelection.SeriesIndex == 1 || gSelection.SeriesIndex == 2)
-    f.CK_Comm.setVisible(f.CB_Volt.text() == "50");
-  if (f.CB_Dielectric.listIndex() >= 0) {
-    gSelection.DielectricIndex = f.CB_Dielectric.itemData(f.CB_Dielectric.listIndex());
-    if (gSelection.DielectricIndex == 1) ui::setVisible({&f.CK_Comm, &f.LineFreqText}, false);
+    f.CK_Comm.setVisible(f.CB_Volt.text() == "50" && dielectric == 2);
+  if (dielectric != 0) {
+    gSelection.DielectricIndex = dielectric;
+    if (dielectric == 1) ui::setVisible({&f.CK_Comm, &f.LineFreqText}, false);
   }
   gUiState.Mil123Mode = 0;
 }

@@ -3,7 +3,8 @@
 #include <memory>
 
 #include "catalogue/CapEntry.h"
-#include "graph/GraphDataWindow.h"
+#include "catalogue/CatalogueFiles.h"
+#include "mainwindow/Commands.h"
 #include "mainwindow/MainFormEvents.h"
 
 namespace quenta {
@@ -56,7 +57,8 @@ MainForm::MainForm() : ui::Form("F_QuentaMainForm") {
   OB_Part_Num.setCaption("Norvel Part Number");
   OB_Mil_Prf.setCaption("MIL-PRF-49470 PIN");
   OB_MIL123.setCaption("MIL-PRF-123 PIN");
-  // Entry by military part number is not offered in this build.
+  // Entry by military part number is offered once it is installed into
+  // the window (SetMainFormExtension).
   OB_Mil_Prf.setEnabled(false);
   OB_MIL123.setEnabled(false);
 
@@ -193,7 +195,8 @@ DesignForm& F_QuentaDesignForm() {
 }
 
 void ResetForms() {
-  ResetGraphDataForm();
+  ResetGraphWindow();
+  ForgetCatalogueReads();
   ResetCapEntryForm();
   designInstance().reset();
   mainInstance().reset();

@@ -1,5 +1,7 @@
 #include "mainwindow/MainFormEvents.h"
 
+#include <utility>
+
 #include "catalogue/CapEntry.h"
 #include "mainwindow/CapacitanceEntry.h"
 #include "mainwindow/Commands.h"
@@ -14,6 +16,17 @@
 #include "mainwindow/VoltagePanel.h"
 
 namespace quenta {
+
+namespace {
+std::function<void(MainForm&)>& Extension() {
+  static std::function<void(MainForm&)> connect;
+  return connect;
+}
+}  // namespace
+
+void SetMainFormExtension(std::function<void(MainForm&)> connect) {
+  Extension() = std::move(connect);
+}
 
 void ConnectMainFormHandlers(MainForm& f) {
   // The re-entry dialog shows an accepted capacitance in this window.
@@ -66,6 +79,7 @@ void ConnectMainFormHandlers(MainForm& f) {
   f.Command6.onClick = Command6_Click;
   f.HScroll1.onChange = HScroll1_Change;
   f.Text2.onChange = Text2_Change;
+  if (Extension()) Extension()(f);
 }
 
 void ConnectDesignFormHandlers(DesignForm& d) {

@@ -17,8 +17,8 @@ namespace {
 constexpr double kValueColumn = 4200;  // twips
 constexpr int kZ5U = 3;
 
-std::function<std::string()>& ToleranceSource() {
-  static std::function<std::string()> source;
+std::function<Mil123ReportValues()>& Mil123Source() {
+  static std::function<Mil123ReportValues()> source;
   return source;
 }
 
@@ -28,15 +28,15 @@ std::string FirstChars(const std::string& text, std::size_t n) {
   return count <= n ? text : DropRightChars(text, count - n);
 }
 
-std::string Mil123Tolerance() {
-  const auto& source = ToleranceSource();
-  return source ? source() : std::string();
+Mil123ReportValues Mil123Values() {
+  const auto& source = Mil123Source();
+  return source ? source() : Mil123ReportValues{};
 }
 
 }  // namespace
 
-void SetMil123ToleranceSource(std::function<std::string()> source) {
-  ToleranceSource() = std::move(source);
+void SetMil123ReportSource(std::function<Mil123ReportValues()> source) {
+  Mil123Source() = std::move(source);
 }
 
 std::vector<ReportRow> ReportRows() {
@@ -45,11 +45,14 @@ std::vector<ReportRow> ReportRows() {
   const bool mil123 = f.OB_MIL123.value();
   const bool military = mil123 || f.OB_Mil_Prf.value();
 
+  // A MIL-PRF-123 part is printed as decoded: the maker lists and the
+  // manual capacitance box, hidden in that mode, hold another part.
+  const Mil123ReportValues part = mil123 ? Mil123Values() : Mil123ReportValues{};
   std::string capacitance;
-  if (f.CK_ManCap.value() == ui::CheckBox::Checked)
-    capacitance = f.T_Capacitance.text() + " microFarads";
-  else if (mil123)
+  if (mil123)
     capacitance = sel.CapacitanceText;
+  else if (f.CK_ManCap.value() == ui::CheckBox::Checked)
+    capacitance = f.T_Capacitance.text() + " microFarads";
   else
     capacitance = sel.CapTextOriginal;
 
@@ -68,9 +71,9 @@ std::vector<ReportRow> ReportRows() {
       {"Ambient Temperature", f.T_TempAmbient.text() + " \u00B0C"},
       {"Operating Frequency", f.T_Frequency.text() + " kHz"},
       {"Capacitance", capacitance},
-      {"Voltage", f.CB_Volt.text()},
-      {"Dielectric", f.CB_Dielectric.text()},
-      {"Tolerance", mil123 ? Mil123Tolerance() : f.CB_Tolerance.text()},
+      {"Voltage", mil123 ? part.voltage : f.CB_Volt.text()},
+      {"Dielectric", mil123 ? part.dielectric : f.CB_Dielectric.text()},
+      {"Tolerance", mil123 ? part.tolerance : f.CB_Tolerance.text()},
       {"Type", mil123 ? FirstChars(sel.PartNumberText, 4) : f.CB_Type.text()},
       {"Case Size", mil123 ? std::string("M123") : f.CB_Case.text()},
       {"Phase Angle", f.phase[0].text() + " \u00B0"},

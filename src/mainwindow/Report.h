@@ -33,9 +33,16 @@ void Command2_Click();
 // description.
 void ShowPrintingError(int number, const std::string& description);
 
-// The tolerance letter of the MIL-PRF-123 part number, which the report
-// prints in that entry mode. The MIL-PRF-123 decoder installs its source;
-// without one the letter is blank.
-void SetMil123ToleranceSource(std::function<std::string()> source);
+// What the report prints of a MIL-PRF-123 part in place of the maker
+// lists, which that entry mode leaves hidden and untouched: the tolerance
+// letter of its PIN, its rated voltage ("50" or "100") and its dielectric
+// ("C0G" or "X7R"). The MIL-PRF-123 decoder installs the source; without
+// one these rows are blank.
+struct Mil123ReportValues {
+  std::string tolerance;
+  std::string voltage;
+  std::string dielectric;
+};
+void SetMil123ReportSource(std::function<Mil123ReportValues()> source);
 
 }  // namespace quenta

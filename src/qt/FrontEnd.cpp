@@ -1,11 +1,14 @@
 #include "qt/FrontEnd.h"
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMessageBox>
@@ -20,6 +23,7 @@
 #include "ui_CapEntry.h"
 #include "ui_DesignForm.h"
 #include "ui_GraphDataForm.h"
+#include "ui_GraphForm.h"
 #include "ui_MainForm.h"
 
 namespace qtui {
@@ -127,6 +131,33 @@ const char* const kDesignWindowReserved[] = {"Label1_0", "Text1_0", "Label1_1", 
                                              "Label1_2", "Text1_2", "Label1_3", "Text1_3",
                                              "Label1_4", "Text1_4", "Label2"};
 
+// The banner of the graph window: the chip and the program's name on a
+// band of the window's grey.
+QPixmap bannerPicture(const QPixmap& chip) {
+  const QSize size(314, 47);
+  QPixmap pixmap(size);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient band(0, 0, 0, size.height());
+  band.setColorAt(0, QColor(0x1F, 0x3A, 0x68));
+  band.setColorAt(1, QColor(0x10, 0x22, 0x40));
+  p.fillRect(pixmap.rect(), band);
+  p.drawPixmap(QRect(6, 2, 43, 43), chip);
+  QFont name("Liberation Sans");
+  name.setPixelSize(22);
+  name.setBold(true);
+  p.setFont(name);
+  p.setPen(Qt::white);
+  p.drawText(QRect(58, 0, 250, 30), Qt::AlignLeft | Qt::AlignVCenter, "Quenta10");
+  QFont tag("Liberation Sans");
+  tag.setPixelSize(11);
+  p.setFont(tag);
+  p.setPen(QColor(0xC8, 0xD6, 0xEE));
+  p.drawText(QRect(58, 27, 250, 16), Qt::AlignLeft | Qt::AlignVCenter,
+             "Multilayer ceramic capacitor curves");
+  return pixmap;
+}
+
 template <std::size_t N>
 void keepSpaceWhenHidden(QWidget& window, const char* const (&names)[N]) {
   for (const char* name : names) {
@@ -170,6 +201,15 @@ std::map<std::string, FormWindow>& entries() {
                                true};
     // The graph-data window: a plain window the user may resize and close.
     m["Graph_Data"] = {[] { return buildForm<Ui::Graph_Data>(); }, true};
+    m["F_QuentaGrafForm"] = {[] {
+                               QWidget* w = buildForm<Ui::F_QuentaGrafForm>();
+                               const QPixmap chip = chipPicture();
+                               if (auto* banner = w->findChild<QLabel*>("Picture1"))
+                                 banner->setProperty("quentaSourcePixmap", bannerPicture(chip));
+                               w->setWindowIcon(QIcon(chip));
+                               return w;
+                             },
+                             true};
     // The capacitance dialog: a fixed size, no minimize or maximize button.
     // Its close box cancels it, as Escape does (the dialog's own handlers).
     m["F_CapEntry"] = {[] {
@@ -257,15 +297,18 @@ int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / tw
 
 int pixelsToTwips(double pixels) { return static_cast<int>(std::lround(pixels * twipsPerPixel())); }
 
-QString resolveFile(const std::string& path) {
-  QString p = toQ(path);
-  p.replace('\\', '/');
-  while (p.contains("//")) p.replace("//", "/");
-  if (QFileInfo::exists(p)) return p;
-  const QFileInfo info(p);
-  const auto found =
-      quenta::FindFileIgnoringCase(fromQ(info.absolutePath()), fromQ(info.fileName()));
-  return found ? toQ(found->string()) : p;
+QImage loadPicture(const std::string& path, bool* exists) {
+  std::string written = path;
+  std::replace(written.begin(), written.end(), '\\', '/');
+  const std::filesystem::path asWritten(written);
+  const auto file =
+      quenta::FindFileIgnoringCase(asWritten.parent_path(), asWritten.filename().string());
+  if (exists) *exists = file.has_value();
+  if (!file) return {};
+  std::ifstream in(*file, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return QImage::fromData(
+      QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 QString toQ(const std::string& text) { return QString::fromStdString(text); }

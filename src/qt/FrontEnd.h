@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include <QImage>
 #include <QString>
 
 class QWidget;
@@ -70,10 +71,12 @@ double twipsPerPixel();
 int twipsToPixels(double twips);
 int pixelsToTwips(double pixels);
 
-// The file the program names: backslashes read as folder separators, and
-// a name not found as written is looked up without regard to letter case.
-// Returns the path as written (with '/') when nothing matches.
-QString resolveFile(const std::string& path);
+// The picture in the file the program names: backslashes read as folder
+// separators, and a name not found as written is looked up without regard
+// to letter case. The path is used as the bytes it holds (a folder name
+// need not be UTF-8). A null image when there is no such picture; exists
+// then tells whether a file was found at all.
+QImage loadPicture(const std::string& path, bool* exists = nullptr);
 
 QString toQ(const std::string& text);
 std::string fromQ(const QString& text);

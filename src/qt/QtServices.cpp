@@ -9,6 +9,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QMessageBox>
@@ -22,6 +23,7 @@
 
 #include "qt/Binder.h"
 #include "qt/FrontEnd.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 
 namespace qtui {
@@ -238,10 +240,10 @@ void QtPrinter::box(double x1, double y1, double x2, double y2, ui::Color color)
 
 void QtPrinter::paintPicture(const std::string& path, double x, double y, double width,
                              double height) {
-  const QString file = resolveFile(path);
-  QImage image(file);
+  bool exists = false;
+  const QImage image = loadPicture(path, &exists);
   if (image.isNull()) {
-    if (!QFileInfo::exists(file)) throw ui::PrinterError(53, "File not found: " + path);
+    if (!exists) throw ui::PrinterError(53, "File not found: " + path);
     throw ui::PrinterError(481, "Invalid picture: " + path);
   }
   begin();
@@ -424,6 +426,23 @@ int QtServices::screenWidth() const {
 int QtServices::screenHeight() const {
   QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? pixelsToTwips(screen->geometry().height()) : Services::screenHeight();
+}
+
+double QtServices::twipsPerPixelX() const { return twipsPerPixel(); }
+
+double QtServices::twipsPerPixelY() const { return twipsPerPixel(); }
+
+bool QtServices::textExtent(const ui::Control& control, const std::string& text, int& width,
+                            int& height) {
+  // Measured in the font of the control's widget, building its window when
+  // it has none yet.
+  Binder* binder = windowFor(control.form());
+  QWidget* widget = binder ? binder->widgetFor(control) : nullptr;
+  if (!widget) return Services::textExtent(control, text, width, height);
+  const QFontMetrics fm(widget->font());
+  width = fm.horizontalAdvance(toQ(text));
+  height = fm.height();
+  return true;
 }
 
 void QtServices::programEnding() { requestEnd(); }

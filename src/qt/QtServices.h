@@ -131,6 +131,10 @@ class QtServices : public ui::Services {
   std::optional<std::string> saveFileDialog(const ui::SaveDialogRequest& request) override;
   int screenWidth() const override;
   int screenHeight() const override;
+  double twipsPerPixelX() const override;
+  double twipsPerPixelY() const override;
+  bool textExtent(const ui::Control& control, const std::string& text, int& width,
+                  int& height) override;
   void programEnding() override;
 
  private:

@@ -21,6 +21,8 @@ const char* kindName(Kind kind) {
     case Kind::Frame: return "Frame";
     case Kind::PictureBox: return "PictureBox";
     case Kind::Timer: return "Timer";
+    case Kind::Line: return "Line";
+    case Kind::Graph: return "Graph";
   }
   return "Control";
 }
@@ -174,8 +176,32 @@ void TextBox::click() {
 
 void TextBox::receiveChar(int character) {
   if (locked_ || !enabled()) return;
-  std::string next = text_;
-  if (applyTypedChar(next, character)) setText(next);
+  // As in a real text box: the character replaces the selection, or goes in
+  // at the caret; backspace removes the selection, or else the character
+  // before the caret. The caret ends up after what was typed.
+  const std::size_t from = CharOffset(text_, static_cast<std::size_t>(selStart_));
+  const std::size_t to = CharOffset(text_, static_cast<std::size_t>(selStart_ + selLength_));
+  std::string head = text_.substr(0, from);
+  const bool removesSelection = to > from && character == 8;
+  if (!removesSelection && !applyTypedChar(head, character)) return;
+  const std::string next = head + text_.substr(to);
+  selStart_ = static_cast<int>(CharCount(head));
+  selLength_ = 0;
+  if (next == text_) {
+    changed(Prop::Selection);
+    return;
+  }
+  text_ = next;
+  changed(Prop::Text);
+  changed(Prop::Selection);
+  if (onChange) onChange();
+}
+
+void TextBox::focusLeft() {
+  if (selLength_ == 0) return;
+  selStart_ += selLength_;
+  selLength_ = 0;
+  changed(Prop::Selection);
 }
 
 // ---- Label, Frame, CommandButton -------------------------------------------
@@ -403,6 +429,16 @@ PictureBox::PictureBox(Form& form, std::string name, int index)
 void PictureBox::setPicture(const std::string& path) {
   picture_ = path;
   changed(Prop::Picture);
+}
+
+void PictureBox::clearDrawing() {
+  drawn_.clear();
+  changed(Prop::Drawing);
+}
+
+void PictureBox::drawText(const DrawnText& text) {
+  drawn_.push_back(text);
+  changed(Prop::Drawing);
 }
 
 namespace {

@@ -106,6 +106,7 @@ void Form::setActiveControl(Control* control) {
   Control* old = active_;
   active_ = control;
   changed(FormProp::Focus);
+  if (old) old->focusLeft();
   if (old && old->onLostFocus) old->onLostFocus();
   // A LostFocus handler may have moved the focus elsewhere: GotFocus goes
   // only to a control that still has it.

@@ -1,6 +1,10 @@
 #include "ui/Services.h"
 
+#include <cmath>
+
+#include "ui/Control.h"
 #include "ui/Headless.h"
+#include "ui/TextChars.h"
 
 namespace ui {
 
@@ -15,6 +19,14 @@ Services*& current() {
   return installed;
 }
 }  // namespace
+
+bool Services::textExtent(const Control& control, const std::string& text, int& width,
+                          int& height) {
+  const double points = control.fontSize() > 0 ? control.fontSize() : 8.25;
+  width = static_cast<int>(CharCount(text)) * static_cast<int>(std::lround(points * 0.6));
+  height = static_cast<int>(std::lround(points * 1.6));
+  return true;
+}
 
 Services& services() { return *current(); }
 

@@ -9,6 +9,7 @@
 
 namespace ui {
 
+class Control;
 class Form;
 class Printer;
 
@@ -59,6 +60,14 @@ class Services {
   // Screen size in twips, for centring windows.
   virtual int screenWidth() const { return 1920 * 15; }
   virtual int screenHeight() const { return 1080 * 15; }
+  // Twips per screen pixel, across and down.
+  virtual double twipsPerPixelX() const { return 15; }
+  virtual double twipsPerPixelY() const { return 15; }
+  // Width and height in pixels of a text written in a control's font; false
+  // when it cannot be measured. Without a screen the size is estimated from
+  // the font size.
+  virtual bool textExtent(const Control& control, const std::string& text, int& width,
+                          int& height);
   // The program is ending (before ProgramEnd unwinds the handlers).
   virtual void programEnding() {}
 };

@@ -36,4 +36,14 @@ std::string DropRightChars(std::string_view text, std::size_t n) {
   return std::string(text.substr(0, StartOfLastChars(text, n)));
 }
 
+std::size_t CharOffset(std::string_view text, std::size_t n) {
+  std::size_t pos = 0;
+  for (; pos < text.size(); ++pos) {
+    if (IsContinuation(text[pos])) continue;
+    if (n == 0) return pos;
+    --n;
+  }
+  return text.size();
+}
+
 }  // namespace ui

@@ -19,4 +19,8 @@ std::string RightChars(std::string_view text, std::size_t n);
 // The text without its last n characters; empty when it is not longer.
 std::string DropRightChars(std::string_view text, std::size_t n);
 
+// Byte offset at which character n begins; the text's size when it holds
+// n characters or fewer.
+std::size_t CharOffset(std::string_view text, std::size_t n);
+
 }  // namespace ui

@@ -91,6 +91,17 @@ TEST_F(CapLimits, AboveTheFixedCasesMaximumAsksForASmallerValue) {
   EXPECT_EQ(gUiState.InvalidCombination, 0);
 }
 
+TEST_F(CapLimits, ANumberTooLargeToQuoteIsQuotedAsTyped) {
+  gCapLimits.MaxCapTable(1, 3, 1, 2) = 2.2;
+  // Its value in farads is a number; in microfarads again it is not.
+  manualCapacitance("1.7976931348623157e308 uF");
+  answer = "2";
+  EXPECT_TRUE(CheckShownCapacitance());
+  EXPECT_EQ(lastMessage.substr(0, 60),
+            "You have entered a capacitance \r(1.7976931348623157e308\u00B5F )");
+  EXPECT_DOUBLE_EQ(gSelection.Capacitance, 2e-6);
+}
+
 TEST_F(CapLimits, ReadsThePickListWhenManualEntryIsOff) {
   gCapLimits.MaxCapTable(1, 3, 1, 2) = 1;
   main().CB_Cap.addItem("470 nF");

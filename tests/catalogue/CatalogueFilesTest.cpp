@@ -1,9 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <limits>
+#include <cstdint>
+#include <system_error>
 #include <string>
+#include <vector>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "catalogue/CatalogueFiles.h"
@@ -181,6 +189,51 @@ TEST(CatalogueReload, FailedReloadKeepsTablesAndSuccessfulOneKeepsSearchFlag) {
   gCapLimits.CapSearchAllRows = false;
 }
 
+TEST(CatalogueReload, UnchangedFilesGiveTheirTablesAgainAndAChangedOneIsReadAnew) {
+  ASSERT_FALSE(LoadCatalogueTables(kBasic));
+  // Tables written to after a load do not change what the files give.
+  gCapLimits.MaxCapTable(1, 5, 1, 1) = 99;
+  gCapLimits.MinCapTable(1, 5, 1, 1) = 99;
+  gDesignRules.DesignRule1(0, 1, 2) = 99;
+  gCapLimits.CaseLookup(1, 21) = 99;
+  ASSERT_FALSE(LoadCatalogueTables(kBasic));
+  EXPECT_EQ(gCapLimits.MaxCapTable(1, 5, 1, 1), 20.0);
+  EXPECT_EQ(gCapLimits.MinCapTable(1, 5, 1, 1), 0.001);
+  EXPECT_EQ(gDesignRules.DesignRule1(0, 1, 2), 1.75f);
+  EXPECT_EQ(gCapLimits.CaseLookup(1, 21), 7);
+
+  CatalogueCopy copy;
+  copy.Write("CLCMXCAP.DAT", "KD,1,5,1,30,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1\n");
+  ASSERT_FALSE(LoadCatalogueTables(copy.Folder()));
+  EXPECT_EQ(gCapLimits.MaxCapTable(1, 5, 1, 1), 30.0);
+  EXPECT_EQ(gCapLimits.MaxCapTable(3, 8, 4, 1), -1.0);
+  EXPECT_EQ(gCapLimits.MinCapTable(1, 5, 1, 1), 0.001);
+  EXPECT_EQ(gDesignRules.DesignRule1(0, 1, 2), 1.75f);
+}
+
+TEST(CatalogueReload, TheMaximumFileRecordsAreKeptForItsBytesOnly) {
+  std::ifstream in(kBasic / "CLCMXCAP.DAT", std::ios::binary);
+  const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ForgetCatalogueReads();
+  EXPECT_EQ(LoadedMaxCapRecords(data), nullptr);
+  ASSERT_FALSE(LoadCatalogueTables(kBasic));
+  const std::vector<MaxCapRecord>* records = LoadedMaxCapRecords(data);
+  ASSERT_NE(records, nullptr);
+  // In file order, a record repeating the indices of an earlier one kept;
+  // bit k stands for the k-th capacitance that is not -1.
+  const std::vector<std::array<int, 4>> expected = {
+      {1, 5, 1, 0x01FF}, {1, 5, 2, 0xFFFF}, {2, 7, 1, 0xFFFF}, {3, 8, 4, 0xFFFF}, {1, 5, 1, 0x03FD}};
+  ASSERT_EQ(records->size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const MaxCapRecord& r = (*records)[i];
+    EXPECT_EQ((std::array<int, 4>{r.Series, r.CaseIndex, r.Dielectric, r.Offered}), expected[i])
+        << "record " << i + 1;
+  }
+  EXPECT_EQ(LoadedMaxCapRecords(data + " "), nullptr);
+  ForgetCatalogueReads();
+  EXPECT_EQ(LoadedMaxCapRecords(data), nullptr);
+}
+
 struct FaultCase {
   const char* label;
   const char* file;     // file to replace, or to remove when content is null
@@ -244,11 +297,82 @@ INSTANTIATE_TEST_SUITE_P(
                   CatalogueFault::Overflow, 3, 4, "16-bit"},
         FaultCase{"SingleRange", "DESNPARA.DAT", "1,2,0,1E39,1,3,1\n", CatalogueFault::Overflow,
                   1, 4, "single"},
+        // Counts the chip design takes as 32-bit integers; 2147483647 is
+        // kept in single precision as 2^31, one beyond.
+        FaultCase{"Multiplier", "DESNPARA.DAT", "1,1,0,1.2,1e20,5,1\n", CatalogueFault::Overflow,
+                  1, 5, "layer multiplier 1E+20 does not fit in a 32-bit integer"},
+        FaultCase{"Cascades", "DESNPARA.DAT", "1,1,0,1.2,3,5,1\n1,1,0,1.2,3,5,2147483647\n",
+                  CatalogueFault::Overflow, 2, 7, "cascade count"},
+        FaultCase{"Covers", "DESNPARA.DAT", "1,1,0,1.2,3,-3e9,1\n", CatalogueFault::Overflow, 1,
+                  6, "cover layer count"},
+        FaultCase{"HugeCapacitance", "CLCMXCAP.DAT",
+                  "KD,1,5,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1.7976931348623157e308\n",
+                  CatalogueFault::Overflow, 1, 20, "beyond what the program can use"},
+        FaultCase{"TinyCapacitance", "CLCMinCAP.DAT",
+                  "KD,1,5,1,1,1,1,5e-324,1,1,1,1,1,1,1,1,1,1,1,1\n", CatalogueFault::Overflow, 1,
+                  8, "capacitance 4.94065645841247E-324"},
         FaultCase{"DoubleRange", "CLCMXCAP.DAT", "KD,1,5,1,1,1E999,1,1,1,1,1,1,1,1,1,1,1,1,1,1\n",
                   CatalogueFault::Overflow, 1, 6, "too large"}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.label); });
 
-TEST(FindFileIgnoringCase, PrefersExactNameAndIgnoresFolders) {
+TEST(CatalogueReload, CountsAtTheEdgeOfTheIntegerRangeLoad) {
+  CatalogueCopy copy;
+  // The largest single value below 2^31, and the no-entry marker.
+  copy.Write("DESNPARA.DAT", "1,1,0,1.2,2147483520,-1,-2147483648\n");
+  const auto error = LoadCatalogueTables(copy.Folder());
+  ASSERT_FALSE(error) << error->Message();
+  EXPECT_EQ(DesignRuleCount(gDesignRules.DesignRule2(0, 1, 1)), 2147483520);
+  EXPECT_EQ(DesignRuleCount(gDesignRules.DesignRule4(0, 1, 1)), INT32_MIN);
+  EXPECT_EQ(DesignRuleCount(2.5f), 2);
+  EXPECT_FALSE(DesignRuleCount(std::numeric_limits<float>::infinity()));
+}
+
+TEST(CatalogueReload, AByteOrderMarkIsSkipped) {
+  CatalogueCopy copy;
+  copy.Write("DESNPARA.DAT", "\xEF\xBB\xBF" "1,2,0,9.5,1,3,1\n");
+  copy.Write("LUKUPCAS.DAT", "\xEF\xBB\xBF");
+  const auto error = LoadCatalogueTables(copy.Folder());
+  ASSERT_FALSE(error) << error->Message();
+  EXPECT_EQ(gDesignRules.DesignRule1(0, 1, 2), 9.5f);
+  // Only at the start: elsewhere it is a field that is not a number.
+  copy.Write("DESNPARA.DAT", "1,2,0,9.5,1,3,1\n\xEF\xBB\xBF" "1,2,0,9.5,1,3,1\n");
+  const auto fault = LoadCatalogueTables(copy.Folder());
+  ASSERT_TRUE(fault);
+  EXPECT_EQ(fault->Fault, CatalogueFault::NotANumber);
+  EXPECT_EQ(fault->Record, 2);
+}
+
+TEST(CatalogueReload, WhatStandsInPlaceOfAFileIsNamed) {
+  CatalogueCopy copy;
+  const fs::path min = copy.Folder() / "CLCMinCAP.DAT";
+  auto expectFault = [&](const std::string& what) {
+    const auto error = LoadCatalogueTables(copy.Folder());
+    ASSERT_TRUE(error) << what;
+    EXPECT_EQ(error->Fault, CatalogueFault::NotAFile) << error->Message();
+    EXPECT_EQ(error->File, "CLCMinCAP.DAT");
+    EXPECT_NE(error->Message().find(what), std::string::npos) << error->Message();
+  };
+  copy.Remove("CLCMinCAP.DAT");
+  fs::create_directory(min);
+  expectFault("holds a folder");
+  fs::remove(min);
+  // Never opened: reading a pipe would wait for a writer for good.
+  ASSERT_EQ(::mkfifo(min.c_str(), 0644), 0);
+  expectFault("holds a named pipe");
+  fs::remove(min);
+  fs::create_symlink(copy.Folder() / "gone.dat", min);
+  expectFault("a link to a file that does not exist");
+  // Found by a case-insensitive listing too.
+  fs::remove(min);
+  fs::create_directory(copy.Folder() / "clcmincap.dat");
+  expectFault("holds a folder");
+  // A link to a file is that file.
+  fs::remove(copy.Folder() / "clcmincap.dat");
+  fs::create_symlink(kBasic / "ClcMinCap.dat", min);
+  EXPECT_FALSE(LoadCatalogueTables(copy.Folder()));
+}
+
+TEST(FindFileIgnoringCase, PrefersExactNameAndRegularFiles) {
   CatalogueCopy copy;
   EXPECT_EQ(FindFileIgnoringCase(copy.Folder(), "DESNPARA.DAT")->filename(), "desnpara.dat");
   EXPECT_EQ(FindFileIgnoringCase(copy.Folder(), "clcmxcap.dat")->filename(), "CLCMXCAP.DAT");
@@ -256,7 +380,40 @@ TEST(FindFileIgnoringCase, PrefersExactNameAndIgnoresFolders) {
   EXPECT_EQ(FindFileIgnoringCase(copy.Folder(), "DESNPARA.DAT")->filename(), "DESNPARA.DAT");
   fs::create_directory(copy.Folder() / "extra.dat");
   EXPECT_FALSE(FindFileIgnoringCase(copy.Folder(), "EXTRA.DAT"));
+  EXPECT_EQ(LookUpFile(copy.Folder(), "EXTRA.DAT").Kind, FileKind::Directory);
+  std::ofstream(copy.Folder() / "Extra.dat") << "";
+  EXPECT_EQ(FindFileIgnoringCase(copy.Folder(), "EXTRA.DAT")->filename(), "Extra.dat");
   EXPECT_FALSE(FindFileIgnoringCase(copy.Folder() / "nowhere", "DESNPARA.DAT"));
+  // No folder is not the current folder.
+  EXPECT_EQ(LookUpFile("", "CMakeCache.txt").Kind, FileKind::Missing);
+}
+
+// A program folder that may be entered but not listed: the exact names
+// are found and the catalogue loads; a name in another case is not found.
+// The check runs in a child process without the owner's rights (root
+// lists any folder).
+TEST(FindFileIgnoringCase, AFolderThatCannotBeListedStillServesExactNames) {
+  CatalogueCopy copy;
+  fs::rename(copy.Folder() / "desnpara.dat", copy.Folder() / "DESNPARA.DAT");
+  fs::rename(copy.Folder() / "ClcMinCap.dat", copy.Folder() / "CLCMinCAP.DAT");
+  std::ofstream(copy.Folder() / "extra.dat") << "";
+  ASSERT_FALSE(::chmod(copy.Folder().c_str(), 0311));
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+    std::error_code ec;
+    fs::directory_iterator listing(copy.Folder(), ec);
+    const bool exact = FindFileIgnoringCase(copy.Folder(), "CLCMXCAP.DAT").has_value();
+    const bool variant = FindFileIgnoringCase(copy.Folder(), "EXTRA.DAT").has_value();
+    const bool loads = !LoadCatalogueTables(copy.Folder()).has_value();
+    ::_exit(ec && exact && !variant && loads ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ::chmod(copy.Folder().c_str(), 0755);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "2: no other user; 1: a check failed";
 }
 
 }  // namespace

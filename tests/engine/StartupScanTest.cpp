@@ -2,6 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
+#include <string>
+#include <vector>
 
 #include "EngineFixture.h"
 #include "catalogue/CatalogueFiles.h"
@@ -49,11 +52,21 @@ TEST_F(StartupScanTest, TheShippedCatalogueScansWithoutAStop) {
   const std::filesystem::path shipped =
       std::filesystem::path(QUENTA_TEST_FIXTURES).parent_path().parent_path() / "data";
   ASSERT_FALSE(LoadCatalogueTables(shipped));
-  // The scan reads the file the loader read, under its lower-case name.
   std::optional<CatalogueError> error = ScanMaxCapEntries(shipped);
   EXPECT_FALSE(error);
   EXPECT_TRUE(messages.empty());
   EXPECT_NE(gSelection.SeriesIndex, 99);
+}
+
+TEST_F(StartupScanTest, TheScanReadsTheFileTheLoaderRead) {
+  // Beside the loader's file, another spelling holds an entry without
+  // geometry; it is not the catalogue in use and is not scanned.
+  rule(0, 1, 2, 1.5f, 1, 3, 1);
+  file("1,24,1,2,-1,-1,-1,-1,5," + std::string("-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1") + "\n");
+  std::ofstream(folder_ / "clcmxcap.dat", std::ios::binary) << "1,3,12,1,-1,0.5,-1,-1," + kNone;
+  EXPECT_TRUE(scan());
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(gSelection.SeriesIndex, 24);
 }
 
 TEST_F(StartupScanTest, NothingOfferedChecksNothing) {
@@ -102,6 +115,42 @@ TEST_F(StartupScanTest, ColumnsMapToTheVoltageIndices) {
   EXPECT_TRUE(scan());
   EXPECT_EQ(gSelection.VoltageIndex, 7);
   EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(StartupScanTest, AfterALoadTheScanWalksTheLoadedRecordsAsItWouldReadThem) {
+  // Two passing entries, the first twice, then one without geometry.
+  const std::string records =
+      "1,3,4,2,-1,-1,-1,-1,-1,-1,2.2,-1,-1,-1,-1,-1,-1,-1,-1,-1\n"
+      "1,3,4,2,-1,-1,-1,-1,-1,-1,2.2,-1,-1,-1,-1,-1,-1,-1,-1,-1\n"
+      "1,3,4,2,-1,-1,-1,-1,-1,-1,-1,-1,2.2,-1,-1,-1,-1,-1,-1,-1\n";
+  file(records);
+  std::ofstream(folder_ / "CLCMinCAP.DAT") << records;
+  std::ofstream(folder_ / "LUKUPCAS.DAT") << "";
+  std::ofstream(folder_ / "DESNPARA.DAT") << "2,9,0,1.8,2,6,4\n2,11,0,1.8,2,6,6\n";
+  std::vector<std::string> outcomes;
+  for (const bool parsedAgain : {false, true}) {
+    ForgetCatalogueReads();
+    ASSERT_FALSE(LoadCatalogueTables(folder_));
+    if (parsedAgain) ForgetCatalogueReads();
+    messages.clear();
+    gSelection.VoltageIndex = 99;
+    EXPECT_FALSE(scan());
+    ASSERT_EQ(messages.size(), 1u);
+    outcomes.push_back(messages[0].text + " at voltage " +
+                       std::to_string(gSelection.VoltageIndex));
+  }
+  EXPECT_EQ(outcomes[0], outcomes[1]);
+  EXPECT_NE(outcomes[0].find("Cascade = 6"), std::string::npos) << outcomes[0];
+}
+
+TEST_F(StartupScanTest, RuleCountsBeyondTheIntegerRangeAreNotConverted) {
+  // The loader refuses such counts; tables filled otherwise must not make
+  // the scan convert them (the sanitizer build reports such a conversion).
+  rule(0, 2, 7, 1.8f, 1e20f, 3, std::numeric_limits<float>::quiet_NaN());
+  file("1,24,1,2,-1,-1,-1,-1,5," + std::string("-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1") + "\n");
+  scan();
+  EXPECT_EQ(gChip.Mult, 0);
+  EXPECT_EQ(gChip.Cascades, 0);
 }
 
 TEST_F(StartupScanTest, UnreadableFilesAreReportedNotCrashed) {

@@ -24,7 +24,7 @@ class Report : public MainWindowSession {
     ASSERT_TRUE(f().Command2.enabled());
   }
   void TearDown() override {
-    SetMil123ToleranceSource(nullptr);
+    SetMil123ReportSource(nullptr);
     MainWindowSession::TearDown();
   }
   ui::RecordingPrinter& printer() { return services.recordingPrinter(); }
@@ -41,19 +41,21 @@ TEST_F(Report, MilPrf123EntryPrintsThePinAndTheDecodedPart) {
   f().OB_MIL123.setValue(true);
   gSelection.CapacitanceText = "1 nF";
   gSelection.PartNumberText = "0805W10";
-  SetMil123ToleranceSource([] { return std::string("K"); });
+  SetMil123ReportSource([] { return Mil123ReportValues{"K", "50", "X7R"}; });
   const auto rows = ReportRows();
   ASSERT_EQ(rows.size(), 21u);
   EXPECT_EQ(rows[0].label, "MIL-PRF Part#  ");
   EXPECT_EQ(rows[0].value, "M123A10BXB102KS");
   EXPECT_EQ(value(rows, "Capacitance"), "1 nF");
+  EXPECT_EQ(value(rows, "Voltage"), "50");
+  EXPECT_EQ(value(rows, "Dielectric"), "X7R");
   EXPECT_EQ(value(rows, "Tolerance"), "K");
   EXPECT_EQ(value(rows, "Type"), "0805");
   EXPECT_EQ(value(rows, "Case Size"), "M123");
-  // A typed capacitance wins in every entry mode.
+  // The manual capacitance box, hidden in this mode, holds no part of it.
   f().CK_ManCap.setValue(ui::CheckBox::Checked);
-  f().T_Capacitance.setText("0.001");
-  EXPECT_EQ(value(ReportRows(), "Capacitance"), "0.001 microFarads");
+  f().T_Capacitance.setText("4.7");
+  EXPECT_EQ(value(ReportRows(), "Capacitance"), "1 nF");
 }
 
 TEST_F(Report, MilPrf49470EntryPrintsThePinWithTheListsItFilled) {

@@ -6,16 +6,23 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <iostream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include "catalogue/CapEntry.h"
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberText.h"
 #include "mainwindow/MainWindowSession.h"
 #include "mainwindow/OperatingInputs.h"
+#include "SelectionSweep.h"
 
 namespace quenta::test {
 namespace {
@@ -25,9 +32,19 @@ bool finiteNumber(const std::string& text) {
   return ParseWholeNumber(text, v) == NumberStatus::Ok && std::isfinite(v);
 }
 
+bool isLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+
+// "NaN", "Infinity", or C's "nan" and "inf" standing as words.
 bool showsNonFinite(const std::string& t) {
-  return t.find("NaN") != std::string::npos || t.find("Infinity") != std::string::npos ||
-         t == "nan" || t == "-nan" || t == "inf" || t == "-inf";
+  if (t.find("NaN") != std::string::npos || t.find("Infinity") != std::string::npos) return true;
+  for (const char* word : {"nan", "inf"}) {
+    for (std::size_t at = t.find(word); at != std::string::npos; at = t.find(word, at + 1)) {
+      const bool before = at > 0 && isLetter(t[at - 1]);
+      const bool after = at + 3 < t.size() && isLetter(t[at + 3]);
+      if (!before && !after) return true;
+    }
+  }
+  return false;
 }
 
 class Robustness : public MainWindowSession {
@@ -48,8 +65,9 @@ class Robustness : public MainWindowSession {
       }
       if (d.shown()) d.B_CalcOK.click();
     };
-    ASSERT_TRUE(start(QUENTA_PROGRAM_FOLDER));
+    ASSERT_TRUE(start(catalogueFolder())) << (messages.empty() ? "" : messages[0].text);
   }
+  virtual std::string catalogueFolder() { return QUENTA_PROGRAM_FOLDER; }
 
   // What is wrong with the results panel; empty when it shows complete
   // results with Print enabled, the invalid-combination notice over a blank
@@ -82,75 +100,136 @@ class Robustness : public MainWindowSession {
   std::string dialogTyping;
 };
 
-// Picks series, case, voltage and dielectric by position as the user does,
-// each where the window offers it (a negative position picks nothing);
-// false when the list is shorter.
-bool select(MainForm& w, int s, int c, int v, int d) {
-  w.CB_Type.setListIndex(s);
-  const bool caseShown = w.CB_Case.visible() && w.CB_Case.enabled();
-  for (auto [list, i] : {std::pair{&w.CB_Case, caseShown ? c : -1}, {&w.CB_Volt, v},
-                         {&w.CB_Dielectric, d}}) {
-    if (i >= list->listCount()) return false;
-    if (i >= 0) list->setListIndex(i);
-  }
-  return true;
+struct Sweep {
+  std::set<std::string> selections;
+  int cases = 0, calculations = 0, invalid = 0;
+};
+
+// Calculates every selection the window offers, at both ends of its
+// pick-list and again with Commercial ticked where it is offered; after
+// each calculation `check` hears where it stands ("KD 05 100 V X7R  1 nF: ").
+Sweep sweepSelections(MainForm& w, const std::function<void(const std::string&)>& check) {
+  Sweep result;
+  const sweep::Counts counts =
+      sweep::ForEveryCalculation(w, [&](const std::string& selection, const std::string& label) {
+        result.selections.insert(selection);
+        w.Command1.click();
+        result.invalid += w.Label3.visible() ? 1 : 0;
+        check(label + ": ");
+      });
+  result.cases = counts.cases;
+  result.calculations = counts.calculations;
+  return result;
 }
 
 TEST_F(Robustness, EveryOfferedSelectionCalculatesAtBothEndsOfItsPickList) {
   MainForm& w = f();
-  std::set<std::string> selections;
   std::string faults;  // one line each
-  int cases = 0, calculations = 0, invalid = 0;
-  for (int s = 0; s < w.CB_Type.listCount(); ++s) {
-    select(w, s, -1, -1, -1);
-    const int caseCount = w.CB_Case.visible() && w.CB_Case.enabled() ? w.CB_Case.listCount() : 1;
-    for (int c = 0; c < caseCount; ++c, ++cases) {
-      // The lists are read again each time: the dielectric chosen rewrites
-      // the voltages of the chip series.
-      for (int v = 0; select(w, s, c, v, -1); ++v) {
-        for (int d = 0; select(w, s, c, v, d); ++d) {
-          const std::string where = w.CB_Type.text() + " " +
-                                    (w.CB_Case.visible() ? w.CB_Case.text() : w.Text1.text()) +
-                                    " " + w.CB_Volt.text() + " V " + w.CB_Dielectric.text();
-          selections.insert(where);
-          // Both ends of the pick-list, again with Commercial ticked where
-          // it is offered.
-          for (int run = 0; run < 4; ++run) {
-            select(w, s, c, v, d);
-            if (run >= 2 && !w.CK_Comm.visible()) break;
-            if (w.CB_Tolerance.listCount() > 0) w.CB_Tolerance.setListIndex(0);
-            if (run >= 2) w.CK_Comm.setValue(ui::CheckBox::Checked);
-            const int entries = w.CB_Cap.listCount();
-            if (entries > 0) w.CB_Cap.setListIndex(run % 2 == 1 ? entries - 1 : 0);
-            const std::string at =
-                where + (run >= 2 ? " commercial " : " ") + w.CB_Cap.text() + ": ";
-            messages.clear();
-            dialogs.clear();
-            w.Command1.click();
-            ++calculations;
-            invalid += w.Label3.visible() ? 1 : 0;
-            for (const auto& m : messages) faults += at + "message " + m.title + "\n";
-            for (const auto& t : dialogs) faults += at + "dialog " + t + "\n";
-            if (const std::string fault = panelFault(false); !fault.empty())
-              faults += at + fault + "\n";
-            // An accepted re-entry switched to manual entry: back to the list.
-            w.CK_ManCap.setValue(ui::CheckBox::Unchecked);
-            w.CK_Comm.setValue(ui::CheckBox::Unchecked);
-          }
-        }
-      }
-    }
-  }
+  const Sweep sweep = sweepSelections(w, [&](const std::string& at) {
+    for (const auto& m : messages) faults += at + "message " + m.title + "\n";
+    for (const auto& t : dialogs) faults += at + "dialog " + t + "\n";
+    if (const std::string fault = panelFault(false); !fault.empty()) faults += at + fault + "\n";
+    messages.clear();
+    dialogs.clear();
+  });
   EXPECT_EQ(faults, "");
-  std::cout << "[ sweep    ] " << w.CB_Type.listCount() << " series, " << cases << " cases, "
-            << selections.size() << " voltage/dielectric selections, " << calculations
-            << " calculations (" << invalid << " invalid combinations)\n";
+  std::cout << "[ sweep    ] " << w.CB_Type.listCount() << " series, " << sweep.cases
+            << " cases, " << sweep.selections.size() << " voltage/dielectric selections, "
+            << sweep.calculations << " calculations (" << sweep.invalid
+            << " invalid combinations)\n";
 }
+
+// A catalogue whose every record holds a value at the edge of what the
+// loader accepts, in one field.
+struct CatalogueLimit {
+  const char* label;
+  const char* file;
+  int field;          // 1-based, 0 for every capacitance; fields holding -1 keep it
+  const char* value;
+};
+
+class CatalogueAtItsLimits : public Robustness,
+                             public ::testing::WithParamInterface<CatalogueLimit> {
+ protected:
+  std::string catalogueFolder() override {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("quenta-limits-" + std::string(GetParam().label) + "-" +
+               std::to_string(::getpid()));
+    std::filesystem::remove_all(folder_);
+    std::filesystem::copy(fixtureFolder("catalogue"), folder_);
+    const std::filesystem::path file = folder_ / GetParam().file;
+    std::ifstream in(file);
+    std::string line, out;
+    while (std::getline(in, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      std::vector<std::string> fields;
+      std::stringstream split(line);
+      for (std::string field; std::getline(split, field, ',');) fields.push_back(field);
+      for (std::size_t k = 0; k < fields.size(); ++k) {
+        // Capacitances change for series 1, case 1 only: pick-lists over
+        // 600 decades take their time to build.
+        const bool target = GetParam().field == 0
+                                ? k >= 4 && fields.size() > 2 && fields[1] == "1" && fields[2] == "1"
+                                : static_cast<int>(k) + 1 == GetParam().field;
+        if (target && fields[k] != "-1") fields[k] = GetParam().value;
+        out += (k ? "," : "") + fields[k];
+      }
+      out += "\n";
+    }
+    in.close();
+    std::ofstream(file) << out;
+    return folder_.string();
+  }
+  void TearDown() override {
+    Robustness::TearDown();
+    std::filesystem::remove_all(folder_);
+  }
+  std::filesystem::path folder_;
+};
+
+TEST_P(CatalogueAtItsLimits, NoWindowMessageOrPageShowsANumberThatIsNotFinite) {
+  MainForm& w = f();
+  w.Command4.setVisible(true);  // the report then lists the design as well
+  std::vector<ui::Form*> forms = {&w, &F_QuentaDesignForm(), &F_CapEntry()};
+  std::string faults;
+  std::size_t documentsSeen = 0;
+  auto note = [&](const std::string& at, const std::string& what, const std::string& text) {
+    if (showsNonFinite(text) && faults.size() < 2000) faults += at + what + " " + text + "\n";
+  };
+  sweepSelections(w, [&](const std::string& at) {
+    if (w.Command2.enabled()) w.Command2.click();
+    for (ui::Form* form : forms)
+      for (ui::Control* c : form->controls()) note(at, c->id(), c->displayText());
+    for (const auto& m : messages) note(at, "message", m.text);
+    for (const auto& t : badTexts) note(at, "dialog", t);
+    const auto& documents = services.recordingPrinter().documents();
+    for (; documentsSeen < documents.size(); ++documentsSeen)
+      for (const std::string& op : documents[documentsSeen]) note(at, "page", op);
+    messages.clear();
+    badTexts.clear();
+  });
+  EXPECT_EQ(faults, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachField, CatalogueAtItsLimits,
+    ::testing::Values(CatalogueLimit{"ThickLayers", "DESNPARA.DAT", 4, "3.4e38"},
+                      CatalogueLimit{"ThinLayers", "DESNPARA.DAT", 4, "1e-45"},
+                      CatalogueLimit{"Multiplier", "DESNPARA.DAT", 5, "2147483520"},
+                      CatalogueLimit{"Covers", "DESNPARA.DAT", 6, "2147483520"},
+                      CatalogueLimit{"LargeMaximum", "CLCMXCAP.DAT", 0, "1e300"},
+                      CatalogueLimit{"SmallMaximum", "CLCMXCAP.DAT", 0, "1e-300"},
+                      CatalogueLimit{"SmallMinimum", "CLCMinCAP.DAT", 0, "1e-300"}),
+    [](const ::testing::TestParamInfo<CatalogueLimit>& info) {
+      return std::string(info.param.label);
+    });
 
 // Texts a user may type or paste into any box.
 const std::vector<std::string> kGarbage = {
     "", "-", "abc", "1e999", "-1e999", "nan", "0", "-5", "99999999999999999999", "1,5", "  7",
-    "\u00B5", std::string(500, '9'), std::string(250, '8') + std::string(250, 'x')};
+    "\u00B5", std::string(500, '9'), std::string(250, '8') + std::string(250, 'x'),
+    // The largest and smallest numbers a double holds, and their neighbours.
+    "1.7976931348623157e308", "-1.7976931348623157e308", "4.9e-324", "1e-310", "1e300"};
 
 class GarbageInput : public Robustness {
  protected:
@@ -199,7 +278,8 @@ TEST_F(GarbageInput, TemperaturesAreClampedAndKeyByKeyTypingKeepsNumbers) {
   // ambient in use (0, from the empty text before).
   const std::pair<int, int> kExpected[] = {{0, 0}, {0, 0}, {0, 0},     {200, 150}, {-75, 0},
                                            {0, 0}, {0, 0}, {-5, 0},    {200, 150}, {1, 1},
-                                           {7, 7}, {0, 0}, {200, 150}, {200, 150}};
+                                           {7, 7}, {0, 0}, {200, 150}, {200, 150},
+                                           {200, 150}, {-75, 0}, {0, 0}, {0, 0}, {200, 150}};
   for (std::size_t i = 0; i < kGarbage.size(); ++i) {
     const std::string& g = kGarbage[i];
     const auto [ambient, rise] = kExpected[i];

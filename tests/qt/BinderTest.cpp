@@ -58,6 +58,8 @@ const char* expectedClass(ui::Kind kind) {
     case ui::Kind::OptionButton: return "QRadioButton";
     case ui::Kind::ScrollBar: return "QScrollBar";
     case ui::Kind::CommandButton: return "QPushButton";
+    case ui::Kind::Line: return "qtui::LineWidget";
+    case ui::Kind::Graph: return "qtui::GraphWidget";
     case ui::Kind::Timer: return nullptr;
   }
   return nullptr;

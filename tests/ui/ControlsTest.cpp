@@ -30,6 +30,38 @@ TEST(TextBox, ChangeOnlyForNewTextAndHandlerSeesIt) {
   EXPECT_EQ(log, (Log{"change x", "change xy"}));
 }
 
+TEST(TextBox, TypingReplacesTheSelectionOrGoesInAtTheCaret) {
+  ui::Form form("F");
+  ui::TextBox box(form, "T");
+  Log log;
+  box.onChange = [&] { log.push_back(box.text()); };
+  box.setText("3");
+  box.selectAll();
+  box.receiveChar('x');
+  EXPECT_EQ(box.text(), "x");
+  EXPECT_EQ(box.selStart(), 1);
+
+  // Selection counted in characters, not bytes: "é" is two bytes.
+  box.setText("a\xC3\xA9" "bc");
+  box.setSelStart(1);
+  box.setSelLength(2);
+  box.receiveChar(13);  // a control character leaves text and selection alone
+  EXPECT_EQ(box.selLength(), 2);
+  box.receiveChar(8);  // backspace removes just the selection
+  EXPECT_EQ(box.text(), "ac");
+  EXPECT_EQ(box.selStart(), 1);
+  box.receiveChar(0xB5);  // "µ" goes in at the caret
+  box.receiveChar(8);
+  box.receiveChar(8);  // then the character before the caret
+  EXPECT_EQ(box.text(), "c");
+  box.receiveChar(8);  // caret at the start: nothing
+  box.setSelStart(0);
+  box.setSelLength(1);
+  box.receiveChar('c');  // the same text again raises no change
+  EXPECT_EQ(log, (Log{"3", "x", "a\xC3\xA9" "bc", "ac", "a\xC2\xB5" "c", "ac", "c"}));
+  EXPECT_EQ(box.selStart(), 1);
+}
+
 TEST(DropDownList, TextAndIndexWritesAlwaysRaiseClick) {
   ui::Form form("F");
   ui::DropDownList list(form, "CB");

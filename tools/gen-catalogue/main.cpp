@@ -11,21 +11,13 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 
+#include "GeneratedFile.h"
 #include "engine/CatalogueAuthoring.h"
 
 namespace {
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // The E24 values inside each offered range that do not design quietly.
 void ListGaps(const quenta::authoring::Catalogue& catalogue) {
@@ -91,19 +83,9 @@ int main(int argc, char** argv) {
   };
   int status = catalogue.problems.empty() ? 0 : 1;
   for (const auto& [name, text] : files) {
-    const std::filesystem::path path = folder / name;
-    if (check) {
-      if (ReadFile(path) != text) {
-        std::cerr << path.string() << " differs from what the generator produces\n";
-        status = 1;
-      }
-      continue;
-    }
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    if (!out) {
-      std::cerr << "cannot write " << path.string() << "\n";
-      return 1;
+    if (!generator::WriteOrCheck(folder / name, text, check)) {
+      if (!check) return 1;
+      status = 1;
     }
   }
   return status;

@@ -10,10 +10,15 @@
 #include <iterator>
 #include <ostream>
 
+#include "GraphDump.h"
+#include "graph/GraphForm.h"
+#include "graph/GraphWindow.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
+#include "milspec/EntryModes.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
+#include "ui/GraphControl.h"
 #include "ui/Headless.h"
 
 namespace script {
@@ -93,7 +98,15 @@ std::optional<int> parseKeyChar(const std::string& text) {
 std::string boolText(bool value) { return value ? "True" : "False"; }
 
 bool takesFocus(ui::Kind kind) {
-  return kind != ui::Kind::Label && kind != ui::Kind::Frame && kind != ui::Kind::Timer;
+  return kind != ui::Kind::Label && kind != ui::Kind::Frame && kind != ui::Kind::Timer &&
+         kind != ui::Kind::Line && kind != ui::Kind::Graph;
+}
+
+std::optional<double> parseNumber(const std::string& text) {
+  double value = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return value;
 }
 
 ui::Color defaultBack(ui::Kind kind) {
@@ -209,6 +222,13 @@ std::string describe(const ui::Control& c) {
            " max=" + *propertyValue(c, "Max");
       break;
     case ui::Kind::PictureBox: s += " picture=" + shown; break;
+    case ui::Kind::Line: break;
+    case ui::Kind::Graph: {
+      auto& g = static_cast<const ui::GraphControl&>(c);
+      s += " style=" + std::to_string(g.style()) + " curves=" + std::to_string(g.curveCount()) +
+           " points=" + std::to_string(g.pointCount());
+      break;
+    }
     case ui::Kind::Timer: s += " interval=" + *propertyValue(c, "Interval"); break;
     default: s += " caption=" + shown; break;
   }
@@ -226,7 +246,12 @@ void erase(std::vector<T*>& v, T* item) {
 
 // ---- The runner --------------------------------------------------------------
 
-Runner::Runner(std::ostream& out, std::ostream& err) : out_(out), err_(err) { installServices(); }
+Runner::Runner(std::ostream& out, std::ostream& err) : out_(out), err_(err) {
+  installServices();
+  // The session is the whole program, military entry and graph included.
+  quenta::InstallMilitaryEntry();
+  quenta::InstallGraphWindow();
+}
 
 Runner::~Runner() {
   scope_.reset();
@@ -440,6 +465,7 @@ ui::Form* Runner::findForm(const std::string& name) {
   // Referring to one of the program's windows loads it, as in the program.
   if (name == "F_QuentaMainForm") return &quenta::F_QuentaMainForm();
   if (name == "F_QuentaDesignForm") return &quenta::F_QuentaDesignForm();
+  if (name == "F_QuentaGrafForm") return &quenta::F_QuentaGrafForm();
   return nullptr;
 }
 
@@ -532,13 +558,16 @@ void Runner::execute(const Args& args) {
     if (!form) fail("no window is open to take the key");
     form->userKey(code, character);
   } else if (cmd == "click") {
-    usage(1, 1, "click CONTROL");
+    usage(1, 2, "click CONTROL [BUTTON]");
     auto kind = kindOf(args[1]);
     if (kind != ui::Kind::CommandButton && kind != ui::Kind::CheckBox &&
-        kind != ui::Kind::OptionButton && kind != ui::Kind::TextBox)
+        kind != ui::Kind::OptionButton && kind != ui::Kind::TextBox && kind != ui::Kind::Graph)
       fail(args[1] + " cannot be clicked");
+    if (count == 2 && kind != ui::Kind::Graph) fail("only a graph takes a button code");
     ui::Control& c = userControl(args[1], true);
-    if (auto* button = dynamic_cast<ui::CommandButton*>(&c)) button->click();
+    // A graph hears which button: 1 left (the default), 2 right, 4 middle.
+    if (auto* graph = dynamic_cast<ui::GraphControl*>(&c)) graph->buttonDown(count == 2 ? number(args[2]) : 1);
+    else if (auto* button = dynamic_cast<ui::CommandButton*>(&c)) button->click();
     else if (auto* text = dynamic_cast<ui::TextBox*>(&c)) text->click();
     else if (auto* box = dynamic_cast<ui::CheckBox*>(&c))
       box->setValue(box->value() == ui::CheckBox::Checked ? ui::CheckBox::Unchecked
@@ -554,6 +583,36 @@ void Runner::execute(const Args& args) {
            std::to_string(bar->max()));
     userControl(args[1], true);
     bar->setValue(value);
+  } else if (cmd == "close") {
+    // The window's close box.
+    usage(1, 1, "close FORM");
+    ui::Form* form = findForm(args[1]);
+    if (!form) fail("unknown window " + args[1]);
+    if (!form->shown()) fail("close: the window " + form->name() + " is not shown");
+    form->unload();
+  } else if (cmd == "pointer") {
+    // The pointer moves over a graph to the point of these axis values.
+    usage(3, 3, "pointer GRAPH X Y");
+    auto* graph = dynamic_cast<ui::GraphControl*>(&control(args[1]));
+    if (!graph) fail(args[1] + " is not a graph");
+    auto x = parseNumber(args[2]);
+    auto y = parseNumber(args[3]);
+    if (!x || !y) fail("pointer: X and Y must be numbers");
+    userControl(args[1], false);
+    graph->pointerAt(*x, *y);
+  } else if (cmd == "graph") {
+    // The graph's state, or the calls made on it since the last look.
+    usage(1, 2, "graph GRAPH [calls]");
+    auto* graph = dynamic_cast<ui::GraphControl*>(&control(args[1]));
+    if (!graph) fail(args[1] + " is not a graph");
+    if (count == 2 && args[2] != "calls") fail("usage: graph GRAPH [calls]");
+    say(args[1] + ":");
+    if (count == 2) {
+      for (const auto& line : DescribeGraphCalls(graph->calls())) say("  " + line);
+      graph->clearCalls();
+    } else {
+      for (const auto& line : DescribeGraph(*graph)) say("  " + line);
+    }
   } else if (cmd == "answer") {
     fail("no message box is open");
   } else if (cmd == "save" || cmd == "cancel") {

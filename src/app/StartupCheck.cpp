@@ -1,0 +1,33 @@
+#include "app/StartupCheck.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace quenta::app {
+
+bool StartupCheckRequested() {
+  const char* value = std::getenv("QUENTA10_EXIT_AFTER_STARTUP");
+  return value != nullptr && std::strcmp(value, "1") == 0;
+}
+
+ui::MsgResult StartupCheckServices::messageBox(const ui::MessageBoxRequest& request) {
+  ++messages_;
+  std::string text;
+  for (std::size_t i = 0; i < request.text.size(); ++i) {
+    const char c = request.text[i];
+    if (c == '\r' && i + 1 < request.text.size() && request.text[i + 1] == '\n') continue;
+    text += c == '\r' ? '\n' : c;
+  }
+  std::fprintf(stderr, "%s: %s\n", request.title.c_str(), text.c_str());
+  return request.buttons == ui::MsgButtons::YesNo ? ui::MsgResult::Yes : ui::MsgResult::Ok;
+}
+
+int FinishStartupCheck(const StartupCheckServices& services, const std::string& folder) {
+  if (services.messagesShown() > 0) return 1;
+  std::printf("Quenta10 started: catalogue loaded from %s\n", folder.c_str());
+  return 0;
+}
+
+}  // namespace quenta::app

@@ -1,0 +1,128 @@
+#include "milspec/EntryModes.h"
+
+#include "catalogue/DesignState.h"
+#include "mainwindow/Calculate.h"
+#include "mainwindow/MainForm.h"
+#include "mainwindow/MainFormEvents.h"
+#include "mainwindow/Report.h"
+#include "mainwindow/Results.h"
+#include "mainwindow/UiState.h"
+#include "milspec/Mil123Part.h"
+#include "milspec/Mil49470Entry.h"
+
+namespace quenta {
+
+namespace {
+
+void HideMakerGroup(MainForm& f) {
+  ui::setVisible({&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4, &f.Frame5, &f.Frame8, &f.CB_Type,
+                  &f.CB_Case, &f.CB_Volt, &f.CB_Dielectric, &f.CB_Tolerance, &f.CK_ManCap},
+                 false);
+}
+
+void ShowMil49470Group(MainForm& f, bool visible) {
+  ui::setVisible({&f.Frame13, &f.Frame14, &f.Frame15, &f.Frame16, &f.Frame17, &f.Frame18,
+                  &f.Frame19, &f.CB_Type_Mil, &f.CB_Mil_Prf_Ch, &f.CB_Type_Sht, &f.T_Cap_code,
+                  &f.CB_Type_Tol, &f.CB_Type_Volt, &f.CB_Type_Lead},
+                 visible);
+}
+
+void ShowMil123Group(MainForm& f, bool visible) {
+  ui::setVisible({&f.Combo1, &f.Frame20, &f.Combo2, &f.Frame21, &f.CB_Type_V, &f.Frame22,
+                  &f.T_Cap_c, &f.Frame23, &f.CB_Type_T, &f.Frame24, &f.CB_Type_L, &f.Frame25,
+                  &f.Label1[2]},
+                 visible);
+}
+
+// The PIN line replaces the maker part number of the results.
+void ShowPinLine(MainForm& f, const char* caption) {
+  ui::setVisible({&f.L_Mil_Prf, &f.T_Mil_Prf}, true);
+  ui::setVisible({&f.L_Specs[6], &f.T_Specs[0]}, false);
+  f.L_Mil_Prf.setCaption(caption);
+}
+
+// Neither invalid-combination label belongs to the mode being entered.
+void HideInvalidLabels(MainForm& f) { ui::setVisible({&f.Label4, &f.L_Invalid_Mil}, false); }
+
+void StopZ5uNotice(MainForm& f) {
+  f.Label10.setVisible(false);
+  f.Timer2.setEnabled(false);
+}
+
+Mil123ReportValues Mil123Report() {
+  return {gMil123.Mil123Tol, gMil123.ReportVoltage, gMil123.ReportDielectric};
+}
+
+void ConnectMilitaryEntry(MainForm& f) {
+  f.OB_Mil_Prf.onClick = OB_Mil_Prf_Click;
+  f.OB_MIL123.onClick = OB_MIL123_Click;
+  f.CB_Mil_Prf_Ch.onClick = CB_Mil_Prf_Ch_Click;
+  f.OB_Mil_Prf.setEnabled(true);
+  f.OB_MIL123.setEnabled(true);
+}
+
+}  // namespace
+
+void OB_Mil_Prf_Click() {
+  MainForm& f = F_QuentaMainForm();
+  gSelection.SeriesIndex = 1;
+  StopZ5uNotice(f);
+  // Unticking raises the box's own handler when it was ticked.
+  f.CK_Comm.setValue(ui::CheckBox::Unchecked);
+  ui::setVisible({&f.Picture2, &f.Picture3}, false);
+  ClearResults();
+  f.Command6.setVisible(false);
+  f.T_Mil_Prf.setText("");
+  f.Text1.setVisible(false);
+  HideMakerGroup(f);
+  ShowMil49470Group(f, true);
+  ShowMil123Group(f, false);
+  ShowPinLine(f, "MIL-PRF-49470 Part #");
+  f.CK_Comm.setVisible(false);
+  HideInvalidLabels(f);
+  gSelection.VoltageIndex = 1;
+  if (gSelection.DielectricIndex == 1) f.LineFreqText.setVisible(false);
+  // Straight from MIL-PRF-123 entry the panel's PIN is calculated at once.
+  if (gUiState.Mil123Mode == 1) Calculate();
+  gUiState.Mil123Mode = 0;
+}
+
+void OB_MIL123_Click() {
+  MainForm& f = F_QuentaMainForm();
+  UiState& s = gUiState;
+  gSelection.SeriesIndex = 14;
+  StopZ5uNotice(f);
+  f.Command6.setVisible(false);
+
+  // The maker selection, put back when maker entry is chosen again.
+  s.SavedTypeText = f.CB_Type.text();
+  s.SavedCaseText = f.CB_Case.text();
+  s.SavedVoltText = f.CB_Volt.text();
+  if (s.SavedVoltText == "25") s.SavedVoltText = "50";
+  s.SavedDielText = f.CB_Dielectric.text();
+  s.SavedCapText = f.T_Capacitance.text();
+  s.SavedTolText = f.CB_Tolerance.text();
+  s.SavedCommValue = f.CK_Comm.value() == ui::CheckBox::Checked ? 1 : 0;
+
+  ui::setVisible({&f.Picture2, &f.Picture3}, false);
+  ClearResults();
+  s.Mil123Mode = 1;
+  f.Text1.setVisible(false);
+  HideMakerGroup(f);
+  // The Commercial box keeps its tick, and the design its commercial flag.
+  f.CK_Comm.setVisible(false);
+  ShowPinLine(f, "MIL-PRF-123 Part #");
+  ui::setVisible({&f.L_Norvel_PN, &f.T_Norvel_Equiv}, false);
+  f.T_Mil_Prf.setText("");
+  HideInvalidLabels(f);
+  ShowMil49470Group(f, false);
+  ShowMil123Group(f, true);
+}
+
+void InstallMilitaryEntry() {
+  SetMilitaryDecoders({HandleMil123Part, LookupMil49470Part});
+  SetMil123ReportSource(Mil123Report);
+  SetMainFormExtension(ConnectMilitaryEntry);
+}
+
+}  // namespace quenta

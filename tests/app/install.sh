@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Installs the program into a temporary prefix whose name is not UTF-8
+# (Latin-1 "café") and starts the installed copy on the offscreen platform
+# far enough to see its catalogue loaded. It is started from a folder that
+# holds a damaged catalogue, which must not be read; a damage to the
+# installed catalogue is reported by file, record and field.
+# Usage: install.sh CMAKE BUILD_DIR
+set -u
+cmake=$1
+build=$2
+top=$(mktemp -d)
+trap 'rm -rf "$top"' EXIT
+prefix="$top/caf$(printf '\351')"
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+"$cmake" --install "$build" --prefix "$prefix" >"$top/install.log" 2>&1 || {
+  cat "$top/install.log"
+  echo "FAIL: cmake --install"
+  exit 1
+}
+for f in bin/quenta10 bin/DESNPARA.DAT bin/CLCMXCAP.DAT bin/CLCMinCAP.DAT bin/LUKUPCAS.DAT \
+         bin/kd.jpg share/applications/quenta10.desktop \
+         share/icons/hicolor/scalable/apps/quenta10.svg; do
+  [ -f "$prefix/$f" ] || fail "$f not installed"
+done
+[ -x "$prefix/bin/quenta10" ] || fail "bin/quenta10 is not executable"
+[ -e "$prefix/bin/.gitkeep" ] && fail "bin/.gitkeep installed"
+entry="$prefix/share/applications/quenta10.desktop"
+grep -qx "Exec=\"$prefix/bin/quenta10\"" "$entry" || fail "desktop entry: $(grep ^Exec "$entry")"
+grep -qx "Icon=quenta10" "$entry" || fail "desktop entry names no icon"
+if command -v desktop-file-validate >/dev/null; then
+  # Only the prefix's own name, which is not UTF-8, may be objected to.
+  sed "s|$prefix|/opt/quenta10|" "$entry" >"$top/quenta10.desktop"
+  desktop-file-validate "$top/quenta10.desktop" || fail "desktop entry not valid"
+fi
+
+# Started from elsewhere, with a damaged catalogue in the current folder.
+cwd="$top/elsewhere"
+mkdir -p "$cwd"
+echo "x" >"$cwd/DESNPARA.DAT"
+start() {
+  (cd "$cwd" && QT_QPA_PLATFORM=offscreen QUENTA10_EXIT_AFTER_STARTUP=1 \
+     timeout 120 "$prefix/bin/quenta10" >"$top/out" 2>"$top/err")
+}
+start
+rc=$?
+[ $rc -eq 0 ] || fail "the installed program ended with $rc: $(cat "$top/err")"
+grep -qF "catalogue loaded from $prefix/bin" "$top/out" || fail "no catalogue loaded: $(cat "$top/out")"
+
+# A layer multiplier too large to use, in the installed catalogue.
+echo "1,1,0,1.2,1e20,5,1" >>"$prefix/bin/DESNPARA.DAT"
+start
+rc=$?
+[ $rc -eq 1 ] || fail "a damaged catalogue ended with $rc"
+grep -qE "DESNPARA\.DAT, record [0-9]+, field 5 cannot be used: the layer multiplier 1E\+20" "$top/err" ||
+  fail "the damage is not named: $(cat "$top/err")"
+
+# Without its own catalogue the program does not take the current folder's.
+cp "$build/bin/"*.DAT "$cwd/"
+rm "$prefix/bin/CLCMinCAP.DAT" "$prefix/bin/DESNPARA.DAT"
+start
+rc=$?
+[ $rc -eq 1 ] || fail "a program folder without catalogue ended with $rc"
+grep -qF "DESNPARA.DAT" "$top/err" || fail "the missing file is not named: $(cat "$top/err")"
+
+[ $failures -eq 0 ] && echo "installed and started"
+exit $((failures > 0))
