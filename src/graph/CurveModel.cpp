@@ -103,8 +103,11 @@ FrequencyPoint EvaluateFrequencyPoint(const FrequencyModel& m, double f) {
 }
 
 double CurrentAtRise(const FrequencyModel& m, double rise) {
+  return CurrentAtRise(m, rise, static_cast<float>(m.TempAmbient + rise));
+}
+
+double CurrentAtRise(const FrequencyModel& m, double rise, float T) {
   const double R = ReferenceEsr(m, m.Frequency);
-  const float T = static_cast<float>(m.TempAmbient + rise);
   double a = m.EsrTcA, b = m.EsrTcB;
   EsrLogLinearPair(m.Dielectric, T, a, b);
   const double esr = R * TemperatureFactor(m, a, b, T);

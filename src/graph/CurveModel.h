@@ -66,5 +66,8 @@ FrequencyPoint EvaluateFrequencyPoint(const FrequencyModel& m, double f);
 // The current (A rms) that raises the part by `rise` degrees at the
 // operating frequency, with the ESR taken at ambient plus that rise.
 double CurrentAtRise(const FrequencyModel& m, double rise);
+// The same with the ESR taken at a temperature of the caller's (the printed
+// page takes ambient plus rise as a whole number).
+double CurrentAtRise(const FrequencyModel& m, double rise, float temperature);
 
 }  // namespace quenta

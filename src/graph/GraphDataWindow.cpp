@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "graph/GraphPlotData.h"
 #include "graph/SafeFileWrite.h"
 #include "ui/Services.h"
 
@@ -15,17 +16,10 @@ std::unique_ptr<GraphDataForm>& instance() {
   return form;
 }
 
-std::function<GraphColumns()>& source() {
-  static std::function<GraphColumns()> columns;
-  return columns;
-}
-
 std::string& dataFileName() {
   static std::string name;
   return name;
 }
-
-GraphColumns Columns() { return source() ? source()() : GraphColumns{}; }
 
 }  // namespace
 
@@ -54,14 +48,17 @@ void ResetGraphDataForm() {
   dataFileName().clear();
 }
 
-void SetGraphDataSource(std::function<GraphColumns()> columns) { source() = std::move(columns); }
+GraphColumns PlottedColumns() {
+  const GraphPlotData& g = gGraph;
+  return {g.PlottedKind, g.GraphPointCount, g.GraphDataX, g.GraphDataY1, g.GraphDataY2};
+}
 
 const std::string& DataFileName() { return dataFileName(); }
 
-void DisplayGraphData() {
+void F_QuentaGrafForm_Command2_Click() {
   GraphDataForm& form = Graph_Data();
   // The header replaces the old text, so showing it again never adds to it.
-  if (const auto text = GraphDataText(Columns(), DataTextForm::Display))
+  if (const auto text = GraphDataText(PlottedColumns(), DataTextForm::Display))
     form.RichTextBox1.setText(*text);
   form.show(ui::ShowMode::Modeless);
 }
@@ -78,10 +75,10 @@ void Graph_Data_Command2_Click() {
   dataFileName() = *chosen;
 
   // The file holds the plotted points, whatever the text box shows.
-  const std::string text = GraphDataText(Columns(), DataTextForm::File).value_or("");
+  const std::string text = GraphDataText(PlottedColumns(), DataTextForm::File).value_or("");
   if (const auto error = WriteFileReplacing(*chosen, text)) {
     ui::msgBox("The graph data could not be saved to " + *chosen + ".\r\n" + *error,
-               ui::MsgButtons::Ok, "", ui::MsgIcon::Exclamation);
+               ui::MsgButtons::Ok, "Quenta10", ui::MsgIcon::Exclamation);
   }
 }
 

@@ -3,7 +3,6 @@
 // stays open until it is closed itself, also when the graph window closes.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "graph/GraphDataText.h"
@@ -25,15 +24,17 @@ struct GraphDataForm : ui::Form {
 GraphDataForm& Graph_Data();
 void ResetGraphDataForm();
 
-// Where both commands take the points of the last completed plot.
-void SetGraphDataSource(std::function<GraphColumns()> source);
+// The columns of the last completed plot, with its kind: both commands
+// list these, whatever graph the list shows now and also after the graph
+// window has closed.
+GraphColumns PlottedColumns();
 
 // The file chosen in the last save dialog; the next one proposes it.
 const std::string& DataFileName();
 
 // The graph window's "Display Graph Data": fills the text and shows the
 // window.
-void DisplayGraphData();
+void F_QuentaGrafForm_Command2_Click();
 
 // "SAVE DATA": asks for a file and writes the file form of the data text
 // to it. A cancelled dialog or an empty name writes nothing.

@@ -6,6 +6,7 @@
 #include "graph/GraphDataWindow.h"
 #include "graph/GraphForm.h"
 #include "graph/GraphPlotData.h"
+#include "graph/GraphPrintCommand.h"
 #include "graph/Plot.h"
 #include "mainwindow/Calculate.h"
 #include "mainwindow/Commands.h"
@@ -47,8 +48,8 @@ void ConnectGraphFormHandlers(GraphForm& f) {
   }
   f.GSGraf.onPointerMove = F_QuentaGrafForm_GSGraf_PointerMoveEvent;
   f.GSGraf.onButton = F_QuentaGrafForm_GSGraf_ButtonEvent;
-  // Print Graph and Display Graph Data come with the graph printout and the
-  // graph data window.
+  f.Command1.onClick = F_QuentaGrafForm_Command1_Click;
+  f.Command2.onClick = F_QuentaGrafForm_Command2_Click;
 }
 
 void F_QuentaGrafForm_Form_Load() {

@@ -85,6 +85,8 @@ const char* SnapEnd(double kilohertz) {
   return nullptr;
 }
 
+void ShowRangeRefused() { ui::msgBox(kRangeMessage, ui::MsgButtons::Ok, "Quenta10"); }
+
 std::string GraphPartNumber() {
   const MainForm& m = F_QuentaMainForm();
   if (m.OB_Mil_Prf.value() || m.OB_MIL123.value()) return m.T_Mil_Prf.text();
@@ -140,7 +142,7 @@ void F_QuentaGrafForm_GPlot_Click() {
     sweepStart = 0;
   }
   if (!(sweepStart < sweepEnd)) {
-    ui::msgBox(kRangeMessage, ui::MsgButtons::Ok, "Quenta10");
+    ShowRangeRefused();
     f.setMousePointer(ui::MousePointer::Default);
     return;
   }

@@ -9,6 +9,10 @@ namespace quenta {
 
 void F_QuentaGrafForm_GPlot_Click();
 
+// Tells the user that a range was refused: "End value must be greater
+// than Start value.".
+void ShowRangeRefused();
+
 // The part as the graph names it: the PIN in the military entry modes,
 // else the maker part number.
 std::string GraphPartNumber();

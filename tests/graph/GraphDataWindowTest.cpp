@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "graph/GraphDataWindow.h"
+#include "graph/GraphPlotData.h"
 #include "ui/Headless.h"
 
 namespace quenta {
@@ -26,16 +27,19 @@ class GraphDataWindow : public ::testing::Test {
     folder = pattern;
     scope.emplace(services);
     ResetGraphDataForm();
-    xs = {0, 1000, 2000, 3000};
-    y1s = {0, 1.5, 2.5, 3.5};
-    SetGraphDataSource([this] { return GraphColumns{2, 3, xs, y1s, {}}; });
+    // The last plot: three points of the maximum-current graph.
+    gGraph = GraphPlotData{};
+    gGraph.PlottedKind = kMaxCurrent;
+    gGraph.GraphPointCount = 3;
+    gGraph.GraphDataX = {0, 1000, 2000, 3000};
+    gGraph.GraphDataY1 = {0, 1.5, 2.5, 3.5};
     services.onSaveDialog = [this](const ui::SaveDialogRequest& request) {
       requests.push_back(request);
       return answer;
     };
   }
   void TearDown() override {
-    SetGraphDataSource(nullptr);
+    gGraph = GraphPlotData{};
     ResetGraphDataForm();
     scope.reset();
     std::error_code ec;
@@ -50,8 +54,6 @@ class GraphDataWindow : public ::testing::Test {
   fs::path folder;
   ui::HeadlessServices services;
   std::optional<ui::ScopedServices> scope;
-  std::vector<float> xs;
-  std::vector<double> y1s;
   std::vector<ui::SaveDialogRequest> requests;
   std::optional<std::string> answer;
 };
@@ -62,7 +64,7 @@ constexpr const char* kFileText =
     " 3 ,             3.5\r\n";
 
 TEST_F(GraphDataWindow, DisplayShowsTheTextAndCloseHidesIt) {
-  DisplayGraphData();
+  F_QuentaGrafForm_Command2_Click();
   GraphDataForm& form = Graph_Data();
   EXPECT_TRUE(form.shown());
   EXPECT_FALSE(form.modal());
@@ -75,13 +77,13 @@ TEST_F(GraphDataWindow, DisplayShowsTheTextAndCloseHidesIt) {
   EXPECT_EQ(form.RichTextBox1.text(), text);  // CLOSE keeps the text
   // Showing again replaces the text: it does not grow.
   form.RichTextBox1.setText("edited by the user");
-  DisplayGraphData();
+  F_QuentaGrafForm_Command2_Click();
   EXPECT_TRUE(form.shown());
   EXPECT_EQ(form.RichTextBox1.text(), text);
 }
 
 TEST_F(GraphDataWindow, SaveWritesThePlottedPointsNotTheScreenText) {
-  DisplayGraphData();
+  F_QuentaGrafForm_Command2_Click();
   Graph_Data().RichTextBox1.setText("edited by the user");
   answer = path("data.txt");
   Graph_Data().Command2.click();
@@ -94,7 +96,7 @@ TEST_F(GraphDataWindow, SaveWritesThePlottedPointsNotTheScreenText) {
   EXPECT_TRUE(services.messages.empty());
   // The next dialog proposes the name chosen last; a second save replaces
   // the file.
-  y1s[1] = 9;
+  gGraph.GraphDataY1[1] = 9;
   Graph_Data().Command2.click();
   EXPECT_EQ(requests[1].defaultName, path("data.txt"));
   EXPECT_EQ(read(path("data.txt")).substr(33, 24), " 1 ,             9\r\n 3 ,");

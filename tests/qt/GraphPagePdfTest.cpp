@@ -1,7 +1,8 @@
-// The graph page and the graph-data window on Qt: without a printer the
-// drawn page becomes a PDF of one landscape page whose texts read back
-// with pdftotext and whose curves are red and blue; the data window's
-// editor shows the text line by line and hands edits back with CR LF.
+// Print Graph and the graph-data window on Qt: without a printer every
+// graph becomes a PDF of one landscape page, the drawn pages' texts read
+// back with pdftotext and their curves print red and blue; the data
+// window's editor shows the text line by line and hands edits back with
+// CR LF.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,11 +14,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
 #include <memory>
 
 #include "graph/GraphDataWindow.h"
-#include "graph/GraphPrintout.h"
+#include "graph/GraphForm.h"
+#include "mainwindow/Commands.h"
+#include "mainwindow/MainForm.h"
+#include "mainwindow/Program.h"
 #include "qt/Binder.h"
 #include "qt/FrontEnd.h"
 #include "qt/QtServices.h"
@@ -44,70 +47,116 @@ QString RunTool(const QString& program, const QStringList& args) {
   return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// An ESR and impedance page over 1 to 100000 kHz from a made-up part.
-quenta::GraphPage EsrPage() {
-  quenta::GraphPage page;
-  page.kind = 0;
-  page.range = quenta::PageRangeFor(0, "1", "100000");
-  page.header = "Quenta10 Graph KD015A685K   25 \u00B0C Amb.    25 \u00B0C Internal    ";
-  page.readouts = {"1000", "0.0553", "1.59"};
-  page.axes = {1e5f, 1, 0, 0};
-  page.model = [](const quenta::PageSweep& sweep, quenta::PagePoints& points) {
-    for (int i = 1; i <= sweep.count; ++i) {
-      const double f = std::pow(10.0, double(i) / sweep.count * sweep.decades.count + sweep.decades.low);
-      points.y1[static_cast<std::size_t>(i)] = 20 + 4e6 / f;
-      points.y2[static_cast<std::size_t>(i)] = 1e9 / f + f / 1e4;
-    }
-  };
-  return page;
-}
+// Headless dialogs, the Qt printer writing PDF files.
+class PdfServices : public ui::HeadlessServices {
+ public:
+  ui::Printer& printer() override { return printer_; }
+  qtui::QtPrinter& qtPrinter() { return printer_; }
 
-TEST(GraphPagePdf, OneLandscapePageWithItsTextsAndColouredCurves) {
-  EnsureApplication();
-  if (!QPrinterInfo::availablePrinters().isEmpty())
-    GTEST_SKIP() << "a printer is set up here: the page would go to paper";
-  qtui::installFontSubstitutions();
-  QTemporaryDir folder;
-  ASSERT_TRUE(folder.isValid());
-  qtui::QtPrinter printer;
-  printer.setPdfFolder(folder.path());
-  QStringList pdfs;
-  printer.onPdfWritten = [&](const QString& path) { pdfs << path; };
+ private:
+  qtui::QtPrinter printer_;
+};
 
-  quenta::DrawGraphPage(printer, EsrPage());
-  ASSERT_EQ(pdfs.size(), 1);
-  EXPECT_EQ(printer.orientation(), ui::Orientation::Portrait);  // given back
-  EXPECT_EQ(printer.scale(), 1);
-
-  const QString info = RunTool("pdfinfo", {pdfs[0]});
-  EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n"))) << info.toStdString();
-  const QRegularExpressionMatch size =
-      QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+) pts").match(info);
-  ASSERT_TRUE(size.hasMatch()) << info.toStdString();
-  EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble());  // landscape
-
-  const QString text = RunTool("pdftotext", {"-layout", pdfs[0], "-"}).simplified();
-  for (const char* expected :
-       {"Quenta10 Graph KD015A685K", "ESR (Ohms) & Impedance (Ohms) VS Frequency (kHz)",
-        "Frequency: 1000, ESR: 0.0553, Impedance: 1.59", "Frequency (kHz)", "100000"}) {
-    EXPECT_TRUE(text.contains(expected)) << expected << "\n" << text.toStdString();
+// The graph window of an X7R part on Qt, printing to PDF files.
+class GraphPrintPdf : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureApplication();
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+      GTEST_SKIP() << "a printer is set up here: the pages would go to paper";
+    ASSERT_TRUE(folder.isValid());
+    qtui::installFontSubstitutions();
+    services.qtPrinter().setPdfFolder(folder.path());
+    services.qtPrinter().onPdfWritten = [this](const QString& path) { pdfs << path; };
+    scope = std::make_unique<ui::ScopedServices>(services);
+    quenta::ResetForms();
+    quenta::SetProgramFolder(QUENTA_PROGRAM_FOLDER);
+    quenta::Main();
+    auto& m = quenta::F_QuentaMainForm();
+    for (auto [list, text] : {std::pair{&m.CB_Type, "KD"}, {&m.CB_Case, "05"}, {&m.CB_Volt, "100"},
+                              {&m.CB_Dielectric, "X7R"}, {&m.CB_Cap, " 2.2 \u00B5F"}})
+      list->setText(text);
+    quenta::Command1_Click();
+    quenta::Command3_Click();
+    form = &quenta::F_QuentaGrafForm();
+    window.reset(qtui::createFormWidget("F_QuentaGrafForm"));
+    ASSERT_TRUE(window);
+    binder = std::make_unique<qtui::Binder>(*form, *window);
+  }
+  void TearDown() override {
+    binder.reset();
+    window.reset();
+    quenta::ResetForms();
+    scope.reset();
+  }
+  // Prints the graph of a kind; the PDF written, "" for none.
+  QString print(int kind) {
+    form->GrafName.setListIndex(kind);
+    const qsizetype before = pdfs.size();
+    form->Command1.click();
+    EXPECT_TRUE(services.messages.empty()) << services.messages.back().text;
+    return pdfs.size() == before + 1 ? pdfs.back() : QString();
+  }
+  // One landscape page.
+  static void ExpectOneLandscapePage(const QString& pdf) {
+    const QString info = RunTool("pdfinfo", {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n"))) << info.toStdString();
+    const QRegularExpressionMatch size =
+        QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+) pts").match(info);
+    ASSERT_TRUE(size.hasMatch()) << info.toStdString();
+    EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble());
   }
 
-  // The curves print in their colours.
-  RunTool("pdftoppm", {"-png", "-r", "50", "-singlefile", pdfs[0], folder.filePath("page")});
+  QTemporaryDir folder;
+  QStringList pdfs;
+  PdfServices services;
+  std::unique_ptr<ui::ScopedServices> scope;
+  quenta::GraphForm* form = nullptr;
+  std::unique_ptr<QWidget> window;
+  std::unique_ptr<qtui::Binder> binder;
+};
+
+TEST_F(GraphPrintPdf, TheEsrAndImpedancePageReadsBackWithItsCurvesInColour) {
+  const QString pdf = print(0);
+  ASSERT_FALSE(pdf.isEmpty());
+  ExpectOneLandscapePage(pdf);
+  const QString text = RunTool("pdftotext", {"-layout", pdf, "-"}).simplified();
+  for (const char* expected :
+       {"Quenta10 Graph KD051C225M", "ESR (Ohms) & Impedance (Ohms) VS Frequency (kHz)",
+        "Frequency: 100, ESR: ", "Frequency (kHz)", "100000", "1000"}) {
+    EXPECT_TRUE(text.contains(expected)) << expected << "\n" << text.toStdString();
+  }
+  RunTool("pdftoppm", {"-png", "-r", "50", "-singlefile", pdf, folder.filePath("page")});
   const QImage image(folder.filePath("page.png"));
   ASSERT_FALSE(image.isNull());
-  EXPECT_GT(image.width(), image.height());
-  int red = 0, blue = 0;
+  int red = 0, blue = 0, green = 0;
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
       const QColor c = image.pixelColor(x, y);
       if (c.red() > 200 && c.green() < 80 && c.blue() < 80) ++red;
       if (c.blue() > 200 && c.red() < 80 && c.green() < 80) ++blue;
+      if (c.green() > 200 && c.red() < 80 && c.blue() < 80) ++green;
     }
   }
   EXPECT_GT(red, 100);
   EXPECT_GT(blue, 100);
+  EXPECT_GT(green, 20);  // the cursor line
+}
+
+TEST_F(GraphPrintPdf, EveryOtherGraphPrintsOneLandscapePage) {
+  const char* titles[] = {"", "Temperature Rise (deg. C) VS Applied Current (Amps RMS)",
+                          "Maximum Current (Amps RMS) VS Frequency (kHz)",
+                          "Maximum Ripple Voltage (Volts RMS) VS Frequency (kHz)"};
+  for (int kind = 1; kind <= 5; ++kind) {
+    SCOPED_TRACE(kind);
+    const QString pdf = print(kind);
+    ASSERT_FALSE(pdf.isEmpty());
+    ExpectOneLandscapePage(pdf);
+    if (kind <= 3) {
+      const QString text = RunTool("pdftotext", {"-layout", pdf, "-"}).simplified();
+      EXPECT_TRUE(text.contains(titles[kind])) << text.toStdString();
+    }
+  }
 }
 
 TEST(GraphDataEditor, ShowsTheLinesAndHandsEditsBackWithCrLf) {

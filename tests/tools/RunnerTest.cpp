@@ -269,3 +269,26 @@ TEST(SessionFiles, SavedNamesGetTheExtensionAndLiveInTheSessionsFolder) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FoldCurves, RunsOfSegmentsAreToldByTheirEnds) {
+  using Ops = std::vector<std::string>;
+  // One curve, then two curves drawn in turn; grid lines and a lone
+  // segment stay as they are.
+  const Ops ops = {"drawwidth 12",
+                   "line 1,1 2,2 #FF0000", "line 2,2 3,3 #FF0000", "line 3,3 4,4 #FF0000",
+                   "line 4,4 5,5 #FF0000",
+                   "line 1,9 2,9 #FF0000", "line 1,8 2,8 #0000FF", "line 2,9 3,9 #FF0000",
+                   "line 2,8 3,8 #0000FF", "line 3,9 4,9 #FF0000", "line 3,8 4,8 #0000FF",
+                   "line 10,0 10,50 #707070", "line 20,0 20,50 #707070",
+                   "line 5,5 6,6 #00FF00", "enddoc"};
+  EXPECT_EQ(script::foldCurves(ops),
+            (Ops{"drawwidth 12", "line 1,1 2,2 #FF0000", "... 2 more segments ...",
+                 "line 4,4 5,5 #FF0000", "line 1,9 2,9 #FF0000", "line 1,8 2,8 #0000FF",
+                 "... 2 more segments ...", "line 3,9 4,9 #FF0000", "line 3,8 4,8 #0000FF",
+                 "line 10,0 10,50 #707070", "line 20,0 20,50 #707070", "line 5,5 6,6 #00FF00",
+                 "enddoc"}));
+}
+
+}  // namespace

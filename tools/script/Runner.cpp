@@ -196,6 +196,60 @@ std::vector<std::string> splitAfterLineFeeds(const std::string& text) {
 
 std::size_t lineCount(const std::string& text) { return splitAfterLineFeeds(text).size(); }
 
+// A recorded line "line X1,Y1 X2,Y2[ COLOUR]" split into its start, its
+// end and its colour; false for any other operation.
+bool lineParts(const std::string& op, std::string& start, std::string& end, std::string& colour) {
+  if (!op.starts_with("line ")) return false;
+  const std::size_t a = op.find(' ', 5);
+  if (a == std::string::npos) return false;
+  const std::size_t b = op.find(' ', a + 1);
+  start = op.substr(5, a - 5);
+  end = op.substr(a + 1, b == std::string::npos ? std::string::npos : b - a - 1);
+  colour = b == std::string::npos ? "" : op.substr(b + 1);
+  return true;
+}
+
+// Whether line b goes on from the end of line a in the same colour.
+bool continues(const std::string& a, const std::string& b) {
+  std::string aStart, aEnd, aColour, bStart, bEnd, bColour;
+  return lineParts(a, aStart, aEnd, aColour) && lineParts(b, bStart, bEnd, bColour) &&
+         aEnd == bStart && aColour == bColour;
+}
+
+}  // namespace
+
+// A curve is printed as hundreds of segments, each going on from the end
+// of the one before (two curves drawn in turn interleave theirs): a run of
+// three or more is told as its first segments, a count, and its last ones.
+std::vector<std::string> foldCurves(const std::vector<std::string>& ops) {
+  std::vector<std::string> out;
+  const std::size_t n = ops.size();
+  std::size_t i = 0;
+  while (i < n) {
+    bool folded = false;
+    for (std::size_t length = 1; length <= 2 && !folded; ++length) {
+      std::size_t blocks = 1;
+      auto blockGoesOn = [&](std::size_t block) {
+        for (std::size_t k = 0; k < length; ++k)
+          if (!continues(ops[i + (block - 1) * length + k], ops[i + block * length + k]))
+            return false;
+        return true;
+      };
+      while (i + (blocks + 1) * length <= n && blockGoesOn(blocks)) ++blocks;
+      if (blocks < 3) continue;
+      for (std::size_t k = 0; k < length; ++k) out.push_back(ops[i + k]);
+      out.push_back("... " + std::to_string((blocks - 2) * length) + " more segments ...");
+      for (std::size_t k = 0; k < length; ++k) out.push_back(ops[i + (blocks - 1) * length + k]);
+      i += blocks * length;
+      folded = true;
+    }
+    if (!folded) out.push_back(ops[i++]);
+  }
+  return out;
+}
+
+namespace {
+
 // One line of `dump`: the control's kind, flags and what it shows.
 std::string describe(const ui::Control& c) {
   std::string s = c.id() + " " + ui::kindName(c.kind()) + (c.visible() ? " visible" : " hidden") +
@@ -442,7 +496,7 @@ void Runner::formHidden(ui::Form& form) {
 
 void Runner::printDocument(const std::vector<std::string>& operations) {
   say("print document " + std::to_string(++documents_));
-  for (const auto& op : operations) say("  " + op);
+  for (const auto& op : foldCurves(operations)) say("  " + op);
 }
 
 void Runner::programEnding() {

@@ -32,6 +32,10 @@ struct ScriptError {
 // ScriptError (message without a line number) for a malformed line.
 std::vector<std::string> splitLine(const std::string& line);
 
+// The operations of a printed document as a transcript shows them: a run
+// of curve segments that go on from one another is folded to its ends.
+std::vector<std::string> foldCurves(const std::vector<std::string>& operations);
+
 // Formats a field of the shared design state by its name, e.g.
 // "ChipDesign.Effectives"; nothing for an unknown name.
 std::optional<std::string> stateField(const std::string& name);
