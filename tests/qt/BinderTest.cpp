@@ -21,6 +21,7 @@
 #include "qt/FrontEnd.h"
 #include "qt/KeyMap.h"
 #include "qt/QtServices.h"
+#include "qt/QtTestSupport.h"
 #include "ui/Headless.h"
 
 namespace {
@@ -70,9 +71,7 @@ class MainWindow : public ::testing::Test {
   void SetUp() override {
     quenta::ResetForms();
     form = &quenta::F_QuentaMainForm();
-    window.reset(qtui::createFormWidget("F_QuentaMainForm"));
-    ASSERT_TRUE(window);
-    binder = std::make_unique<qtui::Binder>(*form, *window);
+    qttest::BindWindow(*form, window, binder);
   }
   void TearDown() override {
     binder.reset();

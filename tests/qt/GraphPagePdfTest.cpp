@@ -11,57 +11,28 @@
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "graph/GraphDataWindow.h"
 #include "graph/GraphForm.h"
-#include "mainwindow/Commands.h"
-#include "mainwindow/MainForm.h"
-#include "mainwindow/Program.h"
 #include "qt/Binder.h"
 #include "qt/FrontEnd.h"
 #include "qt/QtServices.h"
+#include "qt/QtTestSupport.h"
 #include "ui/Headless.h"
 
 namespace {
 
-void EnsureApplication() {
-  if (!QApplication::instance()) {
-    static int argc = 1;
-    static char name[] = "test_qt";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-  }
-}
-
-QString RunTool(const QString& program, const QStringList& args) {
-  QProcess p;
-  p.start(program, args);
-  if (!p.waitForFinished(30000) || p.exitCode() != 0) {
-    ADD_FAILURE() << program.toStdString() << " (Debian poppler-utils) failed";
-    return {};
-  }
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-// Headless dialogs, the Qt printer writing PDF files.
-class PdfServices : public ui::HeadlessServices {
- public:
-  ui::Printer& printer() override { return printer_; }
-  qtui::QtPrinter& qtPrinter() { return printer_; }
-
- private:
-  qtui::QtPrinter printer_;
-};
+using qttest::PdfServices;
+using qttest::RunPdfTool;
 
 // The graph window of an X7R part on Qt, printing to PDF files.
 class GraphPrintPdf : public ::testing::Test {
  protected:
   void SetUp() override {
-    EnsureApplication();
+    // The test program's environment provides the application.
     if (!QPrinterInfo::availablePrinters().isEmpty())
       GTEST_SKIP() << "a printer is set up here: the pages would go to paper";
     ASSERT_TRUE(folder.isValid());
@@ -69,19 +40,8 @@ class GraphPrintPdf : public ::testing::Test {
     services.qtPrinter().setPdfFolder(folder.path());
     services.qtPrinter().onPdfWritten = [this](const QString& path) { pdfs << path; };
     scope = std::make_unique<ui::ScopedServices>(services);
-    quenta::ResetForms();
-    quenta::SetProgramFolder(QUENTA_PROGRAM_FOLDER);
-    quenta::Main();
-    auto& m = quenta::F_QuentaMainForm();
-    for (auto [list, text] : {std::pair{&m.CB_Type, "KD"}, {&m.CB_Case, "05"}, {&m.CB_Volt, "100"},
-                              {&m.CB_Dielectric, "X7R"}, {&m.CB_Cap, " 2.2 \u00B5F"}})
-      list->setText(text);
-    quenta::Command1_Click();
-    quenta::Command3_Click();
-    form = &quenta::F_QuentaGrafForm();
-    window.reset(qtui::createFormWidget("F_QuentaGrafForm"));
-    ASSERT_TRUE(window);
-    binder = std::make_unique<qtui::Binder>(*form, *window);
+    form = &qttest::OpenGraphWindowOfX7rPart();
+    qttest::BindWindow(*form, window, binder);
   }
   void TearDown() override {
     binder.reset();
@@ -99,7 +59,7 @@ class GraphPrintPdf : public ::testing::Test {
   }
   // One landscape page.
   static void ExpectOneLandscapePage(const QString& pdf) {
-    const QString info = RunTool("pdfinfo", {pdf});
+    const QString info = RunPdfTool("pdfinfo", {pdf});
     EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n"))) << info.toStdString();
     const QRegularExpressionMatch size =
         QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+) pts").match(info);
@@ -120,13 +80,13 @@ TEST_F(GraphPrintPdf, TheEsrAndImpedancePageReadsBackWithItsCurvesInColour) {
   const QString pdf = print(0);
   ASSERT_FALSE(pdf.isEmpty());
   ExpectOneLandscapePage(pdf);
-  const QString text = RunTool("pdftotext", {"-layout", pdf, "-"}).simplified();
+  const QString text = RunPdfTool("pdftotext", {"-layout", pdf, "-"}).simplified();
   for (const char* expected :
        {"Quenta10 Graph KD051C225M", "ESR (Ohms) & Impedance (Ohms) VS Frequency (kHz)",
         "Frequency: 100, ESR: ", "Frequency (kHz)", "100000", "1000"}) {
     EXPECT_TRUE(text.contains(expected)) << expected << "\n" << text.toStdString();
   }
-  RunTool("pdftoppm", {"-png", "-r", "50", "-singlefile", pdf, folder.filePath("page")});
+  RunPdfTool("pdftoppm", {"-png", "-r", "50", "-singlefile", pdf, folder.filePath("page")});
   const QImage image(folder.filePath("page.png"));
   ASSERT_FALSE(image.isNull());
   int red = 0, blue = 0, green = 0;
@@ -153,21 +113,20 @@ TEST_F(GraphPrintPdf, EveryOtherGraphPrintsOneLandscapePage) {
     ASSERT_FALSE(pdf.isEmpty());
     ExpectOneLandscapePage(pdf);
     if (kind <= 3) {
-      const QString text = RunTool("pdftotext", {"-layout", pdf, "-"}).simplified();
+      const QString text = RunPdfTool("pdftotext", {"-layout", pdf, "-"}).simplified();
       EXPECT_TRUE(text.contains(titles[kind])) << text.toStdString();
     }
   }
 }
 
 TEST(GraphDataEditor, ShowsTheLinesAndHandsEditsBackWithCrLf) {
-  EnsureApplication();
   ui::HeadlessServices services;
   ui::ScopedServices scope(services);
   quenta::ResetGraphDataForm();
   quenta::GraphDataForm& form = quenta::Graph_Data();
-  std::unique_ptr<QWidget> window(qtui::createFormWidget("Graph_Data"));
-  ASSERT_TRUE(window);
-  auto binder = std::make_unique<qtui::Binder>(form, *window);
+  std::unique_ptr<QWidget> window;
+  std::unique_ptr<qtui::Binder> binder;
+  qttest::BindWindow(form, window, binder);
   EXPECT_TRUE(binder->unbound().empty());
   auto* editor = window->findChild<QPlainTextEdit*>("RichTextBox1");
   ASSERT_TRUE(editor);

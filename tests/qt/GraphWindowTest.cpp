@@ -19,6 +19,7 @@
 #include "qt/Binder.h"
 #include "qt/FrontEnd.h"
 #include "qt/GraphWidget.h"
+#include "qt/QtTestSupport.h"
 #include "ui/Headless.h"
 
 namespace {
@@ -28,20 +29,8 @@ class GraphWindowQt : public ::testing::Test {
   // The test program's environment provides the application.
   void SetUp() override {
     scope = std::make_unique<ui::ScopedServices>(services);
-    quenta::InstallGraphWindow();
-    quenta::ResetForms();
-    quenta::SetProgramFolder(QUENTA_PROGRAM_FOLDER);
-    quenta::Main();
-    auto& m = quenta::F_QuentaMainForm();
-    for (auto [list, text] : {std::pair{&m.CB_Type, "KD"}, {&m.CB_Case, "05"}, {&m.CB_Volt, "100"},
-                              {&m.CB_Dielectric, "X7R"}, {&m.CB_Cap, " 2.2 \u00B5F"}})
-      list->setText(text);
-    quenta::Command1_Click();
-    quenta::Command3_Click();
-    form = &quenta::F_QuentaGrafForm();
-    window.reset(qtui::createFormWidget("F_QuentaGrafForm"));
-    ASSERT_TRUE(window);
-    binder = std::make_unique<qtui::Binder>(*form, *window);
+    form = &qttest::OpenGraphWindowOfX7rPart();
+    qttest::BindWindow(*form, window, binder);
   }
   void TearDown() override {
     binder.reset();

@@ -17,19 +17,12 @@
 #include "mainwindow/Program.h"
 #include "mainwindow/Report.h"
 #include "qt/QtServices.h"
+#include "qt/QtTestSupport.h"
 #include "ui/Headless.h"
 
 namespace {
 
-// Headless dialogs, the Qt printer.
-class PdfServices : public ui::HeadlessServices {
- public:
-  ui::Printer& printer() override { return printer_; }
-  qtui::QtPrinter& qtPrinter() { return printer_; }
-
- private:
-  qtui::QtPrinter printer_;
-};
+using qttest::PdfServices;
 
 class ReportPdf : public ::testing::Test {
  protected:
@@ -58,16 +51,7 @@ class ReportPdf : public ::testing::Test {
     services.reset();
   }
 
-  // The text of a PDF file, laid out as on the page.
-  static QString pdfText(const QString& path) {
-    QProcess p;
-    p.start("pdftotext", {"-layout", path, "-"});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) {
-      ADD_FAILURE() << "pdftotext (Debian poppler-utils) could not read " << path.toStdString();
-      return {};
-    }
-    return QString::fromUtf8(p.readAllStandardOutput());
-  }
+  static QString pdfText(const QString& path) { return qttest::PdfText(path); }
 
   QTemporaryDir folder;
   QStringList pdfs;
