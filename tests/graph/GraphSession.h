@@ -19,8 +19,10 @@ namespace quenta::test {
 class GraphSession : public MainWindowSession {
  protected:
   void SetUp() override {
-    MainWindowSession::SetUp();
+    // Installed first, so that the reset of the session drops a graph
+    // window an earlier test left behind.
     InstallGraphWindow();
+    MainWindowSession::SetUp();
     ASSERT_TRUE(start(QUENTA_PROGRAM_FOLDER));
   }
 
