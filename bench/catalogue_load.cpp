@@ -74,6 +74,9 @@ class LargeCatalogue {
 void BM_LoadCatalogue(benchmark::State& state) {
   static const LargeCatalogue catalogue;
   for (auto _ : state) {
+    // Each load parses every file, as at a start of the program, rather
+    // than taking the files from the load before.
+    quenta::ForgetCatalogueReads();
     const auto error = quenta::LoadCatalogueTables(catalogue.Folder());
     if (error) {
       state.SkipWithError(error->Message().c_str());

@@ -11,6 +11,7 @@
 
 #include "app/ProgramFolder.h"
 #include "app/StartupCheck.h"
+#include "graph/GraphWindow.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
 #include "milspec/EntryModes.h"
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
     if (folder.empty()) throw std::runtime_error("the program's own folder cannot be found");
     quenta::SetProgramFolder(folder);
     quenta::InstallMilitaryEntry();
+    quenta::InstallGraphWindow();
     qtui::Binder* main = qtui::windowFor(quenta::F_QuentaMainForm());
     if (!main) throw std::runtime_error("the main window could not be built");
     // For measuring the start (bench/gui): report the memory held at the

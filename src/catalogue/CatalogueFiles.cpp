@@ -3,6 +3,10 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "catalogue/NumberText.h"
 #include "catalogue/RecordReader.h"
@@ -15,6 +19,44 @@ constexpr int kDesignRuleFields = 7;
 constexpr int kCapLimitFields = 20;
 constexpr int kCaseLookupFields = 22;
 constexpr long kCaseLookupRecords = 125;
+
+// What a file gave when it was last read through. Read again with the
+// same bytes it gives the same tables, which are then copied from here
+// instead of being parsed again: the start-up reads the catalogue twice,
+// and a copy of the capacitance tables shares their rows.
+template <typename Tables>
+struct LastRead {
+  std::optional<std::string> bytes;
+  Tables tables;
+
+  // Copies the tables into `into` when data is what was read last.
+  bool Reuse(const std::string& data, Tables& into) const {
+    if (!bytes || *bytes != data) return false;
+    into = tables;
+    return true;
+  }
+  void Keep(const std::string& data, const Tables& from) {
+    bytes = data;
+    tables = from;
+  }
+  void Forget() {
+    bytes.reset();
+    tables = Tables{};
+  }
+};
+
+struct LastReads {
+  LastRead<DesignRuleTables> designRules;
+  LastRead<CapLimitTables::CapTable> maxCap;
+  LastRead<CapLimitTables::CapTable> minCap;
+  LastRead<CapLimitTables::LookupTable> caseLookup;
+  std::vector<MaxCapRecord> maxCapRecords;  // of the bytes in maxCap
+};
+
+LastReads& Last() {
+  static LastReads last;
+  return last;
+}
 
 float SingleField(const RecordReader& records, double value, int field) {
   if (!(std::fabs(value) <= FLT_MAX)) {
@@ -52,6 +94,7 @@ void CheckCapacitance(const RecordReader& records, double value, int field) {
 void LoadDesignRules(const std::filesystem::path& folder, DesignRuleTables& rules) {
   std::filesystem::path path;
   const std::string data = ReadCatalogueFile(folder, kDesignRuleFile, path);
+  if (Last().designRules.Reuse(data, rules)) return;
   RecordReader records(kDesignRuleFile, path, data, kDesignRuleFields);
   while (records.NextRecord()) {
     double f[kDesignRuleFields];
@@ -67,12 +110,17 @@ void LoadDesignRules(const std::filesystem::path& folder, DesignRuleTables& rule
     rules.DesignRule4(commercial, dielectric, voltage) =
         CountField(records, f[6], 7, "cascade count");
   }
+  Last().designRules.Keep(data, rules);
 }
 
 void LoadCapLimits(const std::filesystem::path& folder, std::string_view name,
                    CapLimitTables& tables, bool maximum) {
   std::filesystem::path path;
   const std::string data = ReadCatalogueFile(folder, name, path);
+  LastRead<CapLimitTables::CapTable>& last = maximum ? Last().maxCap : Last().minCap;
+  CapLimitTables::CapTable& table = maximum ? tables.MaxCapTable : tables.MinCapTable;
+  if (last.Reuse(data, table)) return;
+  std::vector<MaxCapRecord> maxCapRecords;
   RecordReader records(name, path, data, kCapLimitFields);
   while (records.NextRecord()) {
     records.SkipText();
@@ -88,15 +136,25 @@ void LoadCapLimits(const std::filesystem::path& folder, std::string_view name,
     const int d = records.Index(dielectric, 4, 0, 5, "dielectric");
     if (maximum) {
       StoreMaxCapRow(tables, {}, s, c, d, capacitances);
+      MaxCapRecord& record = maxCapRecords.emplace_back();
+      record.Series = static_cast<int16_t>(s);
+      record.CaseIndex = static_cast<int16_t>(c);
+      record.Dielectric = static_cast<int16_t>(d);
+      for (std::size_t k = 0; k < capacitances.size(); ++k) {
+        if (capacitances[k] != -1) record.Offered |= static_cast<uint16_t>(1u << k);
+      }
     } else {
       StoreMinCapRow(tables, {}, s, c, d, capacitances);
     }
   }
+  last.Keep(data, table);
+  if (maximum) Last().maxCapRecords = std::move(maxCapRecords);
 }
 
 void LoadCaseLookup(const std::filesystem::path& folder, CapLimitTables& tables) {
   std::filesystem::path path;
   const std::string data = ReadCatalogueFile(folder, kCaseLookupFile, path);
+  if (Last().caseLookup.Reuse(data, tables.CaseLookup)) return;
   RecordReader records(kCaseLookupFile, path, data, kCaseLookupFields);
   while (records.NextRecord()) {
     const long row = records.Record();
@@ -115,12 +173,14 @@ void LoadCaseLookup(const std::filesystem::path& folder, CapLimitTables& tables)
       tables.CaseLookup(row, k) = static_cast<int16_t>(rounded);
     }
   }
+  Last().caseLookup.Keep(data, tables.CaseLookup);
 }
 
 void StoreCapRow(CapLimitTables::CapTable& table, int series, int caseIndex, int dielectric,
                  std::span<const double, 16> capacitances) {
+  const auto row = table.Row(series, caseIndex, dielectric);
   for (std::size_t k = 0; k < kCapRecordVoltages.size(); ++k) {
-    table(series, caseIndex, dielectric, kCapRecordVoltages[k]) = capacitances[k];
+    row[static_cast<std::size_t>(kCapRecordVoltages[k])] = capacitances[k];
   }
 }
 
@@ -168,6 +228,21 @@ std::optional<CatalogueError> LoadCatalogueTables(const std::filesystem::path& f
   gCapLimits.MinCapTable.swap(freshLimits.MinCapTable);
   gCapLimits.CaseLookup.swap(freshLimits.CaseLookup);
   return std::nullopt;
+}
+
+void ForgetCatalogueReads() {
+  LastReads& last = Last();
+  last.designRules.Forget();
+  last.maxCap.Forget();
+  last.minCap.Forget();
+  last.caseLookup.Forget();
+  last.maxCapRecords = {};
+}
+
+const std::vector<MaxCapRecord>* LoadedMaxCapRecords(std::string_view data) {
+  const LastReads& last = Last();
+  if (!last.maxCap.bytes || *last.maxCap.bytes != data) return nullptr;
+  return &last.maxCapRecords;
 }
 
 std::optional<int32_t> DesignRuleCount(float value) {

@@ -16,6 +16,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/DesignState.h"
 
@@ -67,6 +68,27 @@ struct CatalogueError {
 // the tables of gCapLimits (CapSearchAllRows is kept); on any fault the
 // tables in use stay as they were and the fault is returned.
 std::optional<CatalogueError> LoadCatalogueTables(const std::filesystem::path& folder);
+
+// The loader keeps each file's bytes and tables from the last load that
+// read it through, and takes a file read again with the same bytes from
+// there instead of parsing it again. This drops what it keeps, so that
+// the next load parses every file, as a new start of the program does.
+void ForgetCatalogueReads();
+
+// A record of the maximum-capacitance file: its indices and which of its
+// sixteen capacitances are offered (not -1), bit k standing for
+// kCapRecordVoltages[k].
+struct MaxCapRecord {
+  int16_t Series = 0;
+  int16_t CaseIndex = 0;
+  int16_t Dielectric = 0;
+  uint16_t Offered = 0;
+};
+
+// The records of the maximum-capacitance file in file order, as the last
+// load that read it through found them, when data is that file's content
+// (the start-up scan reads the same file again); nullptr otherwise.
+const std::vector<MaxCapRecord>* LoadedMaxCapRecords(std::string_view data);
 
 // A count of the design-rule tables (layer multiplier, covers, cascades)
 // as the program uses it: rounded to the nearest whole number, halves to

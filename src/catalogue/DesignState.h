@@ -170,8 +170,10 @@ struct DesignRuleTables {
 // Catalogue capacitance limits in microfarads by (SeriesIndex 0-25,
 // CaseIndex 0-125, DielectricIndex 0-5, VoltageIndex 0-18), -1 meaning not
 // offered, and the case positions by (CaseIndex 0-125, SeriesIndex 0-22).
+// The catalogue lists a few hundred of the twenty thousand series, case
+// and dielectric rows: only those are stored.
 struct CapLimitTables {
-  using CapTable = Table<double, 26, 126, 6, 19>;
+  using CapTable = SparseTable<double, 26, 126, 6, 19>;
   using LookupTable = Table<int16_t, 126, 23>;
   CapTable MaxCapTable;
   CapTable MinCapTable;

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 
 namespace quenta {
@@ -37,9 +39,48 @@ std::size_t ScanNumber(std::string_view text) {
   return i;
 }
 
+// The value of a text of the form [sign] digits [. digits], with at least
+// one digit and nothing else, whose digits read as a whole number stay
+// within 2^53 and that has at most 22 decimals: that whole number and the
+// power of ten are exact doubles, so one division gives the correctly
+// rounded value, as the full conversion would. Most numbers typed or read
+// from the catalogue files are such. False for any other text.
+bool ConvertShortDecimal(std::string_view text, double& value) {
+  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  constexpr std::uint64_t kExactLimit = std::uint64_t{1} << 53;
+  bool negative = false;
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+    negative = text[0] == '-';
+    text.remove_prefix(1);
+  }
+  if (text.size() > 19) return false;  // keeps the whole number below from overflowing
+  std::uint64_t whole = 0;
+  std::size_t digits = 0;
+  std::size_t decimals = 0;
+  bool point = false;
+  for (char c : text) {
+    if (IsDigit(c)) {
+      whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+      ++digits;
+      if (point) ++decimals;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  if (digits == 0 || whole > kExactLimit || decimals >= std::size(kPowersOfTen)) return false;
+  const double magnitude = static_cast<double>(whole) / kPowersOfTen[decimals];
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 // Converts a text that ScanNumber accepted in full. A magnitude beyond the
 // double range gives an infinity and returns false; one below it gives 0.
 bool ConvertNumber(std::string_view number, double& value) {
+  if (ConvertShortDecimal(number, value)) return true;
   bool negative = false;
   if (!number.empty() && (number[0] == '+' || number[0] == '-')) {
     negative = number[0] == '-';
@@ -167,6 +208,7 @@ double LeadingNumber(std::string_view text) {
 }
 
 NumberStatus ParseWholeNumber(std::string_view text, double& value) {
+  if (ConvertShortDecimal(text, value)) return NumberStatus::Ok;
   text = TrimBlanks(text);
   if (text.empty() || ScanNumber(text) != text.size()) return NumberStatus::NotANumber;
   return ConvertNumber(text, value) ? NumberStatus::Ok : NumberStatus::OutOfRange;

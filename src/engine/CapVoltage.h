@@ -19,6 +19,29 @@ void SetCurveVoltMax(int voltageIndex, int lastIndex);
 // points at 1 to 500.
 void CalcCapVoltageCurve(const std::string& unitLetter);
 
+// 0.72 times the dielectric thickness, the layer multiplier and the
+// cascades of the chip design: the thickness the curve's field is worked
+// over.
+double DielectricThicknessTotal();
+
+// The field (volts per unit of that thickness) beyond which the curve is
+// no longer usable: 200 for the designs of flags 3 and 4, else 300.
+double CurveFieldLimit();
+
+// The curve at one voltage: the field, the change of capacitance (percent,
+// never above 0) and the capacitance left, in the unit whose letter the
+// main window shows ("p", "n" or "µ"; in MIL-PRF-123 entry the unit of
+// CapacitanceText). Without a usable thickness the field is unbounded and
+// the change 0. leftKnown is false for a unit that is not known.
+struct CapVoltagePoint {
+  double field = 0;
+  double change = 0;
+  bool leftKnown = false;
+  double left = 0;
+};
+CapVoltagePoint CapVoltageAt(double volts, double dielThickTotal, const std::string& unitLetter,
+                             bool mil123Entry);
+
 // The change of capacitance in percent at field F (volts per unit of the
 // total dielectric thickness) and voltage V under the chosen fit, before
 // clamping to 0 or below. The design flags 4 and 5 have fits for some

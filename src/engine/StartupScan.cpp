@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/DesignState.h"
 #include "catalogue/RecordReader.h"
@@ -38,6 +39,18 @@ std::optional<CatalogueError> ScanMaxCapEntries(const std::filesystem::path& fol
   try {
     std::filesystem::path path;
     const std::string data = ReadCatalogueFile(folder, kMaxCapFile, path);
+    // The file the loader has just read through: its records as the loader
+    // found them, in the same order.
+    if (const std::vector<MaxCapRecord>* loaded = LoadedMaxCapRecords(data)) {
+      for (const MaxCapRecord& r : *loaded) {
+        for (std::size_t k = 0; k < kCapRecordVoltages.size(); ++k) {
+          if (r.Offered & (1u << k)) {
+            CheckEntry(r.Series, r.CaseIndex, r.Dielectric, kCapRecordVoltages[k]);
+          }
+        }
+      }
+      return std::nullopt;
+    }
     RecordReader records(kMaxCapFile, path, data, kFields);
     while (records.NextRecord()) {
       // Each index is checked as it is read, and each entry as its

@@ -69,7 +69,12 @@ void TakeEntryInputsFromWindow() {
   gSelection.ListedCapText = f.CB_Cap.text();
 }
 
-void Calculate() {
+namespace {
+
+// Counts the runs that reached the results.
+unsigned gRunsWithResults = 0;
+
+void CalculateRun() {
   MainForm& f = F_QuentaMainForm();
   DesignSelection& sel = gSelection;
   OperatingTemps& temps = gTemps;
@@ -208,6 +213,15 @@ void Calculate() {
   f.Command2.setEnabled(true);
   f.Command4.setEnabled(true);
   f.setMousePointer(ui::MousePointer::Default);
+  ++gRunsWithResults;
+}
+
+}  // namespace
+
+bool Calculate() {
+  const unsigned before = gRunsWithResults;
+  CalculateRun();
+  return gRunsWithResults != before;
 }
 
 }  // namespace quenta

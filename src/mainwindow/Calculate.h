@@ -18,7 +18,8 @@ namespace quenta {
 // a capacitance of 0 or less clear the panel; a cancelled capacitance
 // dialog leaves it as it was. The chip design's capacitance re-entry runs
 // a whole nested calculation, whose results are the ones shown.
-void Calculate();
+// Returns whether this run, or a run nested in it, reached the results.
+bool Calculate();
 
 // Writes what the chip design reads of the entry into the design state:
 // the entry mode, the Commercial and Manual Cap boxes and the pick-list's

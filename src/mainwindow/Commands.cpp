@@ -1,6 +1,7 @@
 #include "mainwindow/Commands.h"
 
 #include <string>
+#include <utility>
 
 #include "catalogue/DesignState.h"
 #include "catalogue/FileLookup.h"
@@ -60,13 +61,30 @@ void ShowPicture(ui::PictureBox& into, ui::PictureBox& other, const char* file) 
   other.setVisible(false);
 }
 
-void Command1_Click() {
+bool Command1_Click() {
   MainForm& f = F_QuentaMainForm();
   ShowSeriesPicture(f);
   f.Command1.setFocus();
-  Calculate();
+  return Calculate();
 }
 
-void Command3_Click() { Command1_Click(); }
+namespace {
+GraphWindowHooks& GraphHooks() {
+  static GraphWindowHooks hooks;
+  return hooks;
+}
+}  // namespace
+
+void SetGraphWindowHooks(GraphWindowHooks hooks) { GraphHooks() = std::move(hooks); }
+
+void ResetGraphWindow() {
+  if (GraphHooks().Reset) GraphHooks().Reset();
+}
+
+void Command3_Click() {
+  // The graph window opens only on a part this press has calculated.
+  if (!Command1_Click()) return;
+  if (GraphHooks().Open) GraphHooks().Open();
+}
 
 }  // namespace quenta

@@ -1,6 +1,8 @@
 // The command buttons of the main window.
 #pragma once
 
+#include <functional>
+
 namespace ui {
 class PictureBox;
 }
@@ -13,11 +15,22 @@ namespace quenta {
 void ShowPicture(ui::PictureBox& into, ui::PictureBox& other, const char* file);
 
 // The Calculate command (button, and the calculate keys of the window):
-// shows the picture of the chosen series, then calculates.
-void Command1_Click();
+// shows the picture of the chosen series, then calculates. Returns whether
+// the calculation reached the results.
+bool Command1_Click();
 
-// The Graph command: calculates as Calculate does. The graph window that it
-// then opens is not part of the program yet.
+// The Graph command: calculates as Calculate does and, when that reaches
+// the results, opens the graph window on the part.
 void Command3_Click();
+
+// The graph window plugs into the main window here: Open shows it on the
+// part just calculated and hides this window; Reset drops it along with the
+// main window's own (ResetForms). Without it Graph only calculates.
+struct GraphWindowHooks {
+  std::function<void()> Open;
+  std::function<void()> Reset;
+};
+void SetGraphWindowHooks(GraphWindowHooks hooks);
+void ResetGraphWindow();
 
 }  // namespace quenta

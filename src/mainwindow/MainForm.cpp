@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "catalogue/CapEntry.h"
+#include "catalogue/CatalogueFiles.h"
+#include "mainwindow/Commands.h"
 #include "mainwindow/MainFormEvents.h"
 
 namespace quenta {
@@ -193,6 +195,8 @@ DesignForm& F_QuentaDesignForm() {
 }
 
 void ResetForms() {
+  ResetGraphWindow();
+  ForgetCatalogueReads();
   ResetCapEntryForm();
   designInstance().reset();
   mainInstance().reset();

@@ -147,8 +147,9 @@ struct DesignForm : ui::Form {
 // is loaded when code first refers to it.
 MainForm& F_QuentaMainForm();
 DesignForm& F_QuentaDesignForm();
-// Destroys every window instance, so the next use starts afresh (a new
-// session of the program; tests and the session runner use it).
+// Destroys every window instance and lets the catalogue loader forget the
+// files it read, so the next use starts afresh (a new session of the
+// program; tests and the session runner use it).
 void ResetForms();
 
 }  // namespace quenta

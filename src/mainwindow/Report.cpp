@@ -123,17 +123,20 @@ void Command2_Click() {
     printer.endDoc();
     f.setMousePointer(ui::MousePointer::Default);
   } catch (const ui::PrinterError& error) {
-    // The page is abandoned before the box shows: no half page stays
-    // queued to come out with a later document.
-    try {
-      printer.killDoc();
-    } catch (const ui::PrinterError&) {
-    }
-    ui::msgBox("Printing Error\r\nError Number: " + std::to_string(error.number) + "\r\n" +
-                   error.description,
-               ui::MsgButtons::Ok, "Error!", ui::MsgIcon::None);
+    ShowPrintingError(error.number, error.description);
     f.setMousePointer(ui::MousePointer::Default);
   }
+}
+
+void ShowPrintingError(int number, const std::string& description) {
+  // The page is abandoned before the box shows: no half page stays queued
+  // to come out with a later document.
+  try {
+    ui::services().printer().killDoc();
+  } catch (const ui::PrinterError&) {
+  }
+  ui::msgBox("Printing Error\r\nError Number: " + std::to_string(number) + "\r\n" + description,
+             ui::MsgButtons::Ok, "Error!", ui::MsgIcon::None);
 }
 
 }  // namespace quenta

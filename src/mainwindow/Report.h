@@ -28,6 +28,11 @@ std::vector<std::string> ReportNotice();
 // number and description.
 void Command2_Click();
 
+// What a failed printout does: abandons the document under way (nothing
+// of it is printed) and shows the "Error!" box with the error's number and
+// description.
+void ShowPrintingError(int number, const std::string& description);
+
 // What the report prints of a MIL-PRF-123 part in place of the maker
 // lists, which that entry mode leaves hidden and untouched: the tolerance
 // letter of its PIN, its rated voltage ("50" or "100") and its dielectric

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
@@ -22,7 +24,11 @@
 #include <QSignalBlocker>
 #include <QWindow>
 
+#include "ui/GraphControl.h"
+#include "ui/Line.h"
+
 #include "qt/FrontEnd.h"
+#include "qt/GraphWidget.h"
 #include "qt/KeyMap.h"
 #include "qt/QtServices.h"
 #include "qt/ScreenFit.h"
@@ -51,12 +57,16 @@ const char* widgetClass(Kind kind) {
     case Kind::ScrollBar: return "QScrollBar";
     case Kind::CommandButton: return "QPushButton";
     case Kind::PictureBox: return "QLabel";
+    case Kind::Line: return "qtui::LineWidget";
+    case Kind::Graph: return "qtui::GraphWidget";
     case Kind::Timer: return nullptr;
   }
   return nullptr;
 }
 
 bool widgetFits(Kind kind, QWidget* widget) {
+  // A multi-line text box shows in a plain text editor.
+  if (kind == Kind::TextBox && widget->inherits("QPlainTextEdit")) return true;
   const char* cls = widgetClass(kind);
   if (!cls || !widget->inherits(cls)) return false;
   // A combo box becomes editable when it is first shown (Binder::makeEditable).
@@ -71,6 +81,8 @@ bool takesFocus(Kind kind) {
     case Kind::Label:
     case Kind::Frame:
     case Kind::PictureBox:
+    case Kind::Line:
+    case Kind::Graph:
     case Kind::Timer: return false;
     default: return true;
   }
@@ -106,6 +118,19 @@ QString captionOf(const ui::Control& c) {
   text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return isSymbolFont(c) ? symbolText(text) : text;
+}
+
+// The text of a multi-line box has CR LF line breaks; its editor has LF.
+QString editorText(const std::string& text) {
+  QString out = toQ(text);
+  out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  return out;
+}
+
+std::string boxText(const QString& editor) {
+  QString out = editor;
+  out.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+  return fromQ(out);
 }
 
 // ---- Colours and fonts -----------------------------------------------------
@@ -202,6 +227,65 @@ void fitPicture(QLabel* label) {
   label->setPixmap(scaled);
 }
 
+// Text the program drew on a picture box, at its pixel positions inside the
+// box, each turned counter-clockwise by its angle about its origin.
+void renderDrawing(const ui::PictureBox& box, QLabel* label) {
+  const QSize size = label->contentsRect().size();
+  if (size.isEmpty()) return;
+  const qreal dpr = label->devicePixelRatioF();
+  QPixmap image(size * dpr);
+  image.setDevicePixelRatio(dpr);
+  image.fill(qcolor(box.backColor()));
+  QPainter p(&image);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.setFont(label->font());
+  p.setPen(label->palette().color(QPalette::WindowText));
+  const QFontMetricsF fm(label->font());
+  for (const ui::DrawnText& t : box.drawnTexts()) {
+    p.save();
+    p.translate(t.x, t.y);
+    // The angle turns counter-clockwise on the screen; Qt turns clockwise.
+    p.rotate(-t.angle);
+    p.drawText(QPointF(0, fm.ascent()), toQ(t.text));
+    p.restore();
+  }
+  p.end();
+  label->setPixmap(image);
+}
+
+// A picture box shows what was drawn on it, else its picture.
+void showPicture(const ui::PictureBox& box, QLabel* label) {
+  if (!box.drawnTexts().empty() || label->property("quentaDrawn").toBool()) {
+    label->setProperty("quentaDrawn", true);
+    renderDrawing(box, label);
+  } else {
+    fitPicture(label);
+  }
+}
+
+// ---- Labels ----------------------------------------------------------------
+
+// A label placed at a fixed position (its window has no layout) keeps the
+// size it was designed with, and grows along its line where its caption
+// needs more room, from the edge its alignment holds, so that no caption
+// is cut off.
+void fitPlacedLabel(QLabel* label) {
+  QWidget* parent = label->parentWidget();
+  if (!parent || parent->layout() || label->wordWrap()) return;
+  constexpr const char* kDesignRect = "quentaDesignRect";
+  if (!label->property(kDesignRect).isValid()) label->setProperty(kDesignRect, label->geometry());
+  QRect r = label->property(kDesignRect).toRect();
+  const int need = label->sizeHint().width();
+  if (need > r.width()) {
+    const int grow = need - r.width();
+    const Qt::Alignment a = label->alignment();
+    if (a & Qt::AlignRight) r.setLeft(r.left() - grow);
+    else if (a & Qt::AlignHCenter) r.adjust(-grow / 2, 0, grow - grow / 2, 0);
+    else r.setRight(r.right() + grow);
+  }
+  if (r != label->geometry()) label->setGeometry(r);
+}
+
 // ---- Lists -----------------------------------------------------------------
 
 void applyList(const ui::ListControl& list, QComboBox* combo) {
@@ -275,6 +359,8 @@ Binder::Binder(ui::Form& form, QWidget& window, bool userMayClose)
 
 Binder::~Binder() {
   if (busy_) QApplication::restoreOverrideCursor();
+  for (auto& [control, widget] : widgets_)
+    if (control->kind() == Kind::Graph) static_cast<GraphWidget*>(widget)->setModel(nullptr);
   form_.setListener(nullptr);
   for (auto& [control, widget] : widgets_) const_cast<ui::Control*>(control)->setListener(nullptr);
   auto it = binders().find(&form_);
@@ -313,8 +399,12 @@ void Binder::bind(ui::Control& control, QWidget* widget) {
   widget->installEventFilter(this);
   switch (control.kind()) {
     case Kind::TextBox:
-      if (static_cast<ui::TextBox&>(control).locked())
-        static_cast<QLineEdit*>(widget)->setReadOnly(true);
+      if (static_cast<ui::TextBox&>(control).locked()) {
+        if (auto* editor = qobject_cast<QPlainTextEdit*>(widget))
+          editor->setReadOnly(true);
+        else
+          static_cast<QLineEdit*>(widget)->setReadOnly(true);
+      }
       break;
     case Kind::Label: static_cast<QLabel*>(widget)->setTextFormat(Qt::PlainText); break;
     case Kind::DropDownList:
@@ -341,6 +431,9 @@ void Binder::bind(ui::Control& control, QWidget* widget) {
       button->setDefault(static_cast<ui::CommandButton&>(control).isDefault());
       break;
     }
+    case Kind::Graph:
+      static_cast<GraphWidget*>(widget)->setModel(&static_cast<ui::GraphControl&>(control));
+      break;
     default: break;
   }
   connectUserInput(control, widget);
@@ -350,6 +443,13 @@ void Binder::connectUserInput(ui::Control& control, QWidget* widget) {
   ui::Control* c = &control;
   switch (control.kind()) {
     case Kind::TextBox:
+      if (auto* editor = qobject_cast<QPlainTextEdit*>(widget)) {
+        connect(editor, &QPlainTextEdit::textChanged, this, [this, c, editor] {
+          const std::string text = boxText(editor->toPlainText());
+          userAction(*c, [&] { static_cast<ui::TextBox*>(c)->setText(text); });
+        });
+        break;
+      }
       connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
               [this, c](const QString& text) {
                 userAction(*c, [&] { static_cast<ui::TextBox*>(c)->setText(fromQ(text)); });
@@ -389,6 +489,17 @@ void Binder::connectUserInput(ui::Control& control, QWidget* widget) {
         userAction(*c, [&] { static_cast<ui::CommandButton*>(c)->click(); });
       });
       break;
+    case Kind::Graph: {
+      auto* graph = static_cast<GraphWidget*>(widget);
+      auto* model = static_cast<ui::GraphControl*>(c);
+      connect(graph, &GraphWidget::pointerMoved, this, [this, c, model](double h, double v) {
+        userAction(*c, [&] { model->pointerMove(h, v); });
+      });
+      connect(graph, &GraphWidget::buttonPressed, this, [this, c, model](int button) {
+        userAction(*c, [&] { model->buttonDown(button); });
+      });
+      break;
+    }
     default: break;
   }
 }
@@ -441,6 +552,10 @@ void Binder::applyAll(ui::Control& control) {
   if (control.kind() == Kind::PictureBox &&
       !static_cast<ui::PictureBox&>(control).picture().empty())
     apply(control, ui::Prop::Picture);
+  if (control.kind() == Kind::Line || control.kind() == Kind::Graph ||
+      (control.kind() == Kind::PictureBox &&
+       !static_cast<ui::PictureBox&>(control).drawnTexts().empty()))
+    apply(control, ui::Prop::Drawing);
 }
 
 void Binder::propertyChanged(ui::Control& control, ui::Prop prop) { apply(control, prop); }
@@ -467,6 +582,11 @@ void Binder::apply(ui::Control& control, ui::Prop prop) {
 
   switch (kind) {
     case Kind::TextBox:
+      if (auto* editor = qobject_cast<QPlainTextEdit*>(w)) {
+        const QString text = editorText(static_cast<ui::TextBox&>(control).text());
+        if (prop == ui::Prop::Text && editor->toPlainText() != text) editor->setPlainText(text);
+        break;
+      }
       if (prop == ui::Prop::Text) {
         auto* edit = static_cast<QLineEdit*>(w);
         QString text = toQ(static_cast<ui::TextBox&>(control).text());
@@ -482,7 +602,10 @@ void Binder::apply(ui::Control& control, ui::Prop prop) {
       }
       break;
     case Kind::Label:
-      if (prop == ui::Prop::Text) static_cast<QLabel*>(w)->setText(captionOf(control));
+      if (prop == ui::Prop::Text) {
+        static_cast<QLabel*>(w)->setText(captionOf(control));
+        fitPlacedLabel(static_cast<QLabel*>(w));
+      }
       break;
     case Kind::Frame:
       if (prop == ui::Prop::Text) static_cast<QGroupBox*>(w)->setTitle(captionOf(control));
@@ -526,7 +649,20 @@ void Binder::apply(ui::Control& control, ui::Prop prop) {
       if (prop == ui::Prop::Range || prop == ui::Prop::Value) bar->setValue(s.value());
       break;
     }
+    case Kind::Graph:
+      if (prop == ui::Prop::Drawing) w->update();
+      break;
+    case Kind::Line:
+      if (prop == ui::Prop::Drawing) {
+        const auto& line = static_cast<ui::Line&>(control);
+        auto sign = [](int d) { return (d > 0) - (d < 0); };
+        static_cast<LineWidget*>(w)->setLine(sign(line.x2() - line.x1()), sign(line.y2() - line.y1()),
+                                             qcolor(line.borderColor()), line.borderWidth());
+      }
+      break;
     case Kind::PictureBox:
+      if (prop == ui::Prop::Drawing)
+        showPicture(static_cast<ui::PictureBox&>(control), static_cast<QLabel*>(w));
       if (prop == ui::Prop::Picture) {
         auto* label = static_cast<QLabel*>(w);
         const std::string& path = static_cast<ui::PictureBox&>(control).picture();
@@ -716,7 +852,8 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
         if (shownOnce_) updateFormSize();
       } else if (auto* label = qobject_cast<QLabel*>(watched)) {
         auto it = controls_.find(label);
-        if (it != controls_.end() && it->second->kind() == Kind::PictureBox) fitPicture(label);
+        if (it != controls_.end() && it->second->kind() == Kind::PictureBox)
+          showPicture(static_cast<ui::PictureBox&>(*it->second), label);
       }
       break;
     default: break;
@@ -726,15 +863,19 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
 
 bool Binder::windowClaimsKeys() const { return form_.keyPreview() && form_.onKeyDown != nullptr; }
 
-ui::CommandButton* Binder::defaultButton() const {
+ui::CommandButton* Binder::shownButton(bool (ui::CommandButton::*role)() const) const {
   for (ui::Control* c : form_.controls()) {
     if (c->kind() != Kind::CommandButton) continue;
     auto* button = static_cast<ui::CommandButton*>(c);
     QWidget* w = widgetFor(*button);
-    if (button->isDefault() && w && w->isVisible() && w->isEnabled()) return button;
+    if ((button->*role)() && w && w->isVisible() && w->isEnabled()) return button;
   }
   return nullptr;
 }
+
+ui::CommandButton* Binder::defaultButton() const { return shownButton(&ui::CommandButton::isDefault); }
+
+ui::CommandButton* Binder::cancelButton() const { return shownButton(&ui::CommandButton::isCancel); }
 
 bool Binder::handleKey(QWidget* receiver, QKeyEvent* event) {
   const KeyInput in = translateKey(*event);
@@ -771,6 +912,12 @@ bool Binder::handleKey(QWidget* receiver, QKeyEvent* event) {
       return true;
     }
     return button || qobject_cast<QComboBox*>(receiver);
+  }
+  if (in.keyCode == 27) {
+    if (ui::CommandButton* cancel = cancelButton()) {
+      press(*cancel);
+      return true;
+    }
   }
   if (in.keyCode == 32 && button) {
     if (buttonControl && !windowClaimsKeys()) press(*buttonControl);

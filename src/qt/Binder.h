@@ -76,7 +76,11 @@ class Binder : public QObject, public ui::FormListener, public ui::ControlListen
   void applyFocus();
   void updateFormSize();
   bool windowClaimsKeys() const;
+  // The shown and enabled command button in a role: the default button
+  // (Enter) or the cancel button (Escape).
+  ui::CommandButton* shownButton(bool (ui::CommandButton::*role)() const) const;
   ui::CommandButton* defaultButton() const;
+  ui::CommandButton* cancelButton() const;
 
   ui::Form& form_;
   QWidget& window_;

@@ -23,6 +23,8 @@
 #include "ui/Services.h"
 #include "ui_CapEntry.h"
 #include "ui_DesignForm.h"
+#include "ui_GraphDataForm.h"
+#include "ui_GraphForm.h"
 #include "ui_MainForm.h"
 
 namespace qtui {
@@ -141,6 +143,33 @@ const char* const kDesignWindowReserved[] = {"Label1_0", "Text1_0", "Label1_1", 
                                              "Label1_2", "Text1_2", "Label1_3", "Text1_3",
                                              "Label1_4", "Text1_4", "Label2"};
 
+// The banner of the graph window: the chip and the program's name on a
+// band of the window's grey.
+QPixmap bannerPicture(const QPixmap& chip) {
+  const QSize size(314, 47);
+  QPixmap pixmap(size);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient band(0, 0, 0, size.height());
+  band.setColorAt(0, QColor(0x1F, 0x3A, 0x68));
+  band.setColorAt(1, QColor(0x10, 0x22, 0x40));
+  p.fillRect(pixmap.rect(), band);
+  p.drawPixmap(QRect(6, 2, 43, 43), chip);
+  QFont name("Liberation Sans");
+  name.setPixelSize(22);
+  name.setBold(true);
+  p.setFont(name);
+  p.setPen(Qt::white);
+  p.drawText(QRect(58, 0, 250, 30), Qt::AlignLeft | Qt::AlignVCenter, "Quenta10");
+  QFont tag("Liberation Sans");
+  tag.setPixelSize(11);
+  p.setFont(tag);
+  p.setPen(QColor(0xC8, 0xD6, 0xEE));
+  p.drawText(QRect(58, 27, 250, 16), Qt::AlignLeft | Qt::AlignVCenter,
+             "Multilayer ceramic capacitor curves");
+  return pixmap;
+}
+
 template <std::size_t N>
 void keepSpaceWhenHidden(QWidget& window, const char* const (&names)[N]) {
   auto keep = [](QWidget* w) {
@@ -186,6 +215,17 @@ std::map<std::string, FormWindow>& entries() {
                                  return w;
                                },
                                true};
+    // The graph-data window: a plain window the user may resize and close.
+    m["Graph_Data"] = {[] { return buildForm<Ui::Graph_Data>(); }, true};
+    m["F_QuentaGrafForm"] = {[] {
+                               QWidget* w = buildForm<Ui::F_QuentaGrafForm>();
+                               const QPixmap chip = chipPicture();
+                               if (auto* banner = w->findChild<QLabel*>("Picture1"))
+                                 banner->setProperty("quentaSourcePixmap", bannerPicture(chip));
+                               w->setWindowIcon(QIcon(chip));
+                               return w;
+                             },
+                             true};
     // The capacitance dialog: a fixed size, no minimize or maximize button.
     // Its close box cancels it, as Escape does (the dialog's own handlers).
     m["F_CapEntry"] = {[] {

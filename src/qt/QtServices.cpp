@@ -9,7 +9,9 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
@@ -22,6 +24,7 @@
 #include "qt/Binder.h"
 #include "qt/FrontEnd.h"
 #include "qt/ScreenFit.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 
 namespace qtui {
@@ -162,6 +165,17 @@ double QtPrinter::toTwips(double devicePixels) const {
   return devicePixels * 1440.0 / device().resolution();
 }
 
+QPointF QtPrinter::devicePoint(double x, double y) const {
+  return QPointF(unitsToDevice(x), unitsToDevice(y));
+}
+
+QPen QtPrinter::pen(ui::Color color) const {
+  // At least one device pixel, so a line never vanishes.
+  const double width = std::max(1.0, toDevice(std::max(1, drawWidth_) * ui::kTwipsPerDot));
+  return QPen(QColor(ui::red(color), ui::green(color), ui::blue(color)), width, Qt::SolidLine,
+              Qt::RoundCap, Qt::RoundJoin);
+}
+
 QFont QtPrinter::currentFont() const {
   QFont font(toQ(fontName_));
   font.setPointSizeF(fontSize_ > 0 ? fontSize_ : 1);
@@ -191,9 +205,9 @@ void QtPrinter::print(const std::string& text, bool lineBreak) {
   begin();
   const QFont font = currentFont();
   painter_->setFont(font);
-  painter_->setPen(Qt::black);
+  painter_->setPen(QColor(ui::red(foreColor_), ui::green(foreColor_), ui::blue(foreColor_)));
   const QFontMetricsF metrics(font, &device());
-  painter_->drawText(QPointF(toDevice(x_), toDevice(y_) + metrics.ascent()), toQ(text));
+  painter_->drawText(devicePoint(x_, y_) + QPointF(0, metrics.ascent()), toQ(text));
   pageMarked_ = true;
   if (lineBreak) {
     x_ = 0;
@@ -204,18 +218,32 @@ void QtPrinter::print(const std::string& text, bool lineBreak) {
 }
 
 double QtPrinter::textWidth(const std::string& text) const {
-  return toTwips(QFontMetricsF(currentFont(), &device()).horizontalAdvance(toQ(text)));
+  return toTwips(QFontMetricsF(currentFont(), &device()).horizontalAdvance(toQ(text))) / scale_;
 }
 
 double QtPrinter::textHeight(const std::string& text) const {
   (void)text;
-  return toTwips(QFontMetricsF(currentFont(), &device()).lineSpacing());
+  return toTwips(QFontMetricsF(currentFont(), &device()).lineSpacing()) / scale_;
 }
 
 void QtPrinter::line(double x1, double y1, double x2, double y2) {
+  line(x1, y1, x2, y2, foreColor_);
+}
+
+void QtPrinter::line(double x1, double y1, double x2, double y2, ui::Color color) {
   begin();
-  painter_->setPen(QPen(Qt::black, toDevice(15)));  // one screen pixel wide
-  painter_->drawLine(QPointF(toDevice(x1), toDevice(y1)), QPointF(toDevice(x2), toDevice(y2)));
+  painter_->setPen(pen(color));
+  painter_->drawLine(devicePoint(x1, y1), devicePoint(x2, y2));
+  pageMarked_ = true;
+  x_ = x2;
+  y_ = y2;
+}
+
+void QtPrinter::box(double x1, double y1, double x2, double y2, ui::Color color) {
+  begin();
+  painter_->setPen(pen(color));
+  painter_->setBrush(Qt::NoBrush);
+  painter_->drawRect(QRectF(devicePoint(x1, y1), devicePoint(x2, y2)).normalized());
   pageMarked_ = true;
   x_ = x2;
   y_ = y2;
@@ -230,7 +258,26 @@ void QtPrinter::paintPicture(const std::string& path, double x, double y, double
     throw ui::PrinterError(481, "Invalid picture: " + path);
   }
   begin();
-  painter_->drawImage(QRectF(toDevice(x), toDevice(y), toDevice(width), toDevice(height)), image);
+  painter_->drawImage(QRectF(devicePoint(x, y), devicePoint(x + width, y + height)), image);
+  pageMarked_ = true;
+}
+
+void QtPrinter::paintPicture(const ui::PictureBox& box, double x, double y, double width,
+                             double height) {
+  if (!box.picture().empty()) {
+    paintPicture(box.picture(), x, y, width, height);
+    return;
+  }
+  // The image the box's window shows in it (a picture the front end drew).
+  const Binder* binder = Binder::of(box.form());
+  const auto* label = binder ? qobject_cast<const QLabel*>(binder->widgetFor(box)) : nullptr;
+  if (!label) return;
+  QPixmap image = label->property("quentaSourcePixmap").value<QPixmap>();
+  if (image.isNull()) image = label->pixmap();
+  if (image.isNull()) return;
+  begin();
+  painter_->drawPixmap(QRectF(devicePoint(x, y), devicePoint(x + width, y + height)), image,
+                       QRectF(image.rect()));
   pageMarked_ = true;
 }
 
@@ -380,12 +427,19 @@ void QtServices::shellOpen(const std::string& address) {
 
 std::optional<std::string> QtServices::saveFileDialog(const ui::SaveDialogRequest& request) {
   if (endRequested()) throw ui::ProgramEnd{};
-  const QString path =
-      QFileDialog::getSaveFileName(QApplication::activeWindow(), toQ(request.title),
-                                   toQ(request.defaultName), dialogFilter(request.filter));
+  // The dialog adds the default extension to a name typed without one and
+  // asks before it lets an existing file be replaced.
+  QFileDialog dialog(QApplication::activeWindow(), toQ(request.title));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(dialogFilter(request.filter));
+  dialog.setDefaultSuffix(toQ(request.defaultExt));
+  if (!request.defaultName.empty()) dialog.selectFile(toQ(request.defaultName));
+  const bool accepted = dialog.exec() == QDialog::Accepted;
   if (endRequested()) throw ui::ProgramEnd{};
-  if (path.isEmpty()) return std::nullopt;
-  return fromQ(path);
+  const QStringList chosen = dialog.selectedFiles();
+  if (!accepted || chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
+  return fromQ(chosen.front());
 }
 
 int QtServices::screenWidth() const {
@@ -396,6 +450,23 @@ int QtServices::screenWidth() const {
 int QtServices::screenHeight() const {
   QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? pixelsToTwips(screen->geometry().height()) : Services::screenHeight();
+}
+
+double QtServices::twipsPerPixelX() const { return twipsPerPixel(); }
+
+double QtServices::twipsPerPixelY() const { return twipsPerPixel(); }
+
+bool QtServices::textExtent(const ui::Control& control, const std::string& text, int& width,
+                            int& height) {
+  // Measured in the font of the control's widget, building its window when
+  // it has none yet.
+  Binder* binder = windowFor(control.form());
+  QWidget* widget = binder ? binder->widgetFor(control) : nullptr;
+  if (!widget) return Services::textExtent(control, text, width, height);
+  const QFontMetrics fm(widget->font());
+  width = fm.horizontalAdvance(toQ(text));
+  height = fm.height();
+  return true;
 }
 
 void QtServices::programEnding() { requestEnd(); }

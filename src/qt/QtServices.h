@@ -9,6 +9,8 @@
 #include <vector>
 
 #include <QObject>
+#include <QPen>
+#include <QPointF>
 #include <QString>
 #include <QTimer>
 
@@ -39,8 +41,9 @@ class QtTimer : public QObject, public ui::ControlListener {
   QTimer qtimer_;
 };
 
-// The system printer, in twips. When the system has no printer, documents
-// are written to a PDF file whose path is reported when it is finished.
+// The system printer, in twips or the program's scale. When the system has
+// no printer, documents are written to a PDF file whose path is reported
+// when it is finished.
 class QtPrinter : public ui::Printer {
  public:
   QtPrinter();
@@ -50,6 +53,12 @@ class QtPrinter : public ui::Printer {
   ui::Orientation orientation() const override { return orientation_; }
   double pageWidth() const override;
   double pageHeight() const override;
+  void setScale(double twipsPerUnit) override { scale_ = twipsPerUnit > 0 ? twipsPerUnit : 1; }
+  double scale() const override { return scale_; }
+  void setDrawWidth(int dots) override { drawWidth_ = dots; }
+  int drawWidth() const override { return drawWidth_; }
+  void setForeColor(ui::Color color) override { foreColor_ = color; }
+  ui::Color foreColor() const override { return foreColor_; }
   double currentX() const override { return x_; }
   double currentY() const override { return y_; }
   void setCurrentX(double twips) override { x_ = twips; }
@@ -63,7 +72,11 @@ class QtPrinter : public ui::Printer {
   double textWidth(const std::string& text) const override;
   double textHeight(const std::string& text) const override;
   void line(double x1, double y1, double x2, double y2) override;
+  void line(double x1, double y1, double x2, double y2, ui::Color color) override;
+  void box(double x1, double y1, double x2, double y2, ui::Color color) override;
   void paintPicture(const std::string& path, double x, double y, double width,
+                    double height) override;
+  void paintPicture(const ui::PictureBox& box, double x, double y, double width,
                     double height) override;
   void printForm(ui::Form& form) override;
   void newPage() override;
@@ -80,6 +93,10 @@ class QtPrinter : public ui::Printer {
   void begin();
   double toDevice(double twips) const;
   double toTwips(double devicePixels) const;
+  // A position or size in the program's scale, in device pixels.
+  double unitsToDevice(double units) const { return toDevice(units * scale_); }
+  QPointF devicePoint(double x, double y) const;
+  QPen pen(ui::Color color) const;
   QFont currentFont() const;
 
   mutable std::unique_ptr<QPrinter> printer_;
@@ -88,6 +105,9 @@ class QtPrinter : public ui::Printer {
   QString pdfFolder_;
   bool pageMarked_ = false;
   ui::Orientation orientation_ = ui::Orientation::Portrait;
+  double scale_ = 1;
+  int drawWidth_ = 1;
+  ui::Color foreColor_ = ui::colors::black;
   double x_ = 0, y_ = 0;
   std::string fontName_ = "Arial";
   double fontSize_ = 12;
@@ -110,6 +130,10 @@ class QtServices : public ui::Services {
   std::optional<std::string> saveFileDialog(const ui::SaveDialogRequest& request) override;
   int screenWidth() const override;
   int screenHeight() const override;
+  double twipsPerPixelX() const override;
+  double twipsPerPixelY() const override;
+  bool textExtent(const ui::Control& control, const std::string& text, int& width,
+                  int& height) override;
   void programEnding() override;
 
  private:

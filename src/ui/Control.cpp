@@ -21,6 +21,8 @@ const char* kindName(Kind kind) {
     case Kind::Frame: return "Frame";
     case Kind::PictureBox: return "PictureBox";
     case Kind::Timer: return "Timer";
+    case Kind::Line: return "Line";
+    case Kind::Graph: return "Graph";
   }
   return "Control";
 }
@@ -427,6 +429,16 @@ PictureBox::PictureBox(Form& form, std::string name, int index)
 void PictureBox::setPicture(const std::string& path) {
   picture_ = path;
   changed(Prop::Picture);
+}
+
+void PictureBox::clearDrawing() {
+  drawn_.clear();
+  changed(Prop::Drawing);
+}
+
+void PictureBox::drawText(const DrawnText& text) {
+  drawn_.push_back(text);
+  changed(Prop::Drawing);
 }
 
 namespace {

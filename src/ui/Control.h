@@ -51,6 +51,8 @@ enum class Kind {
   Frame,
   PictureBox,
   Timer,
+  Line,   // a line drawn on the window
+  Graph,  // a charting control (ui/GraphControl.h)
 };
 const char* kindName(Kind kind);
 
@@ -71,6 +73,7 @@ enum class Prop {
   Geometry,
   Focus,
   Selection,  // text box selection start / length
+  Drawing,    // what is drawn on a picture box or a graph
 };
 
 class Control;
@@ -242,6 +245,9 @@ class CommandButton : public Control {
   // The default button is pressed by Enter in its dialog.
   bool isDefault() const { return default_; }
   void setDefault(bool isDefault) { default_ = isDefault; }
+  // The cancel button is pressed by Escape in its window.
+  bool isCancel() const { return cancel_; }
+  void setCancel(bool isCancel) { cancel_ = isCancel; }
   // Raises Click, as a press of the button does.
   void click();
   Handler onClick;
@@ -250,6 +256,7 @@ class CommandButton : public Control {
  private:
   std::string caption_;
   bool default_ = false;
+  bool cancel_ = false;
 };
 
 class CheckBox : public Control {
@@ -384,6 +391,15 @@ class ComboBox : public ListControl {
   std::string text_;
 };
 
+// Text drawn on a picture box, at a pixel position of its inside (the top
+// left of the text cell), turned counter-clockwise by an angle in degrees.
+struct DrawnText {
+  std::string text;
+  int x = 0, y = 0;
+  double angle = 0;
+  bool operator==(const DrawnText&) const = default;
+};
+
 class PictureBox : public Control {
  public:
   PictureBox(Form& form, std::string name, int index = -1);
@@ -392,8 +408,17 @@ class PictureBox : public Control {
   void setPicture(const std::string& path);
   std::string displayText() const override { return picture_; }
 
+  // What is drawn on the box's kept image: clearing empties it.
+  const std::vector<DrawnText>& drawnTexts() const { return drawn_; }
+  void clearDrawing();
+  void drawText(const DrawnText& text);
+  // The inside of the box in twips (within its one-pixel border).
+  int scaleWidth() const { return width() > 30 ? width() - 30 : 0; }
+  int scaleHeight() const { return height() > 30 ? height() - 30 : 0; }
+
  private:
   std::string picture_;
+  std::vector<DrawnText> drawn_;
 };
 
 class Timer : public Control {

@@ -27,6 +27,12 @@ constexpr double kLongSide = 15120;
 
 }  // namespace
 
+std::string colorText(Color color) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "#%02X%02X%02X", red(color), green(color), blue(color));
+  return buf;
+}
+
 std::string quoteText(const std::string& text) {
   std::string out = "\"";
   for (char c : text) {
@@ -80,6 +86,21 @@ double RecordingPrinter::pageHeight() const {
   return orientation_ == Orientation::Landscape ? kShortSide : kLongSide;
 }
 
+void RecordingPrinter::setScale(double twipsPerUnit) {
+  record("scale " + num(twipsPerUnit));
+  scale_ = twipsPerUnit > 0 ? twipsPerUnit : 1;
+}
+
+void RecordingPrinter::setDrawWidth(int dots) {
+  record("drawwidth " + std::to_string(dots));
+  drawWidth_ = dots;
+}
+
+void RecordingPrinter::setForeColor(Color color) {
+  record("forecolor " + colorText(color));
+  foreColor_ = color;
+}
+
 void RecordingPrinter::setFontName(const std::string& name) {
   record("font " + quoteText(name));
   fontName_ = name;
@@ -107,23 +128,47 @@ void RecordingPrinter::print(const std::string& text, bool lineBreak) {
 
 double RecordingPrinter::textWidth(const std::string& text) const {
   // An average character of a proportional font is about half its height.
-  return std::round(static_cast<double>(CharCount(text)) * fontSize_ * 10.0);
+  return std::round(static_cast<double>(CharCount(text)) * fontSize_ * 10.0) / scale_;
 }
 
 double RecordingPrinter::textHeight(const std::string&) const {
-  return std::round(fontSize_ * 20.0 * 1.15);
+  return std::round(fontSize_ * 20.0 * 1.15) / scale_;
+}
+
+void RecordingPrinter::drawn(const std::string& op, double x1, double y1, double x2, double y2,
+                             const std::string& color) {
+  record(op + " " + num(x1) + "," + num(y1) + " " + num(x2) + "," + num(y2) + color, true);
+  x_ = x2;
+  y_ = y2;
 }
 
 void RecordingPrinter::line(double x1, double y1, double x2, double y2) {
-  record("line " + num(x1) + "," + num(y1) + " " + num(x2) + "," + num(y2), true);
-  x_ = x2;
-  y_ = y2;
+  drawn("line", x1, y1, x2, y2, "");
+}
+
+void RecordingPrinter::line(double x1, double y1, double x2, double y2, Color color) {
+  drawn("line", x1, y1, x2, y2, " " + colorText(color));
+}
+
+void RecordingPrinter::box(double x1, double y1, double x2, double y2, Color color) {
+  drawn("box", x1, y1, x2, y2, " " + colorText(color));
 }
 
 void RecordingPrinter::paintPicture(const std::string& path, double x, double y, double width,
                                     double height) {
   record("picture " + quoteText(path) + " " + num(x) + "," + num(y) + " " + num(width) + "x" +
          num(height),
+         true);
+}
+
+void RecordingPrinter::paintPicture(const PictureBox& box, double x, double y, double width,
+                                    double height) {
+  if (!box.picture().empty()) {
+    paintPicture(box.picture(), x, y, width, height);
+    return;
+  }
+  record("picture of " + box.form().name() + "." + box.id() + " " + num(x) + "," + num(y) + " " +
+             num(width) + "x" + num(height),
          true);
 }
 

@@ -17,15 +17,24 @@ namespace ui {
 class Timer;
 
 // A printer that records each operation as a line of text, for example
-// `text 4200,1440 "Part Number"` or `line 0,300 12240,300`. A failure can
-// be planted on the Nth operation from now. Ending a document on which
-// nothing was drawn sends nothing, as a real printer prints no blank page.
+// `text 4200,1440 "Part Number"`, `line 0,300 12240,300` (in the fore
+// colour), `line 0,300 12240,300 #FF0000`, `box 10,10 90,90 #000000`,
+// `drawwidth 4`, `forecolor #008000` or `scale 1.6`; positions are in the
+// units of the scale. A failure can be planted on the Nth operation from
+// now. Ending a document on which nothing was drawn sends nothing, as a
+// real printer prints no blank page.
 class RecordingPrinter : public Printer {
  public:
   void setOrientation(Orientation orientation) override;
   Orientation orientation() const override { return orientation_; }
   double pageWidth() const override;
   double pageHeight() const override;
+  void setScale(double twipsPerUnit) override;
+  double scale() const override { return scale_; }
+  void setDrawWidth(int dots) override;
+  int drawWidth() const override { return drawWidth_; }
+  void setForeColor(Color color) override;
+  Color foreColor() const override { return foreColor_; }
   double currentX() const override { return x_; }
   double currentY() const override { return y_; }
   void setCurrentX(double twips) override { x_ = twips; }
@@ -39,7 +48,12 @@ class RecordingPrinter : public Printer {
   double textWidth(const std::string& text) const override;
   double textHeight(const std::string& text) const override;
   void line(double x1, double y1, double x2, double y2) override;
+  void line(double x1, double y1, double x2, double y2, Color color) override;
+  void box(double x1, double y1, double x2, double y2, Color color) override;
   void paintPicture(const std::string& path, double x, double y, double width,
+                    double height) override;
+  // Recorded as `picture of FORM.CONTROL x,y WxH` for a box without a file.
+  void paintPicture(const PictureBox& box, double x, double y, double width,
                     double height) override;
   void printForm(Form& form) override;
   void newPage() override;
@@ -60,7 +74,13 @@ class RecordingPrinter : public Printer {
   void countOperation();
   // Records an operation; `marks` for one that puts something on the page.
   void record(const std::string& op, bool marks = false);
+  // Records a line or box between two points; the position moves to its end.
+  void drawn(const std::string& op, double x1, double y1, double x2, double y2,
+             const std::string& color);
   Orientation orientation_ = Orientation::Portrait;
+  double scale_ = 1;
+  int drawWidth_ = 1;
+  Color foreColor_ = colors::black;
   double x_ = 0, y_ = 0;
   std::string fontName_ = "Arial";
   double fontSize_ = 12;
@@ -135,6 +155,9 @@ class ScopedServices {
  private:
   Services* previous_;
 };
+
+// A colour as a transcript writes it: "#RRGGBB".
+std::string colorText(Color color);
 
 // Quotes a text for a transcript: in double quotes, with carriage returns,
 // line feeds, tabs, backslashes and quotes escaped.

@@ -9,6 +9,7 @@
 
 namespace ui {
 
+class Control;
 class Form;
 class Printer;
 
@@ -27,7 +28,12 @@ struct SaveDialogRequest {
   std::string title;
   std::string filter;       // "Text (*.txt)|*.txt|All files (*.*)|*.*"
   std::string defaultName;  // file name proposed
+  std::string defaultExt;   // "txt": added to a name typed without one
 };
+
+// A file name with the default extension added when its last part has
+// none ("data" gives "data.txt"; "data.csv", "a.b/data." and "" stay).
+std::string addDefaultExtension(const std::string& name, const std::string& extension);
 
 // Thrown by endProgram: it unwinds every nested handler at once. Only the
 // outermost dispatcher (the front end or the script runner) catches it.
@@ -47,11 +53,21 @@ class Services {
   virtual Printer& printer() = 0;
   // Opens a document address with the desktop's opener.
   virtual void shellOpen(const std::string& address) = 0;
-  // Asks for a file to save to; nothing when the user cancels.
+  // Asks for a file to save to; nothing when the user cancels. The name
+  // returned carries the default extension when the user typed none, and
+  // the user has agreed to replace a file of that name.
   virtual std::optional<std::string> saveFileDialog(const SaveDialogRequest& request) = 0;
   // Screen size in twips, for centring windows.
   virtual int screenWidth() const { return 1920 * 15; }
   virtual int screenHeight() const { return 1080 * 15; }
+  // Twips per screen pixel, across and down.
+  virtual double twipsPerPixelX() const { return 15; }
+  virtual double twipsPerPixelY() const { return 15; }
+  // Width and height in pixels of a text written in a control's font; false
+  // when it cannot be measured. Without a screen the size is estimated from
+  // the font size.
+  virtual bool textExtent(const Control& control, const std::string& text, int& width,
+                          int& height);
   // The program is ending (before ProgramEnd unwinds the handlers).
   virtual void programEnding() {}
 };

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <limits>
 #include <cstdint>
 #include <system_error>
 #include <string>
+#include <vector>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -184,6 +187,51 @@ TEST(CatalogueReload, FailedReloadKeepsTablesAndSuccessfulOneKeepsSearchFlag) {
   EXPECT_EQ(gCapLimits.CaseLookup(1, 21), -1);
   EXPECT_TRUE(gCapLimits.CapSearchAllRows);
   gCapLimits.CapSearchAllRows = false;
+}
+
+TEST(CatalogueReload, UnchangedFilesGiveTheirTablesAgainAndAChangedOneIsReadAnew) {
+  ASSERT_FALSE(LoadCatalogueTables(kBasic));
+  // Tables written to after a load do not change what the files give.
+  gCapLimits.MaxCapTable(1, 5, 1, 1) = 99;
+  gCapLimits.MinCapTable(1, 5, 1, 1) = 99;
+  gDesignRules.DesignRule1(0, 1, 2) = 99;
+  gCapLimits.CaseLookup(1, 21) = 99;
+  ASSERT_FALSE(LoadCatalogueTables(kBasic));
+  EXPECT_EQ(gCapLimits.MaxCapTable(1, 5, 1, 1), 20.0);
+  EXPECT_EQ(gCapLimits.MinCapTable(1, 5, 1, 1), 0.001);
+  EXPECT_EQ(gDesignRules.DesignRule1(0, 1, 2), 1.75f);
+  EXPECT_EQ(gCapLimits.CaseLookup(1, 21), 7);
+
+  CatalogueCopy copy;
+  copy.Write("CLCMXCAP.DAT", "KD,1,5,1,30,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1\n");
+  ASSERT_FALSE(LoadCatalogueTables(copy.Folder()));
+  EXPECT_EQ(gCapLimits.MaxCapTable(1, 5, 1, 1), 30.0);
+  EXPECT_EQ(gCapLimits.MaxCapTable(3, 8, 4, 1), -1.0);
+  EXPECT_EQ(gCapLimits.MinCapTable(1, 5, 1, 1), 0.001);
+  EXPECT_EQ(gDesignRules.DesignRule1(0, 1, 2), 1.75f);
+}
+
+TEST(CatalogueReload, TheMaximumFileRecordsAreKeptForItsBytesOnly) {
+  std::ifstream in(kBasic / "CLCMXCAP.DAT", std::ios::binary);
+  const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ForgetCatalogueReads();
+  EXPECT_EQ(LoadedMaxCapRecords(data), nullptr);
+  ASSERT_FALSE(LoadCatalogueTables(kBasic));
+  const std::vector<MaxCapRecord>* records = LoadedMaxCapRecords(data);
+  ASSERT_NE(records, nullptr);
+  // In file order, a record repeating the indices of an earlier one kept;
+  // bit k stands for the k-th capacitance that is not -1.
+  const std::vector<std::array<int, 4>> expected = {
+      {1, 5, 1, 0x01FF}, {1, 5, 2, 0xFFFF}, {2, 7, 1, 0xFFFF}, {3, 8, 4, 0xFFFF}, {1, 5, 1, 0x03FD}};
+  ASSERT_EQ(records->size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const MaxCapRecord& r = (*records)[i];
+    EXPECT_EQ((std::array<int, 4>{r.Series, r.CaseIndex, r.Dielectric, r.Offered}), expected[i])
+        << "record " << i + 1;
+  }
+  EXPECT_EQ(LoadedMaxCapRecords(data + " "), nullptr);
+  ForgetCatalogueReads();
+  EXPECT_EQ(LoadedMaxCapRecords(data), nullptr);
 }
 
 struct FaultCase {

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberHelpers.h"
@@ -104,6 +109,51 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartAndIgnoresTheRest) {
   EXPECT_EQ(LeadingNumber("-1e999"), -std::numeric_limits<double>::infinity());
   EXPECT_EQ(LeadingNumber("1000000000000000000000000000000000000e300"),
             std::numeric_limits<double>::infinity());
+}
+
+// The value a correctly rounding conversion gives for a text of digits
+// with an optional sign and decimal point.
+double Rounded(const std::string& text) {
+  const bool negative = text[0] == '-';
+  const std::size_t start = text[0] == '-' || text[0] == '+' ? 1 : 0;
+  double magnitude = 0;
+  std::from_chars(text.data() + start, text.data() + text.size(), magnitude);
+  return negative ? -magnitude : magnitude;
+}
+
+TEST(ParseWholeNumber, ShortDecimalsReadExactlyAsTheFullConversionReadsThem) {
+  std::vector<std::string> texts = {
+      "9007199254740992",         "9007199254740993",       "-9007199254740993",
+      "0.1",                      "0.3",                    "1.0000000000000002",
+      "0.0000000000000000000001", "1.00000000000000000000001", "12345678901234567890",
+      "1234567890123456789",      "5.",                     ".5",
+      "+.5",                      "-1",                     "000000000000000000007.25"};
+  std::mt19937_64 random(11);
+  for (int i = 0; i < 20000; ++i) {
+    std::string text = random() % 4 == 0 ? "-" : "";
+    const int digits = 1 + static_cast<int>(random() % 19);
+    const int point = static_cast<int>(random() % (digits + 2));  // digits + 1: none
+    for (int k = 0; k < digits; ++k) {
+      if (k == point) text += '.';
+      text += static_cast<char>('0' + random() % 10);
+    }
+    texts.push_back(text);
+  }
+  for (const std::string& text : texts) {
+    double value = 0;
+    ASSERT_EQ(ParseWholeNumber(text, value), NumberStatus::Ok) << text;
+    const double expected = Rounded(text);
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(expected))
+        << text << " read " << value << ", not " << expected;
+    ASSERT_EQ(LeadingNumber(text + "x"), expected) << text;
+  }
+  double value = 1;
+  ASSERT_EQ(ParseWholeNumber("-0", value), NumberStatus::Ok);
+  EXPECT_TRUE(value == 0 && std::signbit(value));
+  EXPECT_EQ(ParseWholeNumber(" 7.5\t", value), NumberStatus::Ok);
+  EXPECT_EQ(value, 7.5);
+  for (const char* text : {"1.2.3", ".", "-", "+-1", "1-", "1 2", "", "1e", "0x10"})
+    EXPECT_EQ(ParseWholeNumber(text, value), NumberStatus::NotANumber) << text;
 }
 
 TEST(TextChars, CountCharactersNotBytes) {

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "EngineFixture.h"
 #include "catalogue/CatalogueFiles.h"
@@ -113,6 +115,32 @@ TEST_F(StartupScanTest, ColumnsMapToTheVoltageIndices) {
   EXPECT_TRUE(scan());
   EXPECT_EQ(gSelection.VoltageIndex, 7);
   EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(StartupScanTest, AfterALoadTheScanWalksTheLoadedRecordsAsItWouldReadThem) {
+  // Two passing entries, the first twice, then one without geometry.
+  const std::string records =
+      "1,3,4,2,-1,-1,-1,-1,-1,-1,2.2,-1,-1,-1,-1,-1,-1,-1,-1,-1\n"
+      "1,3,4,2,-1,-1,-1,-1,-1,-1,2.2,-1,-1,-1,-1,-1,-1,-1,-1,-1\n"
+      "1,3,4,2,-1,-1,-1,-1,-1,-1,-1,-1,2.2,-1,-1,-1,-1,-1,-1,-1\n";
+  file(records);
+  std::ofstream(folder_ / "CLCMinCAP.DAT") << records;
+  std::ofstream(folder_ / "LUKUPCAS.DAT") << "";
+  std::ofstream(folder_ / "DESNPARA.DAT") << "2,9,0,1.8,2,6,4\n2,11,0,1.8,2,6,6\n";
+  std::vector<std::string> outcomes;
+  for (const bool parsedAgain : {false, true}) {
+    ForgetCatalogueReads();
+    ASSERT_FALSE(LoadCatalogueTables(folder_));
+    if (parsedAgain) ForgetCatalogueReads();
+    messages.clear();
+    gSelection.VoltageIndex = 99;
+    EXPECT_FALSE(scan());
+    ASSERT_EQ(messages.size(), 1u);
+    outcomes.push_back(messages[0].text + " at voltage " +
+                       std::to_string(gSelection.VoltageIndex));
+  }
+  EXPECT_EQ(outcomes[0], outcomes[1]);
+  EXPECT_NE(outcomes[0].find("Cascade = 6"), std::string::npos) << outcomes[0];
 }
 
 TEST_F(StartupScanTest, RuleCountsBeyondTheIntegerRangeAreNotConverted) {

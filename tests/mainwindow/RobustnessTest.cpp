@@ -22,6 +22,7 @@
 #include "catalogue/NumberText.h"
 #include "mainwindow/MainWindowSession.h"
 #include "mainwindow/OperatingInputs.h"
+#include "SelectionSweep.h"
 
 namespace quenta::test {
 namespace {
@@ -99,20 +100,6 @@ class Robustness : public MainWindowSession {
   std::string dialogTyping;
 };
 
-// Picks series, case, voltage and dielectric by position as the user does,
-// each where the window offers it (a negative position picks nothing);
-// false when the list is shorter.
-bool select(MainForm& w, int s, int c, int v, int d) {
-  w.CB_Type.setListIndex(s);
-  const bool caseShown = w.CB_Case.visible() && w.CB_Case.enabled();
-  for (auto [list, i] : {std::pair{&w.CB_Case, caseShown ? c : -1}, {&w.CB_Volt, v},
-                         {&w.CB_Dielectric, d}}) {
-    if (i >= list->listCount()) return false;
-    if (i >= 0) list->setListIndex(i);
-  }
-  return true;
-}
-
 struct Sweep {
   std::set<std::string> selections;
   int cases = 0, calculations = 0, invalid = 0;
@@ -122,41 +109,17 @@ struct Sweep {
 // pick-list and again with Commercial ticked where it is offered; after
 // each calculation `check` hears where it stands ("KD 05 100 V X7R  1 nF: ").
 Sweep sweepSelections(MainForm& w, const std::function<void(const std::string&)>& check) {
-  Sweep sweep;
-  for (int s = 0; s < w.CB_Type.listCount(); ++s) {
-    select(w, s, -1, -1, -1);
-    const int caseCount = w.CB_Case.visible() && w.CB_Case.enabled() ? w.CB_Case.listCount() : 1;
-    for (int c = 0; c < caseCount; ++c, ++sweep.cases) {
-      // The lists are read again each time: the dielectric chosen rewrites
-      // the voltages of the chip series.
-      for (int v = 0; select(w, s, c, v, -1); ++v) {
-        for (int d = 0; select(w, s, c, v, d); ++d) {
-          const std::string where = w.CB_Type.text() + " " +
-                                    (w.CB_Case.visible() ? w.CB_Case.text() : w.Text1.text()) +
-                                    " " + w.CB_Volt.text() + " V " + w.CB_Dielectric.text();
-          sweep.selections.insert(where);
-          for (int run = 0; run < 4; ++run) {
-            select(w, s, c, v, d);
-            if (run >= 2 && !w.CK_Comm.visible()) break;
-            if (w.CB_Tolerance.listCount() > 0) w.CB_Tolerance.setListIndex(0);
-            if (run >= 2) w.CK_Comm.setValue(ui::CheckBox::Checked);
-            const int entries = w.CB_Cap.listCount();
-            if (entries > 0) w.CB_Cap.setListIndex(run % 2 == 1 ? entries - 1 : 0);
-            const std::string at =
-                where + (run >= 2 ? " commercial " : " ") + w.CB_Cap.text() + ": ";
-            w.Command1.click();
-            ++sweep.calculations;
-            sweep.invalid += w.Label3.visible() ? 1 : 0;
-            check(at);
-            // An accepted re-entry switched to manual entry: back to the list.
-            w.CK_ManCap.setValue(ui::CheckBox::Unchecked);
-            w.CK_Comm.setValue(ui::CheckBox::Unchecked);
-          }
-        }
-      }
-    }
-  }
-  return sweep;
+  Sweep result;
+  const sweep::Counts counts =
+      sweep::ForEveryCalculation(w, [&](const std::string& selection, const std::string& label) {
+        result.selections.insert(selection);
+        w.Command1.click();
+        result.invalid += w.Label3.visible() ? 1 : 0;
+        check(label + ": ");
+      });
+  result.cases = counts.cases;
+  result.calculations = counts.calculations;
+  return result;
 }
 
 TEST_F(Robustness, EveryOfferedSelectionCalculatesAtBothEndsOfItsPickList) {

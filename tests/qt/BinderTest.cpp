@@ -28,6 +28,7 @@
 #include "qt/FrontEnd.h"
 #include "qt/KeyMap.h"
 #include "qt/QtServices.h"
+#include "qt/QtTestSupport.h"
 #include "ui/Headless.h"
 
 namespace {
@@ -84,6 +85,8 @@ const char* expectedClass(ui::Kind kind) {
     case ui::Kind::OptionButton: return "QRadioButton";
     case ui::Kind::ScrollBar: return "QScrollBar";
     case ui::Kind::CommandButton: return "QPushButton";
+    case ui::Kind::Line: return "qtui::LineWidget";
+    case ui::Kind::Graph: return "qtui::GraphWidget";
     case ui::Kind::Timer: return nullptr;
   }
   return nullptr;
@@ -94,9 +97,7 @@ class MainWindow : public ::testing::Test {
   void SetUp() override {
     quenta::ResetForms();
     form = &quenta::F_QuentaMainForm();
-    window.reset(qtui::createFormWidget("F_QuentaMainForm"));
-    ASSERT_TRUE(window);
-    binder = std::make_unique<qtui::Binder>(*form, *window);
+    qttest::BindWindow(*form, window, binder);
   }
   void TearDown() override {
     binder.reset();

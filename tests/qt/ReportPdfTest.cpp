@@ -22,19 +22,12 @@
 #include "mainwindow/Report.h"
 #include "qt/FrontEnd.h"
 #include "qt/QtServices.h"
+#include "qt/QtTestSupport.h"
 #include "ui/Headless.h"
 
 namespace {
 
-// Headless dialogs, the Qt printer.
-class PdfServices : public ui::HeadlessServices {
- public:
-  ui::Printer& printer() override { return printer_; }
-  qtui::QtPrinter& qtPrinter() { return printer_; }
-
- private:
-  qtui::QtPrinter printer_;
-};
+using qttest::PdfServices;
 
 class ReportPdf : public ::testing::Test {
  protected:
@@ -64,27 +57,7 @@ class ReportPdf : public ::testing::Test {
     services.reset();
   }
 
-  // The text of a PDF file, laid out as on the page.
-  static QString pdfText(const QString& path) {
-    QProcess p;
-    p.start("pdftotext", {"-layout", path, "-"});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) {
-      ADD_FAILURE() << "pdftotext (Debian poppler-utils) could not read " << path.toStdString();
-      return {};
-    }
-    return QString::fromUtf8(p.readAllStandardOutput());
-  }
-
-  // Runs a command of poppler-utils on a PDF file and returns its output.
-  static QByteArray poppler(const QString& tool, QStringList arguments) {
-    QProcess p;
-    p.start(tool, arguments);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) {
-      ADD_FAILURE() << tool.toStdString() << " (Debian poppler-utils) failed";
-      return {};
-    }
-    return p.readAllStandardOutput();
-  }
+  static QString pdfText(const QString& path) { return qttest::PdfText(path); }
 
   QTemporaryDir folder;
   QStringList pdfs;
@@ -140,7 +113,7 @@ TEST_F(ReportPdf, PagesKeepAPrintersMargins) {
   quenta::Command5_Click();  // Print Screen: the window as a picture
   ASSERT_EQ(pdfs.size(), 2);
 
-  const QString words = QString::fromUtf8(poppler("pdftotext", {"-bbox", pdfs[0], "-"}));
+  const QString words = qttest::RunPdfTool("pdftotext", {"-bbox", pdfs[0], "-"});
   static const QRegularExpression corner(R"re(xMin="([\d.]+)" yMin="([\d.]+)")re");
   int count = 0;
   for (const auto& m : corner.globalMatch(words)) {
@@ -151,7 +124,8 @@ TEST_F(ReportPdf, PagesKeepAPrintersMargins) {
   EXPECT_GT(count, 10);
 
   // The window's picture: white paper up to the margins, then the form.
-  poppler("pdftoppm", {"-r", "72", "-png", "-singlefile", pdfs[1], folder.filePath("screen")});
+  qttest::RunPdfTool("pdftoppm",
+                     {"-r", "72", "-png", "-singlefile", pdfs[1], folder.filePath("screen")});
   const QImage page(folder.filePath("screen.png"));
   ASSERT_FALSE(page.isNull());
   for (int i = 0; i < 17; ++i) {

@@ -225,33 +225,34 @@ TEST_F(ScreenFit, SwitchingTheEntryOptionMovesNothingElse) {
   }
 }
 
-// A window laid out at fixed positions (no layout) fits the screen as a
-// whole: it scrolls where the screen is smaller, and its far corner can
-// still be reached.
-TEST(ScreenFitFixed, AFixedLayoutScrollsAsOne) {
-  qtui::registerFormWindow("F_FixedLayoutTest", {[] {
-                             auto* content = new QWidget;
-                             content->resize(2600, 1900);
-                             auto* corner = new QPushButton("Close", content);
-                             corner->setObjectName("corner");
-                             corner->setGeometry(2500, 1860, 90, 30);
-                             return content;
-                           }});
-  std::unique_ptr<QWidget> window(qtui::createFormWidget("F_FixedLayoutTest"));
-  ASSERT_TRUE(window);
-  window->setScreen(smallScreen());
+// The graph window, laid out at fixed positions, fits as a whole: whole on
+// the large screen, scrolled as one on the small one, where its last
+// control can still be reached.
+TEST(ScreenFitGraph, TheGraphWindowFitsBothScreens) {
+  auto graphWindowOn = [](QScreen* screen) {
+    std::unique_ptr<QWidget> window(qtui::createFormWidget("F_QuentaGrafForm"));
+    if (window) window->setScreen(screen);
+    return window;
+  };
+  std::unique_ptr<QWidget> large = graphWindowOn(largeScreen());
+  ASSERT_TRUE(large);
+  const QSize natural = qtui::fitAreaOf(*large)->naturalSize();
+  EXPECT_GT(natural.height(), kSmallScreen.height());  // it does need to scroll there
+  EXPECT_EQ(large->sizeHint(), natural);
+
+  std::unique_ptr<QWidget> window = graphWindowOn(smallScreen());
   qtui::FitArea* area = qtui::fitAreaOf(*window);
-  ASSERT_NE(area, nullptr);
-  EXPECT_EQ(area->naturalSize(), QSize(2600, 1900));
   EXPECT_TRUE(fits(window->minimumSizeHint(), kSmallScreen)) << text(window->minimumSizeHint());
-  window->resize(kSmallScreen);
+  EXPECT_TRUE(fits(window->sizeHint(), kSmallScreen)) << text(window->sizeHint());
+  window->resize(window->sizeHint());
   window->show();
   QApplication::processEvents();
-  EXPECT_EQ(area->content()->size(), QSize(2600, 1900));
-  auto* corner = window->findChild<QPushButton*>("corner");
-  area->ensureWidgetVisible(corner, 0, 0);  // a button: the whole of it
+  EXPECT_EQ(area->content()->size(), natural);  // scrolled, not squeezed
+  auto* exit = window->findChild<QWidget*>("ExitGraph");
+  ASSERT_NE(exit, nullptr);
+  area->ensureWidgetVisible(exit, 0, 0);
   const QRect view(area->viewport()->mapTo(window.get(), QPoint(0, 0)), area->viewport()->size());
-  EXPECT_TRUE(view.contains(QRect(corner->mapTo(window.get(), QPoint(0, 0)), corner->size())));
+  EXPECT_TRUE(view.contains(QRect(exit->mapTo(window.get(), QPoint(0, 0)), exit->size())));
 }
 
 }  // namespace

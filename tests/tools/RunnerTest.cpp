@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "catalogue/DesignState.h"
@@ -76,7 +77,7 @@ struct Owner : ui::Form {
       printer.print("Hi");
       printer.endDoc();
       ui::services().shellOpen("https://example.test/a b");
-      auto path = ui::services().saveFileDialog({"Save As", "*.txt", "out.txt"});
+      auto path = ui::services().saveFileDialog({"Save As", "*.txt", "out.txt", ""});
       Result.setCaption(path ? *path : "cancelled");
     };
     Tick.setInterval(100);
@@ -220,6 +221,74 @@ TEST_F(Session, KeysFocusAndCharacters) {
       << err.str();
   EXPECT_EQ(seen, (std::vector<int>{'A', 13, '0', 176, 0xB5}));
   EXPECT_EQ(owner.Entry.text(), "A0\u00B0\u00B5");
+}
+
+// A window whose button saves a multi-line text where the save dialog says.
+struct Notes : ui::Form {
+  Notes() : ui::Form("F_Notes") {
+    Text.setMultiLine(true);
+    Text.setText("first\r\nsecond");
+    Save.onClick = [this] {
+      ui::SaveDialogRequest request{"Save Notes", "Text (*.txt)|*.txt", "", "txt"};
+      if (auto path = ui::services().saveFileDialog(request)) {
+        std::ofstream(*path, std::ios::binary) << Text.text() << "\r\n";
+        ui::msgBox("Saved " + *path);
+      }
+    };
+  }
+  ui::TextBox Text{*this, "Text"};
+  ui::CommandButton Save{*this, "Save"};
+};
+
+TEST(SessionFiles, SavedNamesGetTheExtensionAndLiveInTheSessionsFolder) {
+  Notes notes;
+  std::ostringstream out, err;
+  script::Runner runner(out, err);
+  runner.addForm(notes);
+  notes.show();
+  std::istringstream in(
+      "show Text\n"
+      "click Save\nsave notes\nanswer ok\n"
+      "showfile notes.txt\n"
+      "mkdir dir\nwritefile dir/a.txt \"x\\r\\ny\"\nshowfile dir/a.txt\n"
+      "showfile dir\nshowfile none.txt\n"
+      "dump F_Notes\n");
+  EXPECT_EQ(runner.run(in), 0) << err.str();
+  EXPECT_EQ(out.str(),
+            "show F_Notes\n"
+            "Text.Text = 2 lines\n  \"first\\r\\n\"\n  \"second\"\n"
+            "savedialog \"Save Notes\" \"\"\n"
+            "msgbox \"\" \"Saved notes.txt\" ok\n"
+            "file notes.txt: 2 lines\n  \"first\\r\\n\"\n  \"second\\r\\n\"\n"
+            "file dir/a.txt: 2 lines\n  \"x\\r\\n\"\n  \"y\"\n"
+            "file dir: a folder\n"
+            "file none.txt: none\n"
+            "form F_Notes \"\" shown\n"
+            "Save CommandButton visible enabled focus caption=\"\"\n"
+            "Text TextBox visible enabled text=2 lines\n");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FoldCurves, RunsOfSegmentsAreToldByTheirEnds) {
+  using Ops = std::vector<std::string>;
+  // One curve, then two curves drawn in turn; grid lines and a lone
+  // segment stay as they are.
+  const Ops ops = {"drawwidth 12",
+                   "line 1,1 2,2 #FF0000", "line 2,2 3,3 #FF0000", "line 3,3 4,4 #FF0000",
+                   "line 4,4 5,5 #FF0000",
+                   "line 1,9 2,9 #FF0000", "line 1,8 2,8 #0000FF", "line 2,9 3,9 #FF0000",
+                   "line 2,8 3,8 #0000FF", "line 3,9 4,9 #FF0000", "line 3,8 4,8 #0000FF",
+                   "line 10,0 10,50 #707070", "line 20,0 20,50 #707070",
+                   "line 5,5 6,6 #00FF00", "enddoc"};
+  EXPECT_EQ(script::foldCurves(ops),
+            (Ops{"drawwidth 12", "line 1,1 2,2 #FF0000", "... 2 more segments ...",
+                 "line 4,4 5,5 #FF0000", "line 1,9 2,9 #FF0000", "line 1,8 2,8 #0000FF",
+                 "... 2 more segments ...", "line 3,9 4,9 #FF0000", "line 3,8 4,8 #0000FF",
+                 "line 10,0 10,50 #707070", "line 20,0 20,50 #707070", "line 5,5 6,6 #00FF00",
+                 "enddoc"}));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "ui/Form.h"
 #include "ui/Headless.h"
+#include "ui/Services.h"
 
 namespace {
 
@@ -279,6 +280,41 @@ TEST(RecordingPrinter, EndingAnEmptyDocumentSendsNoPage) {
   ASSERT_EQ(printer.documents().size(), 1u);
   EXPECT_EQ(printer.documents()[0], (Log{"orientation portrait", "window \"F_Main\"", "enddoc"}));
   EXPECT_EQ(printer.orientation(), ui::Orientation::Portrait);
+}
+
+TEST(RecordingPrinter, WorksInTheProgramsScaleWithColoursAndWidths) {
+  ui::RecordingPrinter printer;
+  printer.setOrientation(ui::Orientation::Landscape);
+  EXPECT_EQ(printer.pageWidth(), 15120);  // twips whatever the scale
+  const double textWidthInTwips = printer.textWidth("abcd");
+  printer.setScale(1.6);
+  EXPECT_EQ(printer.pageWidth(), 15120);
+  EXPECT_DOUBLE_EQ(printer.textWidth("abcd"), textWidthInTwips / 1.6);
+  printer.setDrawWidth(12);
+  printer.setForeColor(ui::rgb(0, 0x80, 0));
+  printer.line(945, 864, 8505, 864);
+  printer.line(945.5, 10, 945.5, 20, ui::rgb(0x70, 0x70, 0x70));
+  printer.box(945, 864, 8505, 6480, ui::colors::black);
+  EXPECT_EQ(printer.currentX(), 8505);  // a box leaves the position at its far corner
+  printer.setScale(1);
+  printer.endDoc();
+  ASSERT_EQ(printer.documents().size(), 1u);
+  EXPECT_EQ(printer.documents()[0],
+            (Log{"orientation landscape", "scale 1.6", "drawwidth 12", "forecolor #008000",
+                 "line 945,864 8505,864", "line 945.5,10 945.5,20 #707070",
+                 "box 945,864 8505,6480 #000000", "scale 1", "enddoc"}));
+  EXPECT_EQ(printer.drawWidth(), 12);  // settings outlive the document
+  EXPECT_EQ(printer.foreColor(), ui::rgb(0, 0x80, 0));
+}
+
+TEST(SaveDialog, DefaultExtensionOnlyForANameWithoutOne) {
+  EXPECT_EQ(ui::addDefaultExtension("data", "txt"), "data.txt");
+  EXPECT_EQ(ui::addDefaultExtension("/tmp/run.1/data", "txt"), "/tmp/run.1/data.txt");
+  EXPECT_EQ(ui::addDefaultExtension("data.csv", "txt"), "data.csv");
+  EXPECT_EQ(ui::addDefaultExtension("data.", "txt"), "data.");
+  EXPECT_EQ(ui::addDefaultExtension("", "txt"), "");
+  EXPECT_EQ(ui::addDefaultExtension("folder/", "txt"), "folder/");
+  EXPECT_EQ(ui::addDefaultExtension("data", ""), "data");
 }
 
 }  // namespace

@@ -2,15 +2,23 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <exception>
+#include <filesystem>
+#include <fstream>
 #include <istream>
+#include <iterator>
 #include <ostream>
 
+#include "GraphDump.h"
+#include "graph/GraphForm.h"
+#include "graph/GraphWindow.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
 #include "milspec/EntryModes.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
+#include "ui/GraphControl.h"
 #include "ui/Headless.h"
 
 namespace script {
@@ -90,7 +98,15 @@ std::optional<int> parseKeyChar(const std::string& text) {
 std::string boolText(bool value) { return value ? "True" : "False"; }
 
 bool takesFocus(ui::Kind kind) {
-  return kind != ui::Kind::Label && kind != ui::Kind::Frame && kind != ui::Kind::Timer;
+  return kind != ui::Kind::Label && kind != ui::Kind::Frame && kind != ui::Kind::Timer &&
+         kind != ui::Kind::Line && kind != ui::Kind::Graph;
+}
+
+std::optional<double> parseNumber(const std::string& text) {
+  double value = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return value;
 }
 
 ui::Color defaultBack(ui::Kind kind) {
@@ -164,15 +180,88 @@ std::optional<std::string> propertyValue(const ui::Control& c, const std::string
   return std::nullopt;
 }
 
+// A text cut after each line feed: every line keeps its own line break,
+// the last one has none when the text does not end with one.
+std::vector<std::string> splitAfterLineFeeds(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    end = end == std::string::npos ? text.size() : end + 1;
+    lines.push_back(text.substr(start, end - start));
+    start = end;
+  }
+  return lines;
+}
+
+std::size_t lineCount(const std::string& text) { return splitAfterLineFeeds(text).size(); }
+
+// A recorded line "line X1,Y1 X2,Y2[ COLOUR]" split into its start, its
+// end and its colour; false for any other operation.
+bool lineParts(const std::string& op, std::string& start, std::string& end, std::string& colour) {
+  if (!op.starts_with("line ")) return false;
+  const std::size_t a = op.find(' ', 5);
+  if (a == std::string::npos) return false;
+  const std::size_t b = op.find(' ', a + 1);
+  start = op.substr(5, a - 5);
+  end = op.substr(a + 1, b == std::string::npos ? std::string::npos : b - a - 1);
+  colour = b == std::string::npos ? "" : op.substr(b + 1);
+  return true;
+}
+
+// Whether line b goes on from the end of line a in the same colour.
+bool continues(const std::string& a, const std::string& b) {
+  std::string aStart, aEnd, aColour, bStart, bEnd, bColour;
+  return lineParts(a, aStart, aEnd, aColour) && lineParts(b, bStart, bEnd, bColour) &&
+         aEnd == bStart && aColour == bColour;
+}
+
+}  // namespace
+
+// A curve is printed as hundreds of segments, each going on from the end
+// of the one before (two curves drawn in turn interleave theirs): a run of
+// three or more is told as its first segments, a count, and its last ones.
+std::vector<std::string> foldCurves(const std::vector<std::string>& ops) {
+  std::vector<std::string> out;
+  const std::size_t n = ops.size();
+  std::size_t i = 0;
+  while (i < n) {
+    bool folded = false;
+    for (std::size_t length = 1; length <= 2 && !folded; ++length) {
+      std::size_t blocks = 1;
+      auto blockGoesOn = [&](std::size_t block) {
+        for (std::size_t k = 0; k < length; ++k)
+          if (!continues(ops[i + (block - 1) * length + k], ops[i + block * length + k]))
+            return false;
+        return true;
+      };
+      while (i + (blocks + 1) * length <= n && blockGoesOn(blocks)) ++blocks;
+      if (blocks < 3) continue;
+      for (std::size_t k = 0; k < length; ++k) out.push_back(ops[i + k]);
+      out.push_back("... " + std::to_string((blocks - 2) * length) + " more segments ...");
+      for (std::size_t k = 0; k < length; ++k) out.push_back(ops[i + (blocks - 1) * length + k]);
+      i += blocks * length;
+      folded = true;
+    }
+    if (!folded) out.push_back(ops[i++]);
+  }
+  return out;
+}
+
+namespace {
+
 // One line of `dump`: the control's kind, flags and what it shows.
 std::string describe(const ui::Control& c) {
   std::string s = c.id() + " " + ui::kindName(c.kind()) + (c.visible() ? " visible" : " hidden") +
                   (c.enabled() ? " enabled" : " disabled") + (c.hasFocus() ? " focus" : "");
   const std::string shown = quoteText(c.displayText());
   switch (c.kind()) {
-    case ui::Kind::TextBox:
-      s += " text=" + shown + (static_cast<const ui::TextBox&>(c).locked() ? " locked" : "");
+    case ui::Kind::TextBox: {
+      auto& box = static_cast<const ui::TextBox&>(c);
+      s += box.multiLine() ? " text=" + std::to_string(lineCount(box.text())) + " lines" : " text=" + shown;
+      if (box.locked()) s += " locked";
       break;
+    }
     case ui::Kind::DropDownList: case ui::Kind::ComboBox: {
       auto& list = static_cast<const ui::ListControl&>(c);
       s += " text=" + shown + " index=" + std::to_string(list.listIndex()) +
@@ -187,6 +276,13 @@ std::string describe(const ui::Control& c) {
            " max=" + *propertyValue(c, "Max");
       break;
     case ui::Kind::PictureBox: s += " picture=" + shown; break;
+    case ui::Kind::Line: break;
+    case ui::Kind::Graph: {
+      auto& g = static_cast<const ui::GraphControl&>(c);
+      s += " style=" + std::to_string(g.style()) + " curves=" + std::to_string(g.curveCount()) +
+           " points=" + std::to_string(g.pointCount());
+      break;
+    }
     case ui::Kind::Timer: s += " interval=" + *propertyValue(c, "Interval"); break;
     default: s += " caption=" + shown; break;
   }
@@ -206,13 +302,57 @@ void erase(std::vector<T*>& v, T* item) {
 
 Runner::Runner(std::ostream& out, std::ostream& err) : out_(out), err_(err) {
   installServices();
-  // The session is the whole program, military entry included.
+  // The session is the whole program, military entry and graph included.
   quenta::InstallMilitaryEntry();
+  quenta::InstallGraphWindow();
 }
 
 Runner::~Runner() {
   scope_.reset();
   services_.reset();
+  if (!scratch_.empty()) {
+    std::error_code ec;
+    std::filesystem::remove_all(scratch_, ec);
+  }
+}
+
+const std::string& Runner::scratchFolder() {
+  if (scratch_.empty()) {
+    std::error_code ec;
+    std::string pattern =
+        (std::filesystem::temp_directory_path(ec) / "quenta10-script-XXXXXX").string();
+    if (ec || !mkdtemp(pattern.data())) fail("no folder could be made for the session's files");
+    scratch_ = pattern;
+  }
+  return scratch_;
+}
+
+std::string Runner::scratchPath(const std::string& name) {
+  if (name.empty() || name.front() == '/') return name;
+  return scratchFolder() + "/" + name;
+}
+
+void Runner::sayLines(const std::string& heading, const std::string& text) {
+  const auto lines = splitAfterLineFeeds(text);
+  say(heading + std::to_string(lines.size()) + (lines.size() == 1 ? " line" : " lines"));
+  for (const auto& line : lines) say("  " + quoteText(line));
+}
+
+void Runner::showFile(const std::string& name) {
+  namespace fs = std::filesystem;
+  const fs::path path = scratchPath(name);
+  std::error_code ec;
+  const auto status = fs::status(path, ec);
+  if (!fs::exists(status)) {
+    say("file " + name + ": none");
+  } else if (fs::is_directory(status)) {
+    say("file " + name + ": a folder");
+  } else {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) fail("the file " + name + " cannot be read");
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    sayLines("file " + name + ": ", text);
+  }
 }
 
 void Runner::addForm(ui::Form& form) { extraForms_.push_back(&form); }
@@ -234,7 +374,16 @@ void Runner::installServices() {
   scope_ = std::make_unique<ui::ScopedServices>(s);
 }
 
-void Runner::say(const std::string& line) { out_ << line << '\n' << std::flush; }
+void Runner::say(const std::string& line) {
+  // Names in the session's folder read relative to it.
+  std::string text = line;
+  if (!scratch_.empty()) {
+    const std::string prefix = scratch_ + "/";
+    for (std::size_t at; (at = text.find(prefix)) != std::string::npos;)
+      text.erase(at, prefix.size());
+  }
+  out_ << text << '\n' << std::flush;
+}
 
 void Runner::fail(const std::string& message) {
   if (!failure_) failure_ = "line " + std::to_string(line_) + ": " + message;
@@ -311,7 +460,8 @@ std::optional<std::string> Runner::answerSaveDialog(const ui::SaveDialogRequest&
   say("savedialog " + quoteText(r.title) + " " + quoteText(r.defaultName));
   Args a;
   if (!readCommand(a)) failAtEnd(dialog + " is not answered");
-  if (a[0] == "save" && a.size() == 2) return a[1];
+  // The name is confirmed as typed: a file of that name is replaced.
+  if (a[0] == "save" && a.size() == 2) return scratchPath(ui::addDefaultExtension(a[1], r.defaultExt));
   if (a[0] == "cancel" && a.size() == 1) return std::nullopt;
   fail(dialog + " is open: expected \"save PATH\" or \"cancel\"");
 }
@@ -346,7 +496,7 @@ void Runner::formHidden(ui::Form& form) {
 
 void Runner::printDocument(const std::vector<std::string>& operations) {
   say("print document " + std::to_string(++documents_));
-  for (const auto& op : operations) say("  " + op);
+  for (const auto& op : foldCurves(operations)) say("  " + op);
 }
 
 void Runner::programEnding() {
@@ -369,6 +519,7 @@ ui::Form* Runner::findForm(const std::string& name) {
   // Referring to one of the program's windows loads it, as in the program.
   if (name == "F_QuentaMainForm") return &quenta::F_QuentaMainForm();
   if (name == "F_QuentaDesignForm") return &quenta::F_QuentaDesignForm();
+  if (name == "F_QuentaGrafForm") return &quenta::F_QuentaGrafForm();
   return nullptr;
 }
 
@@ -461,13 +612,16 @@ void Runner::execute(const Args& args) {
     if (!form) fail("no window is open to take the key");
     form->userKey(code, character);
   } else if (cmd == "click") {
-    usage(1, 1, "click CONTROL");
+    usage(1, 2, "click CONTROL [BUTTON]");
     auto kind = kindOf(args[1]);
     if (kind != ui::Kind::CommandButton && kind != ui::Kind::CheckBox &&
-        kind != ui::Kind::OptionButton && kind != ui::Kind::TextBox)
+        kind != ui::Kind::OptionButton && kind != ui::Kind::TextBox && kind != ui::Kind::Graph)
       fail(args[1] + " cannot be clicked");
+    if (count == 2 && kind != ui::Kind::Graph) fail("only a graph takes a button code");
     ui::Control& c = userControl(args[1], true);
-    if (auto* button = dynamic_cast<ui::CommandButton*>(&c)) button->click();
+    // A graph hears which button: 1 left (the default), 2 right, 4 middle.
+    if (auto* graph = dynamic_cast<ui::GraphControl*>(&c)) graph->buttonDown(count == 2 ? number(args[2]) : 1);
+    else if (auto* button = dynamic_cast<ui::CommandButton*>(&c)) button->click();
     else if (auto* text = dynamic_cast<ui::TextBox*>(&c)) text->click();
     else if (auto* box = dynamic_cast<ui::CheckBox*>(&c))
       box->setValue(box->value() == ui::CheckBox::Checked ? ui::CheckBox::Unchecked
@@ -483,6 +637,36 @@ void Runner::execute(const Args& args) {
            std::to_string(bar->max()));
     userControl(args[1], true);
     bar->setValue(value);
+  } else if (cmd == "close") {
+    // The window's close box.
+    usage(1, 1, "close FORM");
+    ui::Form* form = findForm(args[1]);
+    if (!form) fail("unknown window " + args[1]);
+    if (!form->shown()) fail("close: the window " + form->name() + " is not shown");
+    form->unload();
+  } else if (cmd == "pointer") {
+    // The pointer moves over a graph to the point of these axis values.
+    usage(3, 3, "pointer GRAPH X Y");
+    auto* graph = dynamic_cast<ui::GraphControl*>(&control(args[1]));
+    if (!graph) fail(args[1] + " is not a graph");
+    auto x = parseNumber(args[2]);
+    auto y = parseNumber(args[3]);
+    if (!x || !y) fail("pointer: X and Y must be numbers");
+    userControl(args[1], false);
+    graph->pointerAt(*x, *y);
+  } else if (cmd == "graph") {
+    // The graph's state, or the calls made on it since the last look.
+    usage(1, 2, "graph GRAPH [calls]");
+    auto* graph = dynamic_cast<ui::GraphControl*>(&control(args[1]));
+    if (!graph) fail(args[1] + " is not a graph");
+    if (count == 2 && args[2] != "calls") fail("usage: graph GRAPH [calls]");
+    say(args[1] + ":");
+    if (count == 2) {
+      for (const auto& line : DescribeGraphCalls(graph->calls())) say("  " + line);
+      graph->clearCalls();
+    } else {
+      for (const auto& line : DescribeGraph(*graph)) say("  " + line);
+    }
   } else if (cmd == "answer") {
     fail("no message box is open");
   } else if (cmd == "save" || cmd == "cancel") {
@@ -505,6 +689,18 @@ void Runner::execute(const Args& args) {
     auto value = stateField(args[1]);
     if (!value) fail("unknown state field " + args[1]);
     say(args[1] + " = " + *value);
+  } else if (cmd == "mkdir") {
+    usage(1, 1, "mkdir NAME");
+    std::error_code ec;
+    std::filesystem::create_directories(scratchPath(args[1]), ec);
+    if (ec) fail("mkdir: " + args[1] + ": " + ec.message());
+  } else if (cmd == "writefile") {
+    usage(2, 2, "writefile NAME TEXT");
+    std::ofstream file(scratchPath(args[1]), std::ios::binary | std::ios::trunc);
+    if (!(file << args[2]) || !file.flush()) fail("writefile: " + args[1] + " cannot be written");
+  } else if (cmd == "showfile") {
+    usage(1, 1, "showfile NAME");
+    showFile(args[1]);
   } else if (cmd == "printerfail") {
     // The printer operation AFTER operations from now fails with this error.
     usage(3, 3, "printerfail AFTER NUMBER DESCRIPTION");
@@ -549,6 +745,10 @@ void Runner::show(const Args& args) {
     for (int i = 0; i < n; ++i)
       say("  " + std::to_string(i) + " " + quoteText(list->list(i)) +
           (c.kind() == ui::Kind::DropDownList ? " data=" + std::to_string(list->itemData(i)) : ""));
+    return;
+  }
+  if (auto* box = dynamic_cast<const ui::TextBox*>(&c); box && box->multiLine() && p == "Text") {
+    sayLines(name + ".Text = ", box->text());
     return;
   }
   auto value = p ? propertyValue(c, *p) : std::nullopt;

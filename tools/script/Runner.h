@@ -32,6 +32,10 @@ struct ScriptError {
 // ScriptError (message without a line number) for a malformed line.
 std::vector<std::string> splitLine(const std::string& line);
 
+// The operations of a printed document as a transcript shows them: a run
+// of curve segments that go on from one another is folded to its ends.
+std::vector<std::string> foldCurves(const std::vector<std::string>& operations);
+
 // Formats a field of the shared design state by its name, e.g.
 // "ChipDesign.Effectives"; nothing for an unknown name.
 std::optional<std::string> stateField(const std::string& name);
@@ -75,6 +79,15 @@ class Runner {
   ui::Control& userControl(const std::string& name, bool takesFocus);
   void show(const Args& args);
   void dump(ui::Form& form);
+  // Prints a text one line a row, each with its own line break.
+  void sayLines(const std::string& heading, const std::string& text);
+
+  // Files the session saves or looks at live in a folder of its own, made
+  // on first use and removed with the runner: a relative name is taken
+  // there, and the transcript names them relative to it.
+  const std::string& scratchFolder();
+  std::string scratchPath(const std::string& name);
+  void showFile(const std::string& name);
 
   std::ostream& out_;
   std::ostream& err_;
@@ -90,6 +103,7 @@ class Runner {
   std::vector<ui::Form*> shown_;   // shown forms, the last shown last
   std::vector<ui::Form*> modal_;   // open modal dialogs, innermost last
   ui::Form* announcedModal_ = nullptr;
+  std::string scratch_;
 };
 
 // Runs a script with a fresh runner.

@@ -1,0 +1,74 @@
+// Shared by the Qt tests: services that print to PDF files, the text of a
+// PDF file, and the graph window opened on an X7R part as the Graph
+// command opens it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+#include "graph/GraphForm.h"
+#include "graph/GraphWindow.h"
+#include "mainwindow/Commands.h"
+#include "mainwindow/MainForm.h"
+#include "mainwindow/Program.h"
+#include "qt/Binder.h"
+#include "qt/FrontEnd.h"
+#include "qt/QtServices.h"
+#include "ui/Headless.h"
+
+namespace qttest {
+
+// Builds a form's window from its designer file and binds it to the form.
+inline void BindWindow(ui::Form& form, std::unique_ptr<QWidget>& window,
+                       std::unique_ptr<qtui::Binder>& binder) {
+  window.reset(qtui::createFormWidget(form.name()));
+  ASSERT_TRUE(window) << form.name();
+  binder = std::make_unique<qtui::Binder>(form, *window);
+}
+
+// Headless dialogs, the Qt printer.
+class PdfServices : public ui::HeadlessServices {
+ public:
+  ui::Printer& printer() override { return printer_; }
+  qtui::QtPrinter& qtPrinter() { return printer_; }
+
+ private:
+  qtui::QtPrinter printer_;
+};
+
+// What a tool of Debian's poppler-utils prints (pdftotext, pdfinfo, ...).
+inline QString RunPdfTool(const QString& program, const QStringList& args) {
+  QProcess p;
+  p.start(program, args);
+  if (!p.waitForFinished(30000) || p.exitCode() != 0) {
+    ADD_FAILURE() << program.toStdString() << " (Debian poppler-utils) failed on "
+                  << args.join(' ').toStdString();
+    return {};
+  }
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The text of a PDF file, laid out as on the page.
+inline QString PdfText(const QString& path) { return RunPdfTool("pdftotext", {"-layout", path, "-"}); }
+
+// Starts the program on the services in force, calculates the KD 05 100 V
+// X7R 2.2 µF part and presses Graph; returns the graph window.
+inline quenta::GraphForm& OpenGraphWindowOfX7rPart() {
+  quenta::InstallGraphWindow();
+  quenta::ResetForms();
+  quenta::SetProgramFolder(QUENTA_PROGRAM_FOLDER);
+  quenta::Main();
+  auto& m = quenta::F_QuentaMainForm();
+  for (auto [list, text] : {std::pair{&m.CB_Type, "KD"}, {&m.CB_Case, "05"}, {&m.CB_Volt, "100"},
+                            {&m.CB_Dielectric, "X7R"}, {&m.CB_Cap, " 2.2 \u00B5F"}})
+    list->setText(text);
+  quenta::Command3_Click();
+  return quenta::F_QuentaGrafForm();
+}
+
+}  // namespace qttest
