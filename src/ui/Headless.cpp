@@ -147,11 +147,15 @@ void RecordingPrinter::line(double x1, double y1, double x2, double y2) {
 }
 
 void RecordingPrinter::line(double x1, double y1, double x2, double y2, Color color) {
-  drawn("line", x1, y1, x2, y2, " " + colorText(color));
+  std::string colour = " ";
+  colour += colorText(color);
+  drawn("line", x1, y1, x2, y2, colour);
 }
 
 void RecordingPrinter::box(double x1, double y1, double x2, double y2, Color color) {
-  drawn("box", x1, y1, x2, y2, " " + colorText(color));
+  std::string colour = " ";
+  colour += colorText(color);
+  drawn("box", x1, y1, x2, y2, colour);
 }
 
 void RecordingPrinter::paintPicture(const std::string& path, double x, double y, double width,

@@ -106,9 +106,13 @@ TEST(GraphDataText, HeadersAndSeparatorsOfEveryKind) {
   // Kind 0 divides x and both curves by 1000, kinds 2 to 4 only x, and
   // kinds 1 and 5 nothing; kind 1 lists the current first.
   auto flat = [](std::string text) {
-    text.replace(text.find("\r\n"), 2, "|");
-    if (text.ends_with("\r\n")) text.erase(text.size() - 2);
-    return text;
+    if (text.ends_with("\r\n")) text.resize(text.size() - 2);
+    const std::size_t end = text.find("\r\n");
+    if (end == std::string::npos) return text;
+    std::string joined = text.substr(0, end);
+    joined += '|';
+    joined += text.substr(end + 2);
+    return joined;
   };
   for (const Case& c : cases) {
     const bool hertz = c.kind != 1 && c.kind != 5;
