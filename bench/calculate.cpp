@@ -14,8 +14,8 @@
 #include "mainwindow/Calculate.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
-#include "milspec/EntryModes.h"
-#include "milspec/Mil49470PartList.h"
+#include "military/EntryModes.h"
+#include "military/Mil49470PartList.h"
 #include "ui/Headless.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "graph/GraphWindow.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
-#include "milspec/EntryModes.h"
+#include "military/EntryModes.h"
 #include "qt/Binder.h"
 #include "qt/FirstPaint.h"
 #include "qt/FrontEnd.h"

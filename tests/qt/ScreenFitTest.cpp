@@ -20,7 +20,7 @@
 #include "mainwindow/Commands.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
-#include "milspec/EntryModes.h"
+#include "military/EntryModes.h"
 #include "qt/Binder.h"
 #include "qt/FrontEnd.h"
 #include "qt/ScreenFit.h"

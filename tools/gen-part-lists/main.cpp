@@ -11,7 +11,7 @@
 
 #include "GeneratedFile.h"
 #include "catalogue/CatalogueFiles.h"
-#include "milspec/PartListAuthoring.h"
+#include "military/PartListAuthoring.h"
 
 int main(int argc, char** argv) {
   bool check = false;

@@ -15,7 +15,7 @@
 #include "graph/GraphWindow.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
-#include "milspec/EntryModes.h"
+#include "military/EntryModes.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/GraphControl.h"

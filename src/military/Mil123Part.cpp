@@ -1,4 +1,4 @@
-#include "milspec/Mil123Part.h"
+#include "military/Mil123Part.h"
 
 #include <initializer_list>
 #include <string>

@@ -9,7 +9,7 @@
 #include "MilitarySession.h"
 #include "catalogue/DesignState.h"
 #include "mainwindow/Commands.h"
-#include "milspec/Mil49470Entry.h"
+#include "military/Mil49470Entry.h"
 
 namespace quenta::test {
 namespace {

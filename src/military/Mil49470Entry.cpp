@@ -1,4 +1,4 @@
-#include "milspec/Mil49470Entry.h"
+#include "military/Mil49470Entry.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "milspec/Mil49470PartList.h"
+#include "military/Mil49470PartList.h"
 
 namespace quenta {
 

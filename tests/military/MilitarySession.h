@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "mainwindow/MainWindowSession.h"
-#include "milspec/EntryModes.h"
+#include "military/EntryModes.h"
 
 namespace quenta::test {
 

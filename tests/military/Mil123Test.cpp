@@ -9,7 +9,7 @@
 #include "MilitarySession.h"
 #include "catalogue/DesignState.h"
 #include "mainwindow/Commands.h"
-#include "milspec/Mil123Part.h"
+#include "military/Mil123Part.h"
 
 namespace quenta::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "milspec/EntryModes.h"
+#include "military/EntryModes.h"
 
 #include "catalogue/DesignState.h"
 #include "mainwindow/Calculate.h"
@@ -7,8 +7,8 @@
 #include "mainwindow/Report.h"
 #include "mainwindow/Results.h"
 #include "mainwindow/UiState.h"
-#include "milspec/Mil123Part.h"
-#include "milspec/Mil49470Entry.h"
+#include "military/Mil123Part.h"
+#include "military/Mil49470Entry.h"
 
 namespace quenta {
 

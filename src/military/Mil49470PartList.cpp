@@ -1,4 +1,4 @@
-#include "milspec/Mil49470PartList.h"
+#include "military/Mil49470PartList.h"
 
 #include "catalogue/RecordReader.h"
 

@@ -17,8 +17,8 @@
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberText.h"
 #include "mainwindow/Commands.h"
-#include "milspec/Mil49470Entry.h"
-#include "milspec/PartListAuthoring.h"
+#include "military/Mil49470Entry.h"
+#include "military/PartListAuthoring.h"
 
 namespace quenta::test {
 namespace {

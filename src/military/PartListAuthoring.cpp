@@ -1,4 +1,4 @@
-#include "milspec/PartListAuthoring.h"
+#include "military/PartListAuthoring.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -7,7 +7,7 @@
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberText.h"
 #include "engine/CatalogueAuthoring.h"
-#include "milspec/Mil49470Entry.h"
+#include "military/Mil49470Entry.h"
 
 namespace quenta::authoring {
 
