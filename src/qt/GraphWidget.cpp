@@ -19,17 +19,6 @@ const QColor kMajorGrid(0xB4, 0xB4, 0xB4);
 const QColor kMinorGrid(0xE2, 0xE2, 0xE2);
 const QColor kZeroLine(0x70, 0x70, 0x70);
 
-// Where a data value lies on an axis, 0 at its minimum and 1 at its
-// maximum; NaN where the axis cannot show it.
-double fraction(const ui::GraphAxis& a, double value) {
-  if (!std::isfinite(value)) return NAN;
-  if (a.logarithmic) {
-    if (!(value > 0)) return NAN;
-    return (std::log10(value) - std::log10(a.min)) / (std::log10(a.max) - std::log10(a.min));
-  }
-  return (value - a.min) / (a.max - a.min);
-}
-
 QRectF plotRect(const QRectF& area) {
   const QPointF topLeft = GraphWidget::toPixels(area, G::kPlotLeft, G::kPlotBottom + G::kPlotHeight);
   const QPointF bottomRight = GraphWidget::toPixels(area, G::kPlotLeft + G::kPlotWidth, G::kPlotBottom);
@@ -44,19 +33,19 @@ void drawGrid(QPainter& p, const QRectF& plot, const ui::GraphAxis& x, const ui:
     p.setPen(QPen(major ? kMajorGrid : kMinorGrid, 0));
     for (const auto& t : xTicks) {
       if (t.major != major) continue;
-      const double px = plot.left() + fraction(x, t.value) * plot.width();
+      const double px = plot.left() + ui::axisFraction(x, t.value) * plot.width();
       p.drawLine(QPointF(px, plot.top()), QPointF(px, plot.bottom()));
     }
     for (const auto& t : yTicks) {
       if (t.major != major) continue;
-      const double py = plot.bottom() - fraction(y, t.value) * plot.height();
+      const double py = plot.bottom() - ui::axisFraction(y, t.value) * plot.height();
       p.drawLine(QPointF(plot.left(), py), QPointF(plot.right(), py));
     }
   }
   // The zero line of a linear scale that runs through zero.
   if (!y.logarithmic && y.min < 0 && y.max > 0) {
     p.setPen(QPen(kZeroLine, 0));
-    const double py = plot.bottom() - fraction(y, 0) * plot.height();
+    const double py = plot.bottom() - ui::axisFraction(y, 0) * plot.height();
     p.drawLine(QPointF(plot.left(), py), QPointF(plot.right(), py));
   }
   p.setPen(QPen(Qt::black, 0));
@@ -75,7 +64,7 @@ void drawLabels(QPainter& p, const QRectF& area, const QRectF& plot, const ui::G
     if (!t.major) continue;
     const QString text = QString::fromStdString(t.label);
     const double w = fm.horizontalAdvance(text);
-    const double px = plot.left() + fraction(x, t.value) * plot.width();
+    const double px = plot.left() + ui::axisFraction(x, t.value) * plot.width();
     QRectF r(px - w / 2, plot.bottom() + 3, w, fm.height());
     if (r.right() > area.right()) r.moveRight(area.right());
     if (r.left() < lastRight + 4) continue;
@@ -87,7 +76,7 @@ void drawLabels(QPainter& p, const QRectF& area, const QRectF& plot, const ui::G
   for (const auto& t : G::ticks(y)) {
     if (!t.major) continue;
     const QString text = QString::fromStdString(t.label);
-    const double py = plot.bottom() - fraction(y, t.value) * plot.height();
+    const double py = plot.bottom() - ui::axisFraction(y, t.value) * plot.height();
     QRectF r(area.left(), py - fm.height() / 2, plot.left() - area.left() - 4, fm.height());
     if (r.bottom() > lastTop - 1) continue;
     p.drawText(r, Qt::AlignRight | Qt::AlignVCenter, text);
@@ -107,8 +96,8 @@ void drawCurves(QPainter& p, const ui::GraphControl& m, const QRectF& plot,
     QPainterPath path;
     bool open = false;
     for (int i = 1; i <= last; ++i) {
-      const double fx = fraction(x, curve.x[static_cast<std::size_t>(i)]);
-      const double fy = fraction(y, curve.y[static_cast<std::size_t>(i)]);
+      const double fx = ui::axisFraction(x, curve.x[static_cast<std::size_t>(i)]);
+      const double fy = ui::axisFraction(y, curve.y[static_cast<std::size_t>(i)]);
       // A value the axis cannot show breaks the curve; values far off the
       // plot are held within a range the painter handles, well beyond what
       // the clip lets through.

@@ -27,10 +27,6 @@ int wholeWithin(double v, int low, int high) {
   return static_cast<int>(v);
 }
 
-bool written(const std::map<int, double>& values, int number) {
-  return values.find(number) != values.end();
-}
-
 double valueOr(const std::map<int, double>& values, int number, double fallback) {
   auto it = values.find(number);
   return it == values.end() ? fallback : it->second;
@@ -109,16 +105,19 @@ void GraphControl::newGraph() {
   overlay_.clear();
 }
 
+std::size_t GraphControl::selectedCurveNumber() const {
+  return static_cast<std::size_t>(wholeWithin(valueOr(values_, 102, 1), 1, kMaxCurves));
+}
+
 GraphControl::Curve& GraphControl::selectedCurve() {
-  const int n = wholeWithin(valueOr(values_, 102, 1), 1, kMaxCurves);
-  if (curves_.size() < static_cast<std::size_t>(n)) curves_.resize(static_cast<std::size_t>(n));
-  return curves_[static_cast<std::size_t>(n - 1)];
+  const std::size_t n = selectedCurveNumber();
+  if (curves_.size() < n) curves_.resize(n);
+  return curves_[n - 1];
 }
 
 const GraphControl::Curve* GraphControl::selectedCurveIfAny() const {
-  const int n = wholeWithin(valueOr(values_, 102, 1), 1, kMaxCurves);
-  if (curves_.size() < static_cast<std::size_t>(n)) return nullptr;
-  return &curves_[static_cast<std::size_t>(n - 1)];
+  const std::size_t n = selectedCurveNumber();
+  return curves_.size() < n ? nullptr : &curves_[n - 1];
 }
 
 void GraphControl::setProperty(int number, double value, ValueType type) {
@@ -209,8 +208,10 @@ void GraphControl::computeAxes() const {
     decadesOf(drawnValues(horizontal), lo, hi);
     a.min = std::pow(10.0, lo);
     a.max = std::pow(10.0, hi);
-    if (written(values_, minNumber) && values_.at(minNumber) > 0) a.min = values_.at(minNumber);
-    if (written(values_, maxNumber) && values_.at(maxNumber) > a.min) a.max = values_.at(maxNumber);
+    // An end written by the program holds where the axis can take it (an
+    // unwritten end reads 0, which it never can).
+    if (const double low = valueOr(values_, minNumber, 0); low > 0) a.min = low;
+    if (const double high = valueOr(values_, maxNumber, 0); high > a.min) a.max = high;
     return a;
   };
   auto linearAxis = [&](int maxNumber, int minNumber) {
@@ -244,17 +245,15 @@ GraphAxis GraphControl::yAxis() const {
   return y_;
 }
 
-namespace {
-
-// Where a value lies along an axis, from 0 at its minimum to 1 at its
-// maximum; NaN for a value a logarithmic axis cannot show.
-double fractionOf(const GraphAxis& a, double value) {
+double axisFraction(const GraphAxis& a, double value) {
   if (a.logarithmic) {
     if (!(value > 0)) return std::numeric_limits<double>::quiet_NaN();
     return (std::log10(value) - std::log10(a.min)) / (std::log10(a.max) - std::log10(a.min));
   }
   return (value - a.min) / (a.max - a.min);
 }
+
+namespace {
 
 double valueAt(const GraphAxis& a, double fraction) {
   if (a.logarithmic)
@@ -265,11 +264,11 @@ double valueAt(const GraphAxis& a, double fraction) {
 }  // namespace
 
 double GraphControl::xToUnits(double x) const {
-  return kPlotLeft + kPlotWidth * fractionOf(xAxis(), x);
+  return kPlotLeft + kPlotWidth * axisFraction(xAxis(), x);
 }
 
 double GraphControl::yToUnits(double y) const {
-  return kPlotBottom + kPlotHeight * fractionOf(yAxis(), y);
+  return kPlotBottom + kPlotHeight * axisFraction(yAxis(), y);
 }
 
 double GraphControl::baseEdge() const {

@@ -146,6 +146,7 @@ class GraphControl : public Control {
  private:
   void record(const GraphCall& call);
   void newGraph();
+  std::size_t selectedCurveNumber() const;  // property 102, 1 to 16
   Curve& selectedCurve();
   const Curve* selectedCurveIfAny() const;
   void axesChanged() { axesValid_ = false; }
@@ -159,6 +160,11 @@ class GraphControl : public Control {
   mutable bool axesValid_ = false;
   mutable GraphAxis x_, y_;
 };
+
+// Where a value lies along an axis, from 0 at its minimum to 1 at its
+// maximum (unbounded); NaN for a value a logarithmic axis cannot show, and
+// not finite for a value that is not.
+double axisFraction(const GraphAxis& axis, double value);
 
 // A number as an axis label: plain decimals from 0.001 to 100000, else
 // "1E6" or "1E-4" for powers of ten and "2.5E6" for others.
