@@ -103,13 +103,6 @@ StartPosition HeldWithin(double v, float min, float max) {
 
 void SetReadout(int box, double value) { F_QuentaGrafForm().Text2[box].setText(RoundSig3Text(value)); }
 
-// The model set up for one evaluation of a frequency or rise position.
-FrequencyModel ModelNow() {
-  const MainForm& m = F_QuentaMainForm();
-  RunModelProcedures();
-  return PrepareFrequencyModel(RatedVoltageFor(m.OB_MIL123.value(), m.CB_Volt.text()));
-}
-
 // The readouts at a position of the graph's abscissa: kHz for the
 // frequency graphs, degrees C of rise, or volts. Box 0 is not written.
 void WriteValuesAt(int kind, double v) {
@@ -121,7 +114,7 @@ void WriteValuesAt(int kind, double v) {
     if (p.leftKnown) SetReadout(2, p.left);
     return;
   }
-  const FrequencyModel model = ModelNow();
+  const FrequencyModel model = GraphFrequencyModel();
   if (kind == kTemperatureRise) {
     SetReadout(1, CurrentAtRise(model, v));
     return;

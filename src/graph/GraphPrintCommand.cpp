@@ -8,7 +8,6 @@
 #include "graph/GraphForm.h"
 #include "graph/GraphPlotData.h"
 #include "graph/Plot.h"
-#include "mainwindow/MainForm.h"
 #include "mainwindow/Report.h"
 #include "ui/Printer.h"
 #include "ui/Services.h"
@@ -67,10 +66,7 @@ void PrintDrawnPage(GraphForm& f, int kind) {
 }  // namespace
 
 void ComputePagePoints(const PageSweep& sweep, PagePoints& points) {
-  const MainForm& main = F_QuentaMainForm();
-  RunModelProcedures();
-  FrequencyModel m =
-      PrepareFrequencyModel(RatedVoltageFor(main.OB_MIL123.value(), main.CB_Volt.text()));
+  FrequencyModel m = GraphFrequencyModel();
   // The page works these in single precision.
   m.SelfResonantFrequency = ToSingle(m.SelfResonantFrequency);
   m.LossFactor = ToSingle(m.LossFactor);

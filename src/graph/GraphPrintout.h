@@ -41,13 +41,15 @@ PageRange PageRangeFor(int kind, const std::string& startText, const std::string
 struct Decades {
   int low = 0, high = 0, count = 1;
 };
-// The frequency axis of the page: whole decades around the range.
+// The frequency axis of the page, and of the window's plot: whole decades
+// around the range.
 Decades FrequencyDecades(const PageRange& range);
 // The value axis: whole decades around the lowest and highest value; one
 // decade from 1 to 10 when no value is above zero.
 Decades ValueDecades(float lowest, float highest);
 
-// The temperature-rise axis: 0 to its top in steps of 10 °C.
+// The temperature-rise axis of the page, and the top of the window's: 0
+// to its top in steps of 10 °C.
 struct RiseAxis {
   int low = 0, top = 0, steps = 1;
 };

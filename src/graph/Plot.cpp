@@ -14,6 +14,7 @@
 #include "graph/CurveModel.h"
 #include "graph/GraphForm.h"
 #include "graph/GraphPlotData.h"
+#include "graph/GraphPrintout.h"
 #include "mainwindow/MainForm.h"
 #include "ui/Services.h"
 
@@ -56,14 +57,13 @@ double ForControl(double v) {
   return std::isfinite(v) ? static_cast<double>(ToSingle(v)) : std::numeric_limits<double>::quiet_NaN();
 }
 
-// The main window's inputs the titles use.
+// The main window's inputs the titles use besides the caption.
 struct TitleParts {
-  std::string part, ambient, internal, frequency, ratedVolts;
+  std::string part, frequency, ratedVolts;
 };
 TitleParts TitlesFromMainWindow() {
   const MainForm& m = F_QuentaMainForm();
-  return {GraphPartNumber(), m.T_TempAmbient.text(), m.T_TempSpecs[2].text(),
-          m.T_Frequency.text(), FormatGeneral(gCurve.CurveVoltMax)};
+  return {GraphPartNumber(), m.T_Frequency.text(), FormatGeneral(gCurve.CurveVoltMax)};
 }
 
 template <typename T>
@@ -99,6 +99,12 @@ std::string GraphCaption() {
          " \u00B0C Amb.    " + m.T_TempSpecs[2].text() + " \u00B0C Internal    ";
 }
 
+FrequencyModel GraphFrequencyModel() {
+  const MainForm& m = F_QuentaMainForm();
+  RunModelProcedures();
+  return PrepareFrequencyModel(RatedVoltageFor(m.OB_MIL123.value(), m.CB_Volt.text()));
+}
+
 std::string SingleText(float value) {
   char buffer[64];
   const float a = std::fabs(value);
@@ -112,9 +118,9 @@ void F_QuentaGrafForm_GPlot_Click() {
   GraphForm& f = F_QuentaGrafForm();
   GraphPlotData& g = gGraph;
   ui::GraphControl& graph = f.GSGraf;
-  int kind = f.GrafName.listIndex();
+  const int kind = f.GrafName.listIndex();
 
-  // 1, 2. The frequency graphs' range snaps to whole decades.
+  // The frequency graphs' range snaps to whole decades.
   if (IsFrequencyKind(kind)) {
     if (const StartSnap* row = SnapStart(LeadingNumber(f.Text1[0].text()))) {
       g.GraphMaxFrequency = row->cursorFrequency;
@@ -124,12 +130,11 @@ void F_QuentaGrafForm_GPlot_Click() {
     if (const char* end = SnapEnd(LeadingNumber(f.Text1[1].text()))) f.Text1[1].setText(end);
   }
 
-  // 3, 4.
   int sweepPoints = kFrequencyPoints;
   f.setMousePointer(ui::MousePointer::Hourglass);
   for (int v = 1; v <= 26; ++v) graph.setProperty(20, v);
 
-  // 5. The sweep's bounds: hertz, or the first box's value for the rise and
+  // The sweep's bounds: hertz, or the first box's value for the rise and
   // voltage graphs.
   double sweepStart = LeadingNumber(f.Text1[0].text()) * 1000;
   double sweepEnd = LeadingNumber(f.Text1[1].text()) * 1000;
@@ -147,35 +152,23 @@ void F_QuentaGrafForm_GPlot_Click() {
     return;
   }
 
-  // 6. The axis: whole decades of hertz, or ten steps of the linear scale.
-  int lowDecade = 0, decadeSpan = 1;
-  double axisHigh = 0;
-  if (IsFrequencyKind(kind)) {
-    const int highDecade = static_cast<int>(std::floor(Log10(sweepEnd) + 0.99999999));
-    lowDecade = static_cast<int>(std::floor(Log10(sweepStart + 0.5)));
-    decadeSpan = highDecade > lowDecade ? highDecade - lowDecade : highDecade + 1 - lowDecade;
-  } else {
-    axisHigh = std::floor(sweepEnd);
-    axisHigh = axisHigh > 140 ? 150 : 10 * std::floor(axisHigh / 10 + 0.5);
-  }
+  // The axis: whole decades of hertz, or ten steps of the linear scale, as
+  // the printed page takes them.
+  const PageRange range{sweepStart, sweepEnd};
+  const Decades decades = IsFrequencyKind(kind) ? FrequencyDecades(range) : Decades{};
+  const double axisHigh = IsFrequencyKind(kind) ? 0 : RiseAxisFor(range).top;
 
-  // 7. The engine's model procedures, then the model's set-up.
+  const FrequencyModel model = GraphFrequencyModel();
+
+  // The sweep of the chosen kind, with the titles.
   const MainForm& main = F_QuentaMainForm();
-  RunModelProcedures();
-  const FrequencyModel model =
-      PrepareFrequencyModel(RatedVoltageFor(main.OB_MIL123.value(), main.CB_Volt.text()));
-
-  // 8. The sweep of the chosen kind, with the titles.
   const TitleParts t = TitlesFromMainWindow();
-  const std::string caption = "Quenta10 Graph " + t.part + "   " + t.ambient + " \u00B0C Amb.    " +
-                              t.internal + " \u00B0C Internal    ";
-  kind = f.GrafName.listIndex();
   // The sweep's own frequencies, which the graph control draws against, and
   // the values as computed (the arrays keep 0 for one that is not finite).
   std::vector<double> sweep, raw1, raw2;
   if (IsFrequencyKind(kind) || kind == kTemperatureRise) {
-    const int n = kind == kTemperatureRise ? kRisePoints : kFrequencyPoints;
-    g.GraphY1.assign(static_cast<std::size_t>(n) + 1, 0.0);
+    if (kind == kTemperatureRise) sweepPoints = kRisePoints;
+    g.GraphY1.assign(static_cast<std::size_t>(sweepPoints) + 1, 0.0);
     if (kind == kEsrImpedance) {
       g.GraphY2.assign(kFrequencyPoints + 1, 0.0);
       g.GraphDataX.assign(kFrequencyPoints + 1, 0.0f);
@@ -185,9 +178,9 @@ void F_QuentaGrafForm_GPlot_Click() {
     // The data columns keep the size of the last ESR and impedance plot.
     AtLeast(g.GraphDataX, kFrequencyPoints + 1);
     AtLeast(g.GraphDataY1, kFrequencyPoints + 1);
-    g.GraphTitle = kind == kTemperatureRise ? caption + t.frequency + " kHz" : caption;
+    g.GraphTitle = GraphCaption();
+    if (kind == kTemperatureRise) g.GraphTitle += t.frequency + " kHz";
     f.setCaption(g.GraphTitle);
-    if (kind == kTemperatureRise) sweepPoints = kRisePoints;
     g.GraphPointCount = sweepPoints;
     sweep.assign(static_cast<std::size_t>(sweepPoints) + 1, 0.0);
     raw1 = sweep;
@@ -200,7 +193,7 @@ void F_QuentaGrafForm_GPlot_Click() {
         g.GraphDataY1[at] = g.GraphY1[at];
         continue;
       }
-      const double freq = std::pow(10.0, static_cast<double>(i) / sweepPoints * decadeSpan + lowDecade);
+      const double freq = std::pow(10.0, static_cast<double>(i) / sweepPoints * decades.count + decades.low);
       sweep[at] = freq;
       const FrequencyPoint p = EvaluateFrequencyPoint(model, freq);
       g.GraphDataX[at] = ToSingle(freq);
@@ -262,7 +255,7 @@ void F_QuentaGrafForm_GPlot_Click() {
   }
   g.PlottedKind = kind;
 
-  // 9. The graph control.
+  // The graph control.
   graph.setProperty(20, 9, ValueType::Int32);
   graph.setProperty(66, sweepPoints);
   auto single = [](double v) { return static_cast<double>(ToSingle(v)); };
@@ -350,7 +343,6 @@ void F_QuentaGrafForm_GPlot_Click() {
                                {21, 2}})
     graph.setProperty(number, value);
 
-  // 10.
   f.setMousePointer(ui::MousePointer::Default);
   f.LockGraf = false;
   ShowGraphCursor();

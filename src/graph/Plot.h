@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "graph/CurveModel.h"
+
 namespace quenta {
 
 void F_QuentaGrafForm_GPlot_Click();
@@ -19,6 +21,11 @@ std::string GraphPartNumber();
 // "Quenta10 Graph " & part & "   " & ambient & " °C Amb.    " & internal &
 // " °C Internal    ": the graph window's caption.
 std::string GraphCaption();
+
+// The model of the part for a plot or a readout: the engine's model
+// procedures run again on the last calculation's design, with the voltage
+// rating the main window's entry gives.
+FrequencyModel GraphFrequencyModel();
 
 // A single-precision number as the shortest text that reads back as the
 // same number ("0.1", "100000").
