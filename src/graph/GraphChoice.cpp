@@ -46,17 +46,11 @@ void KeepRange(GraphForm& f) {
   gGraph.SavedEndValue = f.Text1[1].text();
 }
 
-// An angle kept as its fraction plus its whole degrees modulo 360.
-float NormalisedAngle(float degrees) {
-  const float whole = static_cast<float>(static_cast<long>(degrees));
-  return degrees - whole + static_cast<float>(static_cast<long>(whole) % 360);
-}
-
 }  // namespace
 
 void F_QuentaGrafForm_GrafName_Click() {
   GraphForm& f = F_QuentaGrafForm();
-  // 1. The boxes hold the temperature-rise setting: the frequency range
+  // The boxes hold the temperature-rise setting: the frequency range
   // comes back; else the range they hold is kept.
   if (gGraph.TempRiseGraphShown == 1) {
     f.Text1[0].setText(gGraph.SavedStartValue);
@@ -65,13 +59,13 @@ void F_QuentaGrafForm_GrafName_Click() {
     KeepRange(f);
   }
 
-  // 2, 3.
+  // The legend goes, the banner shows and the title line hides.
   const int kind = f.GrafName.listIndex();
   ui::setVisible({&f.Line1, &f.Line2, &f.Label7, &f.Label8}, false);
   f.Picture1.setVisible(true);
   f.Label12.setVisible(false);
 
-  // 4. The settings of the chosen graph.
+  // The settings of the chosen graph.
   if (kind >= 0 && kind <= 5) {
     const GraphSetup& s = kSetups[kind];
     const bool rise = kind == kTemperatureRise;
@@ -105,14 +99,12 @@ void F_QuentaGrafForm_GrafName_Click() {
     f.Label6.setCaption(s.rightCaption);
     f.Label1.setCaption(s.lowerCaption);
     f.Text3[0].setText(s.axisTitle);
-    if (kind == kEsrImpedance) f.TitleAngle = NormalisedAngle(90);
+    if (kind == kEsrImpedance) f.TitleAngle = 90;
 
-    // 5.
     f.TitleText = s.verticalTitle;
     DrawYAxisTitle();
   }
 
-  // 6.
   F_QuentaGrafForm_GPlot_Click();
 }
 
