@@ -68,8 +68,10 @@ std::vector<std::string> splitLine(const std::string& line) {
 
 namespace {
 
-std::optional<int> parseInt(const std::string& text) {
-  int value = 0;
+// A whole argument as a number of type T; nothing when any of it is not.
+template <typename T>
+std::optional<T> parseAs(const std::string& text) {
+  T value = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
   return value;
@@ -91,7 +93,7 @@ std::optional<int> parseKeyChar(const std::string& text) {
     return code;
   }
   if (std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-    return parseInt(text);
+    return parseAs<int>(text);
   return std::nullopt;
 }
 
@@ -100,13 +102,6 @@ std::string boolText(bool value) { return value ? "True" : "False"; }
 bool takesFocus(ui::Kind kind) {
   return kind != ui::Kind::Label && kind != ui::Kind::Frame && kind != ui::Kind::Timer &&
          kind != ui::Kind::Line && kind != ui::Kind::Graph;
-}
-
-std::optional<double> parseNumber(const std::string& text) {
-  double value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-  return value;
 }
 
 ui::Color defaultBack(ui::Kind kind) {
@@ -561,7 +556,7 @@ void Runner::execute(const Args& args) {
     if (count < min || count > max) fail(std::string("usage: ") + text);
   };
   auto number = [&](const std::string& text) {
-    auto n = parseInt(text);
+    auto n = parseAs<int>(text);
     if (!n) fail("not a whole number: " + quoteText(text));
     return *n;
   };
@@ -649,8 +644,8 @@ void Runner::execute(const Args& args) {
     usage(3, 3, "pointer GRAPH X Y");
     auto* graph = dynamic_cast<ui::GraphControl*>(&control(args[1]));
     if (!graph) fail(args[1] + " is not a graph");
-    auto x = parseNumber(args[2]);
-    auto y = parseNumber(args[3]);
+    auto x = parseAs<double>(args[2]);
+    auto y = parseAs<double>(args[3]);
     if (!x || !y) fail("pointer: X and Y must be numbers");
     userControl(args[1], false);
     graph->pointerAt(*x, *y);
