@@ -1,6 +1,5 @@
 #include "GraphDump.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "ui/GraphControl.h"
@@ -41,13 +40,6 @@ bool repeats(const GraphCall& a, const GraphCall& b) {
     case GraphCall::What::Line: return false;
   }
   return false;
-}
-
-bool blockRepeats(const std::vector<GraphCall>& calls, std::size_t a, std::size_t b,
-                  std::size_t length) {
-  for (std::size_t k = 0; k < length; ++k)
-    if (!repeats(calls[a + k], calls[b + k])) return false;
-  return true;
 }
 
 // The smallest point index written in a block, -1 for none.
@@ -101,32 +93,16 @@ std::vector<std::string> DescribeGraph(const ui::GraphControl& g) {
 }
 
 std::vector<std::string> DescribeGraphCalls(const std::vector<GraphCall>& calls) {
-  constexpr std::size_t kLongestBlock = 16;
-  std::vector<std::string> out;
-  const std::size_t n = calls.size();
-  std::size_t i = 0;
-  while (i < n) {
-    bool folded = false;
-    for (std::size_t length = 1; length <= kLongestBlock && i + 3 * length <= n; ++length) {
-      if (blockIndex(calls, i, length) < 1) continue;
-      std::size_t blocks = 1;
-      while (i + (blocks + 1) * length <= n &&
-             blockRepeats(calls, i + (blocks - 1) * length, i + blocks * length, length))
-        ++blocks;
-      if (blocks < 3) continue;
-      const std::size_t lastBlock = i + (blocks - 1) * length;
-      for (std::size_t k = 0; k < length; ++k) out.push_back(describeCall(calls[i + k]));
-      out.push_back("... the same for points " + std::to_string(blockIndex(calls, i + length, length)) +
-                    " to " + std::to_string(blockIndex(calls, lastBlock - length, length)) + " (" +
-                    std::to_string((blocks - 2) * length) + " calls) ...");
-      for (std::size_t k = 0; k < length; ++k) out.push_back(describeCall(calls[lastBlock + k]));
-      i += blocks * length;
-      folded = true;
-      break;
-    }
-    if (!folded) out.push_back(describeCall(calls[i++]));
-  }
-  return out;
+  return FoldRuns(
+      calls.size(), 16,
+      [&](std::size_t at, std::size_t length) { return blockIndex(calls, at, length) >= 1; },
+      [&](std::size_t a, std::size_t b) { return repeats(calls[a], calls[b]); },
+      [&](std::size_t i) { return describeCall(calls[i]); },
+      [&](std::size_t at, std::size_t length, std::size_t blocks) {
+        return "... the same for points " + std::to_string(blockIndex(calls, at + length, length)) +
+               " to " + std::to_string(blockIndex(calls, at + (blocks - 2) * length, length)) +
+               " (" + std::to_string((blocks - 2) * length) + " calls) ...";
+      });
 }
 
 }  // namespace script

@@ -217,30 +217,13 @@ bool continues(const std::string& a, const std::string& b) {
 // of the one before (two curves drawn in turn interleave theirs): a run of
 // three or more is told as its first segments, a count, and its last ones.
 std::vector<std::string> foldCurves(const std::vector<std::string>& ops) {
-  std::vector<std::string> out;
-  const std::size_t n = ops.size();
-  std::size_t i = 0;
-  while (i < n) {
-    bool folded = false;
-    for (std::size_t length = 1; length <= 2 && !folded; ++length) {
-      std::size_t blocks = 1;
-      auto blockGoesOn = [&](std::size_t block) {
-        for (std::size_t k = 0; k < length; ++k)
-          if (!continues(ops[i + (block - 1) * length + k], ops[i + block * length + k]))
-            return false;
-        return true;
-      };
-      while (i + (blocks + 1) * length <= n && blockGoesOn(blocks)) ++blocks;
-      if (blocks < 3) continue;
-      for (std::size_t k = 0; k < length; ++k) out.push_back(ops[i + k]);
-      out.push_back("... " + std::to_string((blocks - 2) * length) + " more segments ...");
-      for (std::size_t k = 0; k < length; ++k) out.push_back(ops[i + (blocks - 1) * length + k]);
-      i += blocks * length;
-      folded = true;
-    }
-    if (!folded) out.push_back(ops[i++]);
-  }
-  return out;
+  return FoldRuns(
+      ops.size(), 2, [](std::size_t, std::size_t) { return true; },
+      [&](std::size_t a, std::size_t b) { return continues(ops[a], ops[b]); },
+      [&](std::size_t i) { return ops[i]; },
+      [](std::size_t, std::size_t length, std::size_t blocks) {
+        return "... " + std::to_string((blocks - 2) * length) + " more segments ...";
+      });
 }
 
 namespace {
