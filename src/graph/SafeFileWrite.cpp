@@ -89,11 +89,12 @@ std::optional<std::string> WriteFileReplacing(const std::string& path, std::stri
   SplitPath(target, folder, name);
   if (name.empty()) return "No file name was given.";
   std::string temp = folder + "/." + name + ".XXXXXX";
-  const int fd = mkstemp(temp.data());
+  int fd = mkstemp(temp.data());
   if (fd < 0) return ErrorText(errno);
 
+  // Drops the temporary file (closing it while open) and tells why.
   auto abandon = [&](int error) -> std::optional<std::string> {
-    close(fd);
+    if (fd >= 0) close(fd);
     unlink(temp.c_str());
     return ErrorText(error);
   };
@@ -108,16 +109,9 @@ std::optional<std::string> WriteFileReplacing(const std::string& path, std::stri
     return abandon(errno);
   }
   if (!WriteAll(fd, content) || fsync(fd) != 0) return abandon(errno);
-  if (close(fd) != 0) {
-    const int error = errno;
-    unlink(temp.c_str());
-    return ErrorText(error);
-  }
-  if (rename(temp.c_str(), target.c_str()) != 0) {
-    const int error = errno;
-    unlink(temp.c_str());
-    return ErrorText(error);
-  }
+  const int closed = close(fd);
+  fd = -1;
+  if (closed != 0 || rename(temp.c_str(), target.c_str()) != 0) return abandon(errno);
   // The rename itself reaches the disk with its folder.
   const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
   if (dir >= 0) {
