@@ -30,9 +30,6 @@ int DecadeCount(int low, int high) {
   return std::max(n, 1);
 }
 
-// The ordinary text of a number cut to three significant digits.
-std::string CutText(double value) { return FormatGeneral(RoundSig3(value)); }
-
 double At(const std::vector<double>& values, int i) {
   return i >= 0 && static_cast<std::size_t>(i) < values.size() ? values[static_cast<std::size_t>(i)]
                                                                 : 0.0;
@@ -118,9 +115,9 @@ class PageDrawer {
     frequencyDecades_ = FrequencyDecades(page_.range);
     const Decades& d = frequencyDecades_;
     at(box_.right - 150, box_.bottom + 150);
-    p_.print(CutText(std::pow(10.0, d.high) / 1000));
+    p_.print(RoundSig3Text(std::pow(10.0, d.high) / 1000));
     at(box_.left - 150, box_.bottom + 150);
-    p_.print(CutText(std::pow(10.0, d.low) / 1000));
+    p_.print(RoundSig3Text(std::pow(10.0, d.low) / 1000));
     at(0, 0);
     const int n = d.count;
     const float w = static_cast<float>(box_.points * 10) / static_cast<float>(n);
@@ -137,7 +134,7 @@ class PageDrawer {
         // Each label from its own decade, so no rounding error of a
         // repeated product shows ("0.01", not "0.00999").
         at(x - 150, box_.bottom + 150);
-        p_.print(CutText(std::pow(10.0, d.low + s) / 1000));
+        p_.print(RoundSig3Text(std::pow(10.0, d.low + s) / 1000));
       }
     }
   }
