@@ -113,10 +113,8 @@ QString symbolText(const QString& text) {
 }
 
 QString captionOf(const ui::Control& c) {
-  QString text = toQ(c.displayText());
   // A carriage return, alone or before a line feed, breaks the line.
-  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  const QString text = messageText(c.displayText());
   return isSymbolFont(c) ? symbolText(text) : text;
 }
 
@@ -134,8 +132,6 @@ std::string boxText(const QString& editor) {
 }
 
 // ---- Colours and fonts -----------------------------------------------------
-
-QColor qcolor(ui::Color c) { return QColor(ui::red(c), ui::green(c), ui::blue(c)); }
 
 ui::Color defaultBack(Kind kind) {
   switch (kind) {
@@ -209,8 +205,6 @@ void applyFont(const ui::Control& c, QWidget* w) {
 }
 
 // ---- Pictures --------------------------------------------------------------
-
-constexpr const char* kSourcePixmap = "quentaSourcePixmap";
 
 void fitPicture(QLabel* label) {
   QPixmap source = label->property(kSourcePixmap).value<QPixmap>();
