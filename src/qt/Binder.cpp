@@ -402,13 +402,11 @@ void Binder::bind(ui::Control& control, QWidget* widget) {
       break;
     case Kind::Label: static_cast<QLabel*>(widget)->setTextFormat(Qt::PlainText); break;
     case Kind::DropDownList:
-      // The mouse wheel changes a list only when the list has the focus; it
-      // never gives the focus.
-      widget->setFocusPolicy(Qt::StrongFocus);
-      break;
     case Kind::ComboBox:
-      // Its text box is built when it is first shown: most of them are
-      // hidden for good, and building one costs more than any other widget.
+      // The mouse wheel changes a list only when the list has the focus; it
+      // never gives the focus. (An editable list gets its text box when it
+      // is first shown, makeEditable: most of them are hidden for good, and
+      // building one costs more than any other widget.)
       widget->setFocusPolicy(Qt::StrongFocus);
       break;
     case Kind::OptionButton:
@@ -577,8 +575,9 @@ void Binder::apply(ui::Control& control, ui::Prop prop) {
   switch (kind) {
     case Kind::TextBox:
       if (auto* editor = qobject_cast<QPlainTextEdit*>(w)) {
+        if (prop != ui::Prop::Text) break;
         const QString text = editorText(static_cast<ui::TextBox&>(control).text());
-        if (prop == ui::Prop::Text && editor->toPlainText() != text) editor->setPlainText(text);
+        if (editor->toPlainText() != text) editor->setPlainText(text);
         break;
       }
       if (prop == ui::Prop::Text) {
