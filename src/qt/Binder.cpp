@@ -353,10 +353,11 @@ Binder::Binder(ui::Form& form, QWidget& window, bool userMayClose)
 
 Binder::~Binder() {
   if (busy_) QApplication::restoreOverrideCursor();
-  for (auto& [control, widget] : widgets_)
-    if (control->kind() == Kind::Graph) static_cast<GraphWidget*>(widget)->setModel(nullptr);
   form_.setListener(nullptr);
-  for (auto& [control, widget] : widgets_) const_cast<ui::Control*>(control)->setListener(nullptr);
+  for (auto& [control, widget] : widgets_) {
+    const_cast<ui::Control*>(control)->setListener(nullptr);
+    if (control->kind() == Kind::Graph) static_cast<GraphWidget*>(widget)->setModel(nullptr);
+  }
   auto it = binders().find(&form_);
   if (it != binders().end() && it->second == this) binders().erase(it);
 }
