@@ -1,12 +1,12 @@
 #include "military/Mil49470Entry.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <string>
 
 #include "catalogue/DesignState.h"
 #include "catalogue/RecordReader.h"
 #include "mainwindow/Commands.h"
+#include "mainwindow/EntryMode.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
 #include "mainwindow/Results.h"
@@ -24,15 +24,6 @@ const std::vector<std::string> kLeads = {"N", "J", "L", "A", "B", "C"};
 
 bool IsOneOf(const std::string& text, const std::vector<std::string>& entries) {
   return std::find(entries.begin(), entries.end(), text) != entries.end();
-}
-
-// Refills an editable list of the panel, codes 1, 2, 3 ..., and shows its
-// first entry (which raises only Change).
-void Refill(ui::ComboBox& list, const std::vector<std::string>& entries) {
-  list.clear();
-  int16_t code = 1;
-  for (const std::string& e : entries) list.addItem(e, code++);
-  list.setText(list.list(0));
 }
 
 // The panel's texts as the lookup reads them.
@@ -213,8 +204,8 @@ void CB_Mil_Prf_Ch_Click() {
   ui::setVisible({&f.Picture2, &f.Picture3}, false);
   const Mil49470Characteristic* c = FindMil49470Characteristic(f.CB_Mil_Prf_Ch.text());
   if (!c) return;
-  Refill(f.CB_Type_Tol, c->tolerances);
-  Refill(f.CB_Type_Volt, c->voltages);
+  FillMilitaryList(f.CB_Type_Tol, c->tolerances);
+  FillMilitaryList(f.CB_Type_Volt, c->voltages);
 }
 
 void LookupMil49470Part() {
