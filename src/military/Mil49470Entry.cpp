@@ -146,7 +146,6 @@ bool SelectPart(MainForm& f, const Pin& pin, const std::string& maker, const Mil
     if (!SelectOffered(f.CB_Dielectric, "C0G")) return false;
     f.LineFreqText.setVisible(false);
     gSelection.DielectricIndex = 1;
-    gChip.ThicknessScale = 0.68;
     gChip.LengthWidthScale = 0.82;
     gResults.DielBPFlag = 1;
     gChip.DielectricK = 17;
@@ -235,7 +234,6 @@ void LookupMil49470Part() {
 
   const bool sheet02 = pin.sheet == "02";
   for (const PartListRecord& record : records) {
-    state.Fields = record;
     if (LeadExcludes(record[5], pin.lead)) continue;
     const std::string code = record[0].substr(9, 3);
     const char dielectric = record[3].size() > 1 && record[3][1] == 'P' ? 'A' : 'C';

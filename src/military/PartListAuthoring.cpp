@@ -1,7 +1,6 @@
 #include "military/PartListAuthoring.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <optional>
 
 #include "catalogue/DesignState.h"
@@ -80,7 +79,7 @@ std::vector<PartListFile> BuildPartLists() {
       for (char multiplier = '3'; multiplier <= '7'; ++multiplier) {
         for (const char* mantissa : kE12) {
           const std::string code = std::string(mantissa) + multiplier;
-          const double uf = std::strtod(Mil49470MicrofaradText(code).c_str(), nullptr);
+          const double uf = LeadingNumber(Mil49470MicrofaradText(code));
           const int d = LowestHoldingCase(dielectric, list.voltageIndex, uf);
           if (d == 0) continue;
           const std::optional<int> chips = QuietChips(d, dielectric, list.voltageIndex, uf);
