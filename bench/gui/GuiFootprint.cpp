@@ -98,8 +98,8 @@ bool measure(const std::vector<std::string>& command, const std::vector<std::str
   bool reported = false;
   for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;) {
     text.append(buffer, static_cast<std::size_t>(n));
-    if (!reported && text.find('\n', text.find("first-paint")) != std::string::npos &&
-        text.find("first-paint") != std::string::npos) {
+    const auto line = text.find("first-paint");
+    if (!reported && line != std::string::npos && text.find('\n', line) != std::string::npos) {
       reported = true;
       out.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                    .count();

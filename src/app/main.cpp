@@ -36,12 +36,13 @@ int main(int argc, char** argv) {
   font.setPointSizeF(10);
   QApplication::setFont(font);
 
-  const bool startupCheck = quenta::app::StartupCheckRequested();
-  quenta::app::StartupCheckServices* checkServices = nullptr;
+  // The start-up check, when asked for, has its own services.
   std::unique_ptr<qtui::QtServices> services;
-  if (startupCheck) {
-    services = std::make_unique<quenta::app::StartupCheckServices>();
-    checkServices = static_cast<quenta::app::StartupCheckServices*>(services.get());
+  quenta::app::StartupCheckServices* checkServices = nullptr;
+  if (quenta::app::StartupCheckRequested()) {
+    auto check = std::make_unique<quenta::app::StartupCheckServices>();
+    checkServices = check.get();
+    services = std::move(check);
   } else {
     services = std::make_unique<qtui::QtServices>();
   }
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
 
   int status = 0;
   auto fail = [&](const QString& text) {
-    if (startupCheck) {
+    if (checkServices) {
       std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     } else {
       QMessageBox::critical(nullptr, "Quenta10", text);
@@ -73,7 +74,7 @@ int main(int argc, char** argv) {
     quenta::Main();
     if (qtui::endRequested()) {
       status = 1;  // the start-up reported why it could not go on
-    } else if (startupCheck) {
+    } else if (checkServices) {
       status = quenta::app::FinishStartupCheck(*checkServices, folder);
     } else {
       status = QApplication::exec();

@@ -113,10 +113,8 @@ QString symbolText(const QString& text) {
 }
 
 QString captionOf(const ui::Control& c) {
-  QString text = toQ(c.displayText());
   // A carriage return, alone or before a line feed, breaks the line.
-  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  const QString text = messageText(c.displayText());
   return isSymbolFont(c) ? symbolText(text) : text;
 }
 
@@ -134,8 +132,6 @@ std::string boxText(const QString& editor) {
 }
 
 // ---- Colours and fonts -----------------------------------------------------
-
-QColor qcolor(ui::Color c) { return QColor(ui::red(c), ui::green(c), ui::blue(c)); }
 
 ui::Color defaultBack(Kind kind) {
   switch (kind) {
@@ -209,8 +205,6 @@ void applyFont(const ui::Control& c, QWidget* w) {
 }
 
 // ---- Pictures --------------------------------------------------------------
-
-constexpr const char* kSourcePixmap = "quentaSourcePixmap";
 
 void fitPicture(QLabel* label) {
   QPixmap source = label->property(kSourcePixmap).value<QPixmap>();
@@ -359,10 +353,11 @@ Binder::Binder(ui::Form& form, QWidget& window, bool userMayClose)
 
 Binder::~Binder() {
   if (busy_) QApplication::restoreOverrideCursor();
-  for (auto& [control, widget] : widgets_)
-    if (control->kind() == Kind::Graph) static_cast<GraphWidget*>(widget)->setModel(nullptr);
   form_.setListener(nullptr);
-  for (auto& [control, widget] : widgets_) const_cast<ui::Control*>(control)->setListener(nullptr);
+  for (auto& [control, widget] : widgets_) {
+    const_cast<ui::Control*>(control)->setListener(nullptr);
+    if (control->kind() == Kind::Graph) static_cast<GraphWidget*>(widget)->setModel(nullptr);
+  }
   auto it = binders().find(&form_);
   if (it != binders().end() && it->second == this) binders().erase(it);
 }
@@ -408,13 +403,11 @@ void Binder::bind(ui::Control& control, QWidget* widget) {
       break;
     case Kind::Label: static_cast<QLabel*>(widget)->setTextFormat(Qt::PlainText); break;
     case Kind::DropDownList:
-      // The mouse wheel changes a list only when the list has the focus; it
-      // never gives the focus.
-      widget->setFocusPolicy(Qt::StrongFocus);
-      break;
     case Kind::ComboBox:
-      // Its text box is built when it is first shown: most of them are
-      // hidden for good, and building one costs more than any other widget.
+      // The mouse wheel changes a list only when the list has the focus; it
+      // never gives the focus. (An editable list gets its text box when it
+      // is first shown, makeEditable: most of them are hidden for good, and
+      // building one costs more than any other widget.)
       widget->setFocusPolicy(Qt::StrongFocus);
       break;
     case Kind::OptionButton:
@@ -583,8 +576,9 @@ void Binder::apply(ui::Control& control, ui::Prop prop) {
   switch (kind) {
     case Kind::TextBox:
       if (auto* editor = qobject_cast<QPlainTextEdit*>(w)) {
+        if (prop != ui::Prop::Text) break;
         const QString text = editorText(static_cast<ui::TextBox&>(control).text());
-        if (prop == ui::Prop::Text && editor->toPlainText() != text) editor->setPlainText(text);
+        if (editor->toPlainText() != text) editor->setPlainText(text);
         break;
       }
       if (prop == ui::Prop::Text) {

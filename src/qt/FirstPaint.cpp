@@ -13,6 +13,16 @@ namespace qtui {
 
 namespace {
 
+// The resident memory of this process in kilobytes, 0 when unknown.
+long residentKilobytes() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  }
+  return 0;
+}
+
 class FirstPaintWatch : public QObject {
  public:
   FirstPaintWatch(QWidget& window, std::function<void()> then)
@@ -22,9 +32,8 @@ class FirstPaintWatch : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !seen_) {
-      seen_ = true;
-      watched->removeEventFilter(this);
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);  // the first paint only
       // Reported once the paint has been handled and put on the screen.
       QTimer::singleShot(0, this, [this] {
         std::printf("first-paint rss-kb=%ld\n", residentKilobytes());
@@ -37,22 +46,12 @@ class FirstPaintWatch : public QObject {
 
  private:
   std::function<void()> then_;
-  bool seen_ = false;
 };
 
 }  // namespace
 
 void reportFirstPaint(QWidget& window, std::function<void()> then) {
   new FirstPaintWatch(window, std::move(then));
-}
-
-long residentKilobytes() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-  }
-  return 0;
 }
 
 }  // namespace qtui

@@ -13,7 +13,4 @@ namespace qtui {
 // `then`.
 void reportFirstPaint(QWidget& window, std::function<void()> then);
 
-// The resident memory of this process in kilobytes, 0 when unknown.
-long residentKilobytes();
-
 }  // namespace qtui

@@ -201,7 +201,7 @@ std::map<std::string, FormWindow>& entries() {
                                keepSpaceWhenHidden(*w, kMainWindowReserved);
                                const QPixmap chip = chipPicture();
                                if (auto* picture = w->findChild<QLabel*>("Picture1"))
-                                 picture->setProperty("quentaSourcePixmap", chip);
+                                 picture->setProperty(kSourcePixmap, chip);
                                w->setWindowIcon(QIcon(chip));
                                return w;
                              },
@@ -221,7 +221,7 @@ std::map<std::string, FormWindow>& entries() {
                                QWidget* w = buildForm<Ui::F_QuentaGrafForm>();
                                const QPixmap chip = chipPicture();
                                if (auto* banner = w->findChild<QLabel*>("Picture1"))
-                                 banner->setProperty("quentaSourcePixmap", bannerPicture(chip));
+                                 banner->setProperty(kSourcePixmap, bannerPicture(chip));
                                w->setWindowIcon(QIcon(chip));
                                return w;
                              },
@@ -330,5 +330,9 @@ QImage loadPicture(const std::string& path, bool* exists) {
 QString toQ(const std::string& text) { return QString::fromStdString(text); }
 
 std::string fromQ(const QString& text) { return text.toStdString(); }
+
+QColor qcolor(ui::Color color) {
+  return QColor(ui::red(color), ui::green(color), ui::blue(color));
+}
 
 }  // namespace qtui

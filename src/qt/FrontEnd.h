@@ -7,8 +7,11 @@
 #include <functional>
 #include <string>
 
+#include <QColor>
 #include <QImage>
 #include <QString>
+
+#include "ui/Control.h"
 
 class QWidget;
 
@@ -83,6 +86,11 @@ QImage loadPicture(const std::string& path, bool* exists = nullptr);
 
 QString toQ(const std::string& text);
 std::string fromQ(const QString& text);
+QColor qcolor(ui::Color color);
+
+// The property of a picture box's label that holds the picture at its own
+// size: the label shows it scaled to the box, the printer prints it whole.
+inline constexpr const char* kSourcePixmap = "quentaSourcePixmap";
 
 // ---- Implementation ----------------------------------------------------------
 

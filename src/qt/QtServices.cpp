@@ -172,8 +172,7 @@ QPointF QtPrinter::devicePoint(double x, double y) const {
 QPen QtPrinter::pen(ui::Color color) const {
   // At least one device pixel, so a line never vanishes.
   const double width = std::max(1.0, toDevice(std::max(1, drawWidth_) * ui::kTwipsPerDot));
-  return QPen(QColor(ui::red(color), ui::green(color), ui::blue(color)), width, Qt::SolidLine,
-              Qt::RoundCap, Qt::RoundJoin);
+  return QPen(qcolor(color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 QFont QtPrinter::currentFont() const {
@@ -205,7 +204,7 @@ void QtPrinter::print(const std::string& text, bool lineBreak) {
   begin();
   const QFont font = currentFont();
   painter_->setFont(font);
-  painter_->setPen(QColor(ui::red(foreColor_), ui::green(foreColor_), ui::blue(foreColor_)));
+  painter_->setPen(qcolor(foreColor_));
   const QFontMetricsF metrics(font, &device());
   painter_->drawText(devicePoint(x_, y_) + QPointF(0, metrics.ascent()), toQ(text));
   pageMarked_ = true;
@@ -272,7 +271,7 @@ void QtPrinter::paintPicture(const ui::PictureBox& box, double x, double y, doub
   const Binder* binder = Binder::of(box.form());
   const auto* label = binder ? qobject_cast<const QLabel*>(binder->widgetFor(box)) : nullptr;
   if (!label) return;
-  QPixmap image = label->property("quentaSourcePixmap").value<QPixmap>();
+  QPixmap image = label->property(kSourcePixmap).value<QPixmap>();
   if (image.isNull()) image = label->pixmap();
   if (image.isNull()) return;
   begin();

@@ -108,8 +108,7 @@ QSize FitArea::minimumSizeHint() const {
 
 void FitArea::refreshSizes() {
   for (QLayout* layout : content_->findChildren<QLayout*>()) layout->invalidate();
-  updateGeometry();
-  sizeContent();
+  contentChanged();
 }
 
 void FitArea::sizeContent() {

@@ -19,6 +19,7 @@
 #include "mainwindow/Program.h"
 #include "qt/Binder.h"
 #include "qt/FrontEnd.h"
+#include "qt/QtTestSupport.h"
 #include "ui/Headless.h"
 
 namespace {
@@ -26,18 +27,10 @@ namespace {
 class MainWindowCascade : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!QApplication::instance()) {
-      static int argc = 1;
-      static char name[] = "test_qt";
-      static char* argv[] = {name, nullptr};
-      static QApplication app(argc, argv);
-    }
     scope = std::make_unique<ui::ScopedServices>(services);
     quenta::ResetForms();
     form = &quenta::F_QuentaMainForm();
-    window.reset(qtui::createFormWidget("F_QuentaMainForm"));
-    ASSERT_TRUE(window);
-    binder = std::make_unique<qtui::Binder>(*form, *window);
+    qttest::BindWindow(*form, window, binder);
     quenta::SetProgramFolder(std::string(QUENTA_TEST_FIXTURES) + "/mainwindow/catalogue");
     quenta::Main();
   }

@@ -5,11 +5,9 @@
 // goes to the documents folder, else the home folder.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <memory>
@@ -32,12 +30,6 @@ using qttest::PdfServices;
 class ReportPdf : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!QApplication::instance()) {
-      static int argc = 1;
-      static char name[] = "test_qt";
-      static char* argv[] = {name, nullptr};
-      static QApplication app(argc, argv);
-    }
     if (!QPrinterInfo::availablePrinters().isEmpty())
       GTEST_SKIP() << "a printer is set up here: the report would go to paper";
     ASSERT_TRUE(folder.isValid());
@@ -57,8 +49,6 @@ class ReportPdf : public ::testing::Test {
     services.reset();
   }
 
-  static QString pdfText(const QString& path) { return qttest::PdfText(path); }
-
   QTemporaryDir folder;
   QStringList pdfs;
   std::unique_ptr<PdfServices> services;
@@ -77,7 +67,7 @@ TEST_F(ReportPdf, ThePagePrintsEveryRowBesideItsLabel) {
   ASSERT_TRUE(services->messages.empty()) << services->messages[0].text;
   ASSERT_EQ(pdfs.size(), 1);
 
-  const QString text = pdfText(pdfs[0]);
+  const QString text = qttest::PdfText(pdfs[0]);
   const QStringList lines = text.split('\n', Qt::SkipEmptyParts);
   // Every label is followed on its own line by its value.
   for (const quenta::ReportRow& row : quenta::ReportRows()) {
@@ -97,10 +87,7 @@ TEST_F(ReportPdf, ThePagePrintsEveryRowBesideItsLabel) {
 
   // Arial is drawn with a metric-compatible face where the system has no
   // Arial, so the columns keep their proportions.
-  QProcess fonts;
-  fonts.start("pdffonts", {pdfs[0]});
-  ASSERT_TRUE(fonts.waitForFinished(30000));
-  const QString used = QString::fromUtf8(fonts.readAllStandardOutput());
+  const QString used = qttest::RunPdfTool("pdffonts", {pdfs[0]});
   EXPECT_TRUE(used.contains("Arial") || used.contains("LiberationSans") || used.contains("Arimo"))
       << used.toStdString();
 }

@@ -11,6 +11,7 @@
 #include "mainwindow/MainForm.h"
 #include "qt/Binder.h"
 #include "qt/FrontEnd.h"
+#include "qt/QtTestSupport.h"
 #include "ui/Form.h"
 
 namespace {
@@ -24,17 +25,11 @@ struct Edit {
 };
 
 TEST(Typing, HeadlessTextBoxTypesAsTheRealOneDoes) {
-  if (!QApplication::instance()) {
-    static int argc = 1;
-    static char name[] = "test_qt";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-  }
   quenta::ResetForms();
   quenta::MainForm& form = quenta::F_QuentaMainForm();
-  std::unique_ptr<QWidget> window(qtui::createFormWidget("F_QuentaMainForm"));
-  ASSERT_TRUE(window);
-  auto binder = std::make_unique<qtui::Binder>(form, *window);
+  std::unique_ptr<QWidget> window;
+  std::unique_ptr<qtui::Binder> binder;
+  qttest::BindWindow(form, window, binder);
   ui::TextBox& box = form.T_Capacitance;
   box.onChange = nullptr;
   box.onGotFocus = nullptr;
