@@ -39,10 +39,6 @@ struct LastRead {
     bytes = data;
     tables = from;
   }
-  void Forget() {
-    bytes.reset();
-    tables = Tables{};
-  }
 };
 
 struct LastReads {
@@ -230,14 +226,7 @@ std::optional<CatalogueError> LoadCatalogueTables(const std::filesystem::path& f
   return std::nullopt;
 }
 
-void ForgetCatalogueReads() {
-  LastReads& last = Last();
-  last.designRules.Forget();
-  last.maxCap.Forget();
-  last.minCap.Forget();
-  last.caseLookup.Forget();
-  last.maxCapRecords = {};
-}
+void ForgetCatalogueReads() { Last() = LastReads{}; }
 
 const std::vector<MaxCapRecord>* LoadedMaxCapRecords(std::string_view data) {
   const LastReads& last = Last();

@@ -236,20 +236,29 @@ std::string ListedText(double uf) {
   return FormatGeneral(uf * 1000000) + " pF";
 }
 
-Trial TryDesign(const Combination& combination, double capacitanceUf, bool commercial,
-                const std::string& listedText) {
-  TrialScope scope;
-  // Maker entry, the capacitance picked from the list showing it.
+namespace {
+
+// Selects the combination in maker entry, with the Commercial box ticked
+// or not and the capacitance picked from the list showing listedText.
+void SelectCombination(const Combination& combination, bool commercial,
+                       const std::string& listedText) {
   gSelection.Mil123Entry = false;
   gSelection.ManualCapEntry = false;
   gSelection.CommercialTicked = commercial;
   gSelection.ListedCapText = listedText;
-
   gSelection.SeriesIndex = static_cast<int16_t>(combination.series);
   gSelection.CaseIndex = static_cast<int16_t>(combination.caseIndex);
   gSelection.DielectricIndex = static_cast<int16_t>(combination.dielectric);
   gSelection.VoltageIndex = static_cast<int16_t>(combination.voltage);
   gSelection.CommercialFlag = commercial ? 1 : 0;
+}
+
+}  // namespace
+
+Trial TryDesign(const Combination& combination, double capacitanceUf, bool commercial,
+                const std::string& listedText) {
+  TrialScope scope;
+  SelectCombination(combination, commercial, listedText);
   gSelection.Capacitance = capacitanceUf / 1000000.0;
   SetDielectricConstants(combination.dielectric);
 
@@ -330,15 +339,7 @@ Catalogue BuildCatalogue() {
     for (const Reachable& r : reachable) {
       const Combination& c = r.combination;
       for (int commercial = 0; commercial <= 1; ++commercial) {
-        gSelection.Mil123Entry = false;
-        gSelection.ManualCapEntry = false;
-        gSelection.CommercialTicked = commercial != 0;
-        gSelection.ListedCapText.clear();
-        gSelection.SeriesIndex = static_cast<int16_t>(c.series);
-        gSelection.CaseIndex = static_cast<int16_t>(c.caseIndex);
-        gSelection.DielectricIndex = static_cast<int16_t>(c.dielectric);
-        gSelection.VoltageIndex = static_cast<int16_t>(c.voltage);
-        gSelection.CommercialFlag = static_cast<int16_t>(commercial);
+        SelectCombination(c, commercial != 0, "");
         gChip.DielThickness = -1;
         gChip.Mult = gChip.Covers = gChip.Cascades = -1;
         SetDesignRules();

@@ -1,24 +1,17 @@
 #include "engine/TempLimits.h"
 
-#include <string>
-
 #include "catalogue/DesignState.h"
 
 namespace quenta {
 
 void SetSeriesTempLimits(int series) {
-  OperatingTemps& temps = gTemps;
+  const bool smallRise = series == 6 || series == 9 || (series >= 14 && series <= 25);
+  SetOrdinaryTempLimits(smallRise ? 20 : 50);
+  // The high-temperature series.
   if (series == 12 || series == 13) {
-    temps.TempMax = 200;
-    temps.TempRiseMax = 50;
-    temps.TempTotalMax = 200;
-  } else {
-    temps.TempMax = 125;
-    temps.TempRiseMax = 50;
-    temps.TempTotalMax = 150;
+    gTemps.TempMax = 200;
+    gTemps.TempTotalMax = 200;
   }
-  temps.TempMin = -55;
-  if (series == 6 || series == 9 || (series >= 14 && series <= 25)) temps.TempRiseMax = 20;
 }
 
 TemperatureCheck CheckTemperatureLimits(int ambientPosition, int risePosition) {

@@ -1,7 +1,6 @@
 #include "mainwindow/Calculate.h"
 
 #include <cmath>
-#include <optional>
 #include <string>
 #include <utility>
 

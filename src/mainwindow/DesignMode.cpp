@@ -36,18 +36,11 @@ void Command4_Click() { F_QuentaDesignForm().show(ui::ShowMode::Modal); }
 
 void F_QuentaDesignForm_Form_Activate() {
   DesignForm& d = F_QuentaDesignForm();
-  if (DesignExists()) {
-    d.Label2.setVisible(false);
-    for (int i = 0; i <= 4; ++i) {
-      d.Text1[i].setVisible(true);
-      d.Label1[i].setVisible(true);
-    }
-  } else {
-    for (int i = 0; i <= 4; ++i) {
-      d.Text1[i].setVisible(false);
-      d.Label1[i].setVisible(false);
-    }
-    d.Label2.setVisible(true);
+  const bool exists = DesignExists();
+  d.Label2.setVisible(!exists);
+  for (int i = 0; i <= 4; ++i) {
+    d.Text1[i].setVisible(exists);
+    d.Label1[i].setVisible(exists);
   }
 }
 

@@ -40,6 +40,34 @@ void restoreSavedSelection(MainForm& f) {
 
 }  // namespace
 
+void ShowMakerPanel(MainForm& f, bool visible) {
+  ui::setVisible({&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4, &f.Frame5, &f.Frame8, &f.CB_Type,
+                  &f.CB_Case, &f.CB_Volt, &f.CB_Dielectric, &f.CB_Tolerance},
+                 visible);
+}
+
+void ShowMil49470Panel(MainForm& f, bool visible) {
+  ui::setVisible({&f.Frame13, &f.Frame14, &f.Frame15, &f.Frame16, &f.Frame17, &f.Frame18,
+                  &f.Frame19, &f.CB_Type_Mil, &f.CB_Mil_Prf_Ch, &f.CB_Type_Sht, &f.T_Cap_code,
+                  &f.CB_Type_Tol, &f.CB_Type_Volt, &f.CB_Type_Lead},
+                 visible);
+}
+
+void ShowMil123Panel(MainForm& f, bool visible) {
+  ui::setVisible({&f.Combo1, &f.Frame20, &f.Combo2, &f.Frame21, &f.CB_Type_V, &f.Frame22,
+                  &f.T_Cap_c, &f.Frame23, &f.CB_Type_T, &f.Frame24, &f.CB_Type_L, &f.Frame25,
+                  &f.Label1[2]},
+                 visible);
+}
+
+void FillMilitaryList(ui::ComboBox& list, const std::vector<std::string>& entries,
+                      int startIndex) {
+  list.clear();
+  int16_t code = 1;
+  for (const std::string& e : entries) list.addItem(e, code++);
+  list.setText(list.list(startIndex));
+}
+
 void OB_Part_Num_Click() {
   MainForm& f = F_QuentaMainForm();
   ui::setVisible({&f.Picture2, &f.Picture3}, false);
@@ -54,11 +82,10 @@ void OB_Part_Num_Click() {
   f.CK_ManCap.setValue(ui::CheckBox::Unchecked);
   if (fromMil123) restoreSavedSelection(f);
 
-  ShowMakerEntryPanel();
+  ShowMakerPanel(f, true);
+  ShowMil49470Panel(f, false);
   f.CK_ManCap.setVisible(true);
-  ui::setVisible({&f.Combo1, &f.Frame20, &f.Combo2, &f.Frame21, &f.CB_Type_V, &f.Frame22,
-                  &f.T_Cap_c, &f.Frame23, &f.CB_Type_T, &f.Frame24, &f.CB_Type_L, &f.Frame25,
-                  &f.Label1[2]}, false);
+  ShowMil123Panel(f, false);
   ui::setVisible({&f.L_Norvel_PN, &f.T_Norvel_Equiv, &f.L_Mil_Prf, &f.T_Mil_Prf}, false);
   ui::setVisible({&f.L_Specs[6], &f.T_Specs[0]}, true);
 

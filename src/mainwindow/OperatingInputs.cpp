@@ -120,10 +120,8 @@ void T_TempAmbient_Change() {
   Calculate();
 }
 
-void T_TempAmbient_LostFocus() {
-  MainForm& f = F_QuentaMainForm();
-  f.T_TempAmbient.setText(std::to_string(f.HS_TempAmbient.value() - kAmbientOffset));
-}
+// Leaving the box shows the temperature in use, the bar's, again.
+void T_TempAmbient_LostFocus() { HS_TempAmbient_Change(); }
 
 void HS_TempRise_Change() {
   MainForm& f = F_QuentaMainForm();

@@ -4,11 +4,11 @@
 
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberText.h"
-#include "catalogue/TextChars.h"
 #include "engine/ChipDesign.h"
 #include "mainwindow/MainForm.h"
 #include "ui/Printer.h"
 #include "ui/Services.h"
+#include "ui/TextChars.h"
 
 namespace quenta {
 
@@ -20,12 +20,6 @@ constexpr int kZ5U = 3;
 std::function<Mil123ReportValues()>& Mil123Source() {
   static std::function<Mil123ReportValues()> source;
   return source;
-}
-
-// The first n characters of a text (the whole text when it is shorter).
-std::string FirstChars(const std::string& text, std::size_t n) {
-  const std::size_t count = CharCount(text);
-  return count <= n ? text : DropRightChars(text, count - n);
 }
 
 Mil123ReportValues Mil123Values() {
@@ -74,7 +68,8 @@ std::vector<ReportRow> ReportRows() {
       {"Voltage", mil123 ? part.voltage : f.CB_Volt.text()},
       {"Dielectric", mil123 ? part.dielectric : f.CB_Dielectric.text()},
       {"Tolerance", mil123 ? part.tolerance : f.CB_Tolerance.text()},
-      {"Type", mil123 ? FirstChars(sel.PartNumberText, 4) : f.CB_Type.text()},
+      {"Type", mil123 ? sel.PartNumberText.substr(0, ui::CharOffset(sel.PartNumberText, 4))
+                      : f.CB_Type.text()},
       {"Case Size", mil123 ? std::string("M123") : f.CB_Case.text()},
       {"Phase Angle", f.phase[0].text() + " \u00B0"},
       {"Approx. Weight", f.weight_tb[5].text() + " grams"},

@@ -9,6 +9,7 @@
 #include "engine/StartupScan.h"
 #include "mainwindow/Calculate.h"
 #include "mainwindow/Commands.h"
+#include "mainwindow/EntryMode.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
 #include "mainwindow/UiState.h"
@@ -30,16 +31,6 @@ constexpr Entry kSeries[] = {
     {"0805", 14}, {"1206", 15}, {"1210", 16}, {"1808", 17}, {"1812", 18}, {"1825", 19},
     {"2220", 20}, {"2225", 21}, {"3640", 22}, {"KDD", 10},  {"KFF", 11},  {"KDZ", 12},
     {"GJW", 13}};
-
-// Refills an editable list of the military panels with codes 1, 2, 3 ...
-// and sets its text to one of its entries (which raises only Change).
-void fillMilitaryList(ui::ComboBox& list, std::initializer_list<const char*> entries,
-                      int startIndex = 0) {
-  list.clear();
-  int16_t code = 1;
-  for (const char* e : entries) list.addItem(e, code++);
-  list.setText(list.list(startIndex));
-}
 
 std::string faultText(const CatalogueError& error) {
   return "The catalogue file " + error.Place() + " cannot be used: " + error.Detail;
@@ -63,15 +54,6 @@ void reportCatalogueFault(MainForm& f, const CatalogueError& error) {
 
 }  // namespace
 
-void ShowMakerEntryPanel() {
-  MainForm& f = F_QuentaMainForm();
-  ui::setVisible({&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4, &f.Frame5, &f.Frame8, &f.CB_Type,
-                  &f.CB_Case, &f.CB_Volt, &f.CB_Dielectric, &f.CB_Tolerance}, true);
-  ui::setVisible({&f.Frame13, &f.Frame14, &f.Frame15, &f.Frame16, &f.Frame17, &f.Frame18,
-                  &f.Frame19, &f.CB_Type_Mil, &f.CB_Type_Sht, &f.CB_Type_Tol, &f.CB_Type_Volt,
-                  &f.CB_Type_Lead, &f.T_Cap_code, &f.CB_Mil_Prf_Ch}, false);
-}
-
 void LoadDataAndInitForm() {
   MainForm& f = F_QuentaMainForm();
   gUiState.Mil123Mode = 0;
@@ -87,25 +69,26 @@ void LoadDataAndInitForm() {
   f.CB_Type.setText(f.CB_Type.list(0));
   f.setMousePointer(ui::MousePointer::Default);
 
-  fillMilitaryList(f.CB_Type_Mil, {"M49470", "T49470"});
-  fillMilitaryList(f.CB_Mil_Prf_Ch, {"X", "R", "Q", "P"});
-  fillMilitaryList(f.CB_Type_Sht, {"01", "02"});
-  fillMilitaryList(f.CB_Type_Tol, {"K", "M"});
-  fillMilitaryList(f.CB_Type_Volt, {"Z", "A", "B"});
-  fillMilitaryList(f.CB_Type_Lead, {"N", "J", "L", "A", "B", "C"});
+  FillMilitaryList(f.CB_Type_Mil, {"M49470", "T49470"});
+  FillMilitaryList(f.CB_Mil_Prf_Ch, {"X", "R", "Q", "P"});
+  FillMilitaryList(f.CB_Type_Sht, {"01", "02"});
+  FillMilitaryList(f.CB_Type_Tol, {"K", "M"});
+  FillMilitaryList(f.CB_Type_Volt, {"Z", "A", "B"});
+  FillMilitaryList(f.CB_Type_Lead, {"N", "J", "L", "A", "B", "C"});
 
   // Raises OB_Part_Num_Click only when another entry mode was in force (or
   // none yet, at start-up).
   f.OB_Part_Num.setValue(true);
 
-  ShowMakerEntryPanel();
+  ShowMakerPanel(f, true);
+  ShowMil49470Panel(f, false);
 
-  fillMilitaryList(f.Combo1, {"A10(EIA 0805)", "A11(EIA 1210)", "A12(EIA 1808)", "A13(EIA 2225)",
+  FillMilitaryList(f.Combo1, {"A10(EIA 0805)", "A11(EIA 1210)", "A12(EIA 1808)", "A13(EIA 2225)",
                               "A21(EIA 1206)", "A22(EIA 1812)", "A23(EIA 1825)"});
-  fillMilitaryList(f.Combo2, {"BP", "BX"}, 1);
-  fillMilitaryList(f.CB_Type_V, {"B", "C"});
-  fillMilitaryList(f.CB_Type_T, {"B", "C", "D", "F", "J", "K", "M"}, 5);
-  fillMilitaryList(f.CB_Type_L, {"G", "M", "S", "Z"}, 2);
+  FillMilitaryList(f.Combo2, {"BP", "BX"}, 1);
+  FillMilitaryList(f.CB_Type_V, {"B", "C"});
+  FillMilitaryList(f.CB_Type_T, {"B", "C", "D", "F", "J", "K", "M"}, 5);
+  FillMilitaryList(f.CB_Type_L, {"G", "M", "S", "Z"}, 2);
 }
 
 void ScanMaxCapTable() {

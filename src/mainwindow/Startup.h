@@ -28,10 +28,6 @@ void Form_Unload();
 // stay in use.
 void LoadDataAndInitForm();
 
-// Shows the maker's selection frames and lists and hides the MIL-PRF-49470
-// panel.
-void ShowMakerEntryPanel();
-
 // The start-up scan: the loader, then the maximum-capacitance file checked
 // entry by entry against the engine's design tables.
 void ScanMaxCapTable();

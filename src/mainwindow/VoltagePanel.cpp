@@ -40,8 +40,7 @@ int LastPoint(const PanelCurve& c) {
 // capacitance is that of the first computed point.
 double CapacitanceAt(const PanelCurve& c, int i) { return At(c.capacitance, i == 0 ? 1 : i); }
 
-}  // namespace
-
+// Copies the curve just computed out of the shared arrays.
 void KeepPanelCurve() {
   PanelCurve& c = Curve();
   c.volts = gCurve.GraphY1;
@@ -49,6 +48,8 @@ void KeepPanelCurve() {
   c.change = gCurve.GraphY3;
   c.lastPoint = gCurve.CurveLastPoint;
 }
+
+}  // namespace
 
 const PanelCurve& PanelCurveCopy() { return Curve(); }
 

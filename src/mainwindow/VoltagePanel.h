@@ -19,9 +19,7 @@ struct PanelCurve {
   int lastPoint = 0;                // CurveLastPoint
 };
 
-// Takes the copy of the curve just computed into the shared arrays. The
-// calculation calls it (through ShowCapVoltageCurve) after each curve.
-void KeepPanelCurve();
+// The panel's copy of the last curve.
 const PanelCurve& PanelCurveCopy();
 
 // Takes the curve just computed into the panel and puts the panel back on

@@ -2,6 +2,7 @@
 
 #include "catalogue/DesignState.h"
 #include "mainwindow/Calculate.h"
+#include "mainwindow/EntryMode.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainFormEvents.h"
 #include "mainwindow/Report.h"
@@ -15,23 +16,8 @@ namespace quenta {
 namespace {
 
 void HideMakerGroup(MainForm& f) {
-  ui::setVisible({&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4, &f.Frame5, &f.Frame8, &f.CB_Type,
-                  &f.CB_Case, &f.CB_Volt, &f.CB_Dielectric, &f.CB_Tolerance, &f.CK_ManCap},
-                 false);
-}
-
-void ShowMil49470Group(MainForm& f, bool visible) {
-  ui::setVisible({&f.Frame13, &f.Frame14, &f.Frame15, &f.Frame16, &f.Frame17, &f.Frame18,
-                  &f.Frame19, &f.CB_Type_Mil, &f.CB_Mil_Prf_Ch, &f.CB_Type_Sht, &f.T_Cap_code,
-                  &f.CB_Type_Tol, &f.CB_Type_Volt, &f.CB_Type_Lead},
-                 visible);
-}
-
-void ShowMil123Group(MainForm& f, bool visible) {
-  ui::setVisible({&f.Combo1, &f.Frame20, &f.Combo2, &f.Frame21, &f.CB_Type_V, &f.Frame22,
-                  &f.T_Cap_c, &f.Frame23, &f.CB_Type_T, &f.Frame24, &f.CB_Type_L, &f.Frame25,
-                  &f.Label1[2]},
-                 visible);
+  ShowMakerPanel(f, false);
+  f.CK_ManCap.setVisible(false);
 }
 
 // The PIN line replaces the maker part number of the results.
@@ -75,8 +61,8 @@ void OB_Mil_Prf_Click() {
   f.T_Mil_Prf.setText("");
   f.Text1.setVisible(false);
   HideMakerGroup(f);
-  ShowMil49470Group(f, true);
-  ShowMil123Group(f, false);
+  ShowMil49470Panel(f, true);
+  ShowMil123Panel(f, false);
   ShowPinLine(f, "MIL-PRF-49470 Part #");
   f.CK_Comm.setVisible(false);
   HideInvalidLabels(f);
@@ -115,8 +101,8 @@ void OB_MIL123_Click() {
   ui::setVisible({&f.L_Norvel_PN, &f.T_Norvel_Equiv}, false);
   f.T_Mil_Prf.setText("");
   HideInvalidLabels(f);
-  ShowMil49470Group(f, false);
-  ShowMil123Group(f, true);
+  ShowMil49470Panel(f, false);
+  ShowMil123Panel(f, true);
 }
 
 void InstallMilitaryEntry() {

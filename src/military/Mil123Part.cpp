@@ -1,7 +1,9 @@
 #include "military/Mil123Part.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue/DesignState.h"
@@ -126,6 +128,16 @@ constexpr ToleranceRow kToleranceRows[] = {
     {"A23", "BX", 7, 12, {"K", "M", "N"}, "LOW"},
 };
 
+// The row of the code at a position (from 1) of a list; none outside it.
+const ToleranceRow* FindToleranceRow(std::string_view slash, std::string_view characteristic,
+                                     int position) {
+  for (const ToleranceRow& row : kToleranceRows)
+    if (slash == row.slash && characteristic == row.characteristic && position >= row.first &&
+        position <= row.last)
+      return &row;
+  return nullptr;
+}
+
 // The filler of the tolerance letters: it stands for no letter and never
 // matches the tolerance box.
 constexpr const char* kNoLetter = "N";
@@ -176,13 +188,6 @@ bool KnownTermination(const std::string& text) {
   for (const char* t : kTerminations)
     if (text == t) return true;
   return false;
-}
-
-// The first three characters of the slash-sheet text (all of a shorter
-// one).
-std::string SlashOf(const std::string& text) {
-  const std::size_t count = CharCount(text);
-  return count <= 3 ? text : DropRightChars(text, count - 3);
 }
 
 // Ends the decoding of a part that does not exist: the label shows and
@@ -244,7 +249,9 @@ void HandleMil123Part() {
 
   // Every text must name an entry of its list: a typed text that matches
   // none would leave the part half of an earlier one.
-  const Mil123Slash* slash = FindSlash(SlashOf(f.Combo1.text()));
+  // The slash sheet is the first three characters of its list text.
+  const std::string sheetText = f.Combo1.text();
+  const Mil123Slash* slash = FindSlash(sheetText.substr(0, ui::CharOffset(sheetText, 3)));
   const Characteristic* characteristic = FindCharacteristic(f.Combo2.text());
   if (!slash || !characteristic || !FindVoltage(f.CB_Type_V.text()) ||
       !KnownTermination(f.CB_Type_L.text())) {
@@ -269,26 +276,22 @@ void HandleMil123Part() {
     f.T_Cap_c.setText(typed.substr(0, 1) + "R" + RightChars(typed, 1));
 
   const std::string code = f.T_Cap_c.text();
-  for (std::size_t i = 0; i < m.Mil123CapCodes.size(); ++i) {
-    if (m.Mil123CapCodes[i] != code) continue;
-    const int position = static_cast<int>(i) + 1;
-    for (const ToleranceRow& row : kToleranceRows) {
-      if (std::string(slash->slash) != row.slash ||
-          std::string(characteristic->text) != row.characteristic || position < row.first ||
-          position > row.last)
-        continue;
-      m.Mil123CapCode = code;
-      m.Mil123Tol1 = row.tol[0];
-      m.Mil123Tol2 = row.tol[1];
-      m.Mil123Tol3 = row.tol[2];
-      m.Mil123TolBand = row.band;
-    }
-    break;
-  }
-  if (m.Mil123CapCode.empty()) {
+  const Codes& codes = m.Mil123CapCodes;
+  const auto found = std::find(codes.begin(), codes.end(), code);
+  const ToleranceRow* row =
+      found == codes.end()
+          ? nullptr
+          : FindToleranceRow(slash->slash, characteristic->text,
+                             static_cast<int>(found - codes.begin()) + 1);
+  if (!row) {
     Invalid(f);
     return;
   }
+  m.Mil123CapCode = code;
+  m.Mil123Tol1 = row->tol[0];
+  m.Mil123Tol2 = row->tol[1];
+  m.Mil123Tol3 = row->tol[2];
+  m.Mil123TolBand = row->band;
 
   // The voltage letter the code exists in; the corrected letter is the one
   // this run designs with.

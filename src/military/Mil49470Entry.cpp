@@ -1,12 +1,12 @@
 #include "military/Mil49470Entry.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <string>
 
 #include "catalogue/DesignState.h"
 #include "catalogue/RecordReader.h"
 #include "mainwindow/Commands.h"
+#include "mainwindow/EntryMode.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
 #include "mainwindow/Results.h"
@@ -24,15 +24,6 @@ const std::vector<std::string> kLeads = {"N", "J", "L", "A", "B", "C"};
 
 bool IsOneOf(const std::string& text, const std::vector<std::string>& entries) {
   return std::find(entries.begin(), entries.end(), text) != entries.end();
-}
-
-// Refills an editable list of the panel, codes 1, 2, 3 ..., and shows its
-// first entry (which raises only Change).
-void Refill(ui::ComboBox& list, const std::vector<std::string>& entries) {
-  list.clear();
-  int16_t code = 1;
-  for (const std::string& e : entries) list.addItem(e, code++);
-  list.setText(list.list(0));
 }
 
 // The panel's texts as the lookup reads them.
@@ -155,7 +146,6 @@ bool SelectPart(MainForm& f, const Pin& pin, const std::string& maker, const Mil
     if (!SelectOffered(f.CB_Dielectric, "C0G")) return false;
     f.LineFreqText.setVisible(false);
     gSelection.DielectricIndex = 1;
-    gChip.ThicknessScale = 0.68;
     gChip.LengthWidthScale = 0.82;
     gResults.DielBPFlag = 1;
     gChip.DielectricK = 17;
@@ -213,8 +203,8 @@ void CB_Mil_Prf_Ch_Click() {
   ui::setVisible({&f.Picture2, &f.Picture3}, false);
   const Mil49470Characteristic* c = FindMil49470Characteristic(f.CB_Mil_Prf_Ch.text());
   if (!c) return;
-  Refill(f.CB_Type_Tol, c->tolerances);
-  Refill(f.CB_Type_Volt, c->voltages);
+  FillMilitaryList(f.CB_Type_Tol, c->tolerances);
+  FillMilitaryList(f.CB_Type_Volt, c->voltages);
 }
 
 void LookupMil49470Part() {
@@ -244,7 +234,6 @@ void LookupMil49470Part() {
 
   const bool sheet02 = pin.sheet == "02";
   for (const PartListRecord& record : records) {
-    state.Fields = record;
     if (LeadExcludes(record[5], pin.lead)) continue;
     const std::string code = record[0].substr(9, 3);
     const char dielectric = record[3].size() > 1 && record[3][1] == 'P' ? 'A' : 'C';

@@ -29,11 +29,9 @@ std::string Mil49470MicrofaradText(const std::string& code);
 // changes neither list.
 void CB_Mil_Prf_Ch_Click();
 
-// The lookup's state: the record last read from the part list, and the PIN
-// and maker part number composed for each record that passed the lead
-// filter, in file order.
+// The lookup's state: the PIN and maker part number composed for each
+// record that passed the lead filter, in file order.
 struct Mil49470Record {
-  PartListRecord Fields;
   std::vector<std::string> Mil49470Pins;
   std::vector<std::string> Mil49470MakerPns;
 };

@@ -1,7 +1,6 @@
 #include "military/PartListAuthoring.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <optional>
 
 #include "catalogue/DesignState.h"
@@ -57,6 +56,39 @@ std::string CapacitanceField(const std::string& code) {
   return text.front() == '.' ? "0" + text : text;
 }
 
+// A value a characteristic offers at a voltage, with its case and height.
+struct Value {
+  std::string code;
+  int caseDigit;
+  int chips;
+};
+
+// The values of the E12 codes that a characteristic offers at a voltage;
+// a value that its cases hold but do not both build quietly is left out
+// and noted among the problems.
+std::vector<Value> OfferedValues(const std::string& characteristic, int voltage,
+                                 std::vector<std::string>& problems) {
+  const int dielectric = characteristic == "BP" ? 1 : 2;
+  std::vector<Value> values;
+  for (char multiplier = '3'; multiplier <= '7'; ++multiplier) {
+    for (const char* mantissa : kE12) {
+      const std::string code = std::string(mantissa) + multiplier;
+      const double uf = LeadingNumber(Mil49470MicrofaradText(code));
+      const int d = LowestHoldingCase(dielectric, voltage, uf);
+      if (d == 0) continue;
+      const std::optional<int> chips = QuietChips(d, dielectric, voltage, uf);
+      if (!chips || !QuietChips(90 + d, dielectric, voltage, uf)) {
+        problems.push_back(characteristic + " " + code + " is held by cases 0" +
+                           std::to_string(d) + " and 9" + std::to_string(d) +
+                           " but not built quietly in both");
+        continue;
+      }
+      values.push_back({code, d, *chips});
+    }
+  }
+  return values;
+}
+
 }  // namespace
 
 std::vector<PartListFile> BuildPartLists() {
@@ -68,31 +100,8 @@ std::vector<PartListFile> BuildPartLists() {
       if (std::find(c.voltages.begin(), c.voltages.end(), list.letter) == c.voltages.end())
         continue;
       const std::string characteristic = std::string("B") + c.letter;
-      const int dielectric = characteristic == "BP" ? 1 : 2;
-      // The values this characteristic offers at the voltage, with their
-      // case and height.
-      struct Value {
-        std::string code;
-        int caseDigit;
-        int chips;
-      };
-      std::vector<Value> values;
-      for (char multiplier = '3'; multiplier <= '7'; ++multiplier) {
-        for (const char* mantissa : kE12) {
-          const std::string code = std::string(mantissa) + multiplier;
-          const double uf = std::strtod(Mil49470MicrofaradText(code).c_str(), nullptr);
-          const int d = LowestHoldingCase(dielectric, list.voltageIndex, uf);
-          if (d == 0) continue;
-          const std::optional<int> chips = QuietChips(d, dielectric, list.voltageIndex, uf);
-          if (!chips || !QuietChips(90 + d, dielectric, list.voltageIndex, uf)) {
-            file.problems.push_back(characteristic + " " + code + " is held by cases 0" +
-                                    std::to_string(d) + " and 9" + std::to_string(d) +
-                                    " but not built quietly in both");
-            continue;
-          }
-          values.push_back({code, d, *chips});
-        }
-      }
+      const std::vector<Value> values =
+          OfferedValues(characteristic, list.voltageIndex, file.problems);
       for (const LeadFamily& family : kFamilies) {
         for (const Value& v : values) {
           const std::string pin = std::string("M49470") + c.letter + "01" + v.code + "K" +

@@ -1,6 +1,6 @@
 // Shared set-up of the chip-construction tests: headless services that
-// record every message box and answer from a script, a fresh main window
-// whose handlers are held off, empty design-rule tables and a selection.
+// record every message box and answer from a script, fresh windows, empty
+// design-rule tables and a selection.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -24,12 +24,6 @@ class EngineTest : public ::testing::Test {
   void SetUp() override {
     scope_.emplace(services);
     ResetForms();
-    MainForm& f = F_QuentaMainForm();
-    // The engine only reads these controls; the window's own reactions to
-    // them are not under test here.
-    for (ui::Handler* h : {&f.CK_Comm.onClick, &f.CK_ManCap.onClick, &f.CB_Cap.onClick,
-                           &f.OB_MIL123.onClick, &f.OB_Part_Num.onClick, &f.OB_Mil_Prf.onClick})
-      *h = nullptr;
     services.onMessageBox = [this](const ui::MessageBoxRequest& request) {
       messages.push_back(request);
       if (answers.empty()) return ui::MsgResult::Ok;
