@@ -24,7 +24,6 @@ struct DesignSelection {
   double Frequency = 0;         // operating frequency, hertz
   double WorkFrequency = 0;     // frequency the formulas use, hertz
   int16_t CommercialFlag = 0;   // 0 or 1: the "Commercial" box
-  float RatedVoltage = 0;       // volts
   std::string CaseText;         // the case as the case list shows it
   std::string VoltageText;      // rated voltage text in MIL-PRF-123 entry
   std::string CapacitanceText;  // capacitance text of the part, with its unit

@@ -1,11 +1,12 @@
 #include "engine/Electrical.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberHelpers.h"
-#include "catalogue/NumberText.h"
 #include "engine/TempLimits.h"
 
 namespace quenta {
@@ -43,12 +44,23 @@ void SetAllowedRise(ElectricalWork& work) {
   }
 }
 
-float RatedVoltageFor(bool mil123Entry, const std::string& voltageListText) {
-  if (mil123Entry) return ToSingle(gCurve.CurveVoltMax);
-  double volts = 0;
-  if (ParseWholeNumber(voltageListText, volts) != NumberStatus::Ok)
-    return ToSingle(gCurve.CurveVoltMax);
-  return ToSingle(volts);
+CurrentLimit LimitCurrent(double thermal, double voltageLimit, double impedance) {
+  CurrentLimit limit;
+  double current = voltageLimit / impedance;
+  // Rounding can put current x impedance on the limit or a hair above it,
+  // where the warning would show at the limit current itself.
+  if (current > 0 && std::isfinite(current)) {
+    // The next double below a positive one, without the cost of nextafter
+    // (the graph sweeps call this at every point).
+    while (current * impedance >= voltageLimit)
+      current = std::bit_cast<double>(std::bit_cast<uint64_t>(current) - 1);
+  }
+  limit.byVoltage = current;
+  const bool byVoltage = current < thermal;
+  limit.max = byVoltage ? current : thermal;
+  limit.ripple = byVoltage ? voltageLimit : thermal * impedance;
+  if (limit.ripple > voltageLimit) limit.ripple = voltageLimit;
+  return limit;
 }
 
 void CalcElectricalResults(ElectricalWork& work) {
@@ -116,16 +128,11 @@ void CalcElectricalAtWorkFrequency(ElectricalWork& work) {
   gResults.RippleVoltage = gResults.Impedance * gResults.CurrentAtTempRise;
   if (gResults.RippleVoltage > gResults.VoltageLimit) gResults.RippleVoltage = gResults.VoltageLimit;
 
-  const float volts = work.RatedVoltage;
-  gSelection.RatedVoltage = volts;
-  gResults.MaxCurrentVoltage = Pi * f * C * volts;
-
-  gResults.MaxCurrent = gResults.MaxCurrentThermal;
-  if (gResults.MaxCurrentVoltage < gResults.MaxCurrent) gResults.MaxCurrent = gResults.MaxCurrentVoltage;
-
-  gResults.RippleVoltageShown = ToSingle(gResults.MaxCurrent * gResults.Impedance);
-  if (gResults.RippleVoltageShown > gResults.VoltageLimit)
-    gResults.RippleVoltageShown = ToSingle(gResults.VoltageLimit);
+  const CurrentLimit limit =
+      LimitCurrent(gResults.MaxCurrentThermal, gResults.VoltageLimit, gResults.Impedance);
+  gResults.MaxCurrentVoltage = limit.byVoltage;
+  gResults.MaxCurrent = limit.max;
+  gResults.RippleVoltageShown = ToSingle(limit.ripple);
 }
 
 CurrentWarnings SetCurrentWarnings() {

@@ -4,19 +4,16 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace quenta {
 
 // Values of one calculation that are not kept in the design state. The
-// caller fills the three inputs; the model fills the rest.
+// caller fills the two inputs; the model fills the rest.
 struct ElectricalWork {
-  // Inputs: the rise the thermal current limit may use (degrees C), the
-  // hottest internal temperature the series allows at this ambient, and
-  // the rated voltage of the voltage current limit (see RatedVoltageFor).
+  // Inputs: the rise the thermal current limit may use (degrees C) and the
+  // hottest internal temperature the series allows at this ambient.
   int16_t AllowedRise = 0;
   float MaxInternalTemp = 0;
-  float RatedVoltage = 0;
 
   double SelfResonantFrequency = 0;  // Hz
   double DissipationFactor = 0;
@@ -43,12 +40,18 @@ void CalcElectricalAtWorkFrequency(ElectricalWork& work);
 // or what is left below its limit of ambient plus rise (never below 0).
 void SetAllowedRise(ElectricalWork& work);
 
-// The rated voltage the voltage current limit uses: the number of the
-// voltage list's text. In MIL-PRF-123 entry that is the part's own rating
-// (50 or 100 V, CurveVoltMax), not the voltage code's 600 V, which would
-// allow six to twelve times the current. A list text that is not a number
-// falls back to the same rating.
-float RatedVoltageFor(bool mil123Entry, const std::string& voltageListText);
+// The largest current the part may carry at one frequency: the thermal
+// limit or the voltage limit, whichever is smaller, and the ripple voltage
+// across the impedance at that current.
+struct CurrentLimit {
+  // A: the largest current whose voltage across the impedance stays below
+  // the voltage limit, so that no current up to it raises the voltage
+  // warning.
+  double byVoltage = 0;
+  double max = 0;     // A
+  double ripple = 0;  // V: never above the voltage limit
+};
+CurrentLimit LimitCurrent(double thermal, double voltageLimit, double impedance);
 
 // The warnings of the results at the chosen rise.
 struct CurrentWarnings {

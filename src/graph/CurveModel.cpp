@@ -33,7 +33,7 @@ void RunModelProcedures() {
   SetTempCoefficients();
 }
 
-FrequencyModel PrepareFrequencyModel(float ratedVoltage) {
+FrequencyModel PrepareFrequencyModel() {
   FrequencyModel m;
   m.Capacitance = gSelection.Capacitance;
   m.Esl = gResults.Esl;
@@ -51,7 +51,6 @@ FrequencyModel PrepareFrequencyModel(float ratedVoltage) {
   m.InternalTemp = static_cast<float>(gTemps.InternalTemp);
   m.TempAmbient = gTemps.TempAmbient;
   m.VoltageLimit = gCurve.CurveVoltMax * gResults.VoltageDerate;
-  m.RatedVoltage = ratedVoltage;
 
   // The hottest internal temperature, within the series' limit of ambient
   // plus rise, and the rise left to the thermal current limit.
@@ -95,10 +94,9 @@ FrequencyPoint EvaluateFrequencyPoint(const FrequencyModel& m, double f) {
   p.Phase = std::atan((reactanceL - reactanceC) / p.EsrAtInternal) * 180 / Pi;
 
   const double thermal = std::sqrt((m.AllowedRise / esrAtHot) / m.ThermalRes);
-  const double voltage = Pi * f * m.Capacitance * m.RatedVoltage;
-  p.MaxCurrent = voltage < thermal ? voltage : thermal;
-  p.RippleVoltage = p.MaxCurrent * p.Impedance;
-  if (p.RippleVoltage > m.VoltageLimit) p.RippleVoltage = m.VoltageLimit;
+  const CurrentLimit limit = LimitCurrent(thermal, m.VoltageLimit, p.Impedance);
+  p.MaxCurrent = limit.max;
+  p.RippleVoltage = limit.ripple;
   return p;
 }
 

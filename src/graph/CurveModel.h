@@ -32,7 +32,6 @@ struct FrequencyModel {
   float InternalTemp = 0;
   int TempAmbient = 0;
   double VoltageLimit = 0;  // V: the rated voltage of the curve times its derating
-  float RatedVoltage = 0;   // V: the voltage current limit's rating
 
   // Worked out once.
   int16_t AllowedRise = 0;     // the rise the thermal current limit may use
@@ -45,9 +44,8 @@ struct FrequencyModel {
 };
 
 // Works out the per-plot quantities from the design state as the engine's
-// procedures left it. `ratedVoltage` is the rating of the voltage current
-// limit, as the calculation takes it.
-FrequencyModel PrepareFrequencyModel(float ratedVoltage);
+// procedures left it.
+FrequencyModel PrepareFrequencyModel();
 
 // The ESR at 25 degrees C at frequency f (Hz), by the side of the
 // self-resonance (at it counts as below).

@@ -100,9 +100,8 @@ std::string GraphCaption() {
 }
 
 FrequencyModel GraphFrequencyModel() {
-  const MainForm& m = F_QuentaMainForm();
   RunModelProcedures();
-  return PrepareFrequencyModel(RatedVoltageFor(m.OB_MIL123.value(), m.CB_Volt.text()));
+  return PrepareFrequencyModel();
 }
 
 std::string SingleText(float value) {

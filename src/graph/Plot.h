@@ -23,8 +23,7 @@ std::string GraphPartNumber();
 std::string GraphCaption();
 
 // The model of the part for a plot or a readout: the engine's model
-// procedures run again on the last calculation's design, with the voltage
-// rating the main window's entry gives.
+// procedures run again on the last calculation's design.
 FrequencyModel GraphFrequencyModel();
 
 // A single-precision number as the shortest text that reads back as the

@@ -196,7 +196,6 @@ void CalculateRun() {
   SetTempCoefficients();
 
   // 16, 17. The electrical results and their warnings.
-  work.RatedVoltage = RatedVoltageFor(mil123, f.CB_Volt.text());
   CalcElectricalResults(work);
   ShowCurrentWarnings(SetCurrentWarnings());
 

@@ -372,7 +372,6 @@ class ModelElectrical : public ModelTest {
     work.MaxInternalTemp = 75;
   }
   void Run() {
-    work.RatedVoltage = RatedVoltageFor(form().OB_MIL123.value(), form().CB_Volt.text());
     CalcElectricalResults(work);
     ShowCurrentWarnings(SetCurrentWarnings());
   }
@@ -468,14 +467,14 @@ TEST_F(ModelElectrical, NoRiseNoCurrentNoWarning) {
 
 TEST_F(ModelElectrical, VoltageLimitedCurrent) {
   Run();
-  const double byVoltage = Pi * 1e5 * 1e-6 * 50;  // pi, not 2 pi
-  EXPECT_NEAR(gResults.MaxCurrentVoltage, byVoltage, 1e-9);
+  // The current whose voltage across the impedance reaches the limit.
+  const double byVoltage = 25 / gResults.Impedance;
+  EXPECT_NEAR(gResults.MaxCurrentVoltage, byVoltage, byVoltage * 1e-15);
+  EXPECT_LT(gResults.MaxCurrentVoltage * gResults.Impedance, 25);
   EXPECT_GT(gResults.MaxCurrentThermal, byVoltage);
   EXPECT_EQ(gResults.MaxCurrent, gResults.MaxCurrentVoltage);
   EXPECT_DOUBLE_EQ(gResults.VoltageLimit, 25);
-  EXPECT_LE(gResults.RippleVoltageShown, 25.0f);
-  EXPECT_EQ(gResults.RippleVoltageShown,
-            static_cast<float>(gResults.MaxCurrent * gResults.Impedance));
+  EXPECT_EQ(gResults.RippleVoltageShown, 25.0f);
   // A rise of 10 stays within both limits.
   EXPECT_LT(gResults.CurrentAtTempRise, gResults.MaxCurrent);
   EXPECT_TRUE(BlackOnWhite(form().T_TempSpecs[0]));
@@ -511,20 +510,54 @@ TEST_F(ModelElectrical, ThermallyLimitedCurrentAboveTheAllowedRise) {
   EXPECT_FALSE(form().Label2.visible());
 }
 
+TEST_F(ModelElectrical, MaxCurrentKeepsTheVoltageWithinItsLimitAtEveryFrequency) {
+  // Both deratings, below, at and far above the self-resonance (5.03 MHz).
+  for (double derate : {0.5, 0.25}) {
+    gResults.VoltageDerate = derate;
+    for (double f : {50.0, 1e3, 1e5, 1e6, 5.0329e6, 2e7, 1e8}) {
+      gSelection.Frequency = f;
+      gResults.ThermalRes = 20;
+      Run();
+      const double limit = 50 * derate;
+      const std::string at = std::to_string(derate) + " at " + std::to_string(f);
+      EXPECT_LT(gResults.MaxCurrent * gResults.Impedance, limit) << at;
+      EXPECT_LE(gResults.RippleVoltageShown, limit) << at;
+      if (!(gResults.MaxCurrent < gResults.MaxCurrentThermal)) continue;
+      EXPECT_EQ(gResults.RippleVoltageShown, limit) << at;
+
+      // Where the voltage sets Max Current, a current just below it raises
+      // no warning; just above, both.
+      const double maxCurrent = gResults.MaxCurrent;
+      const double esr = work.EsrOperating;
+      gResults.ThermalRes = 10 / (esr * maxCurrent * maxCurrent) * (1 + 1e-12);
+      Run();
+      ASSERT_EQ(gResults.MaxCurrent, maxCurrent) << at;
+      EXPECT_LE(gResults.CurrentAtTempRise, maxCurrent) << at;
+      EXPECT_FALSE(form().Label2.visible()) << at;
+      EXPECT_TRUE(BlackOnWhite(form().T_TempSpecs[0])) << at;
+      gResults.ThermalRes = 10 / (esr * maxCurrent * maxCurrent) * (1 - 1e-9);
+      Run();
+      EXPECT_GT(gResults.CurrentAtTempRise, maxCurrent) << at;
+      EXPECT_TRUE(form().Label2.visible()) << at;
+      EXPECT_TRUE(WhiteOnRed(form().T_TempSpecs[0])) << at;
+    }
+  }
+}
+
 TEST_F(ModelElectrical, Mil123UsesThePartsRatedVoltage) {
+  // The limit comes from the part's own rating, not the voltage code's 600.
   form().OB_MIL123.setValue(true);
   gSelection.VoltageText = "600";
   gCurve.CurveVoltMax = 100;
   Run();
-  EXPECT_NEAR(gResults.MaxCurrentVoltage, Pi * 1e5 * 1e-6 * 100, 1e-9);
-  EXPECT_EQ(gSelection.RatedVoltage, 100.0f);
+  EXPECT_NEAR(gResults.MaxCurrentVoltage, 50 / gResults.Impedance, 1e-12);
 }
 
 TEST_F(ModelElectrical, VoltageListWithoutANumberFallsBackToTheRating) {
   form().CB_Volt.clear();
   gCurve.CurveVoltMax = 100;
   Run();
-  EXPECT_NEAR(gResults.MaxCurrentVoltage, Pi * 1e5 * 1e-6 * 100, 1e-9);
+  EXPECT_NEAR(gResults.MaxCurrentVoltage, 50 / gResults.Impedance, 1e-12);
 }
 
 TEST_F(ModelElectrical, UndefinedInputsGiveNonFiniteValuesNotACrash) {

@@ -55,7 +55,7 @@ class CurveModel : public ::testing::Test {
 };
 
 TEST_F(CurveModel, EsrImpedanceAndPhaseAcrossTheSelfResonance) {
-  const FrequencyModel m = PrepareFrequencyModel(100);
+  const FrequencyModel m = PrepareFrequencyModel();
   EXPECT_NEAR(m.SelfResonantFrequency, 5.0329e6, 100);
   EXPECT_EQ(m.LossFactor, 0.025);
   // At 1 kHz the ESR is the loss resistance itself.
@@ -78,7 +78,7 @@ TEST_F(CurveModel, EsrImpedanceAndPhaseAcrossTheSelfResonance) {
 TEST_F(CurveModel, TheResonanceTakesTheLawBelowAndStepsAcrossIt) {
   for (int series : {1, 9}) {
     gSelection.SeriesIndex = static_cast<int16_t>(series);
-    const FrequencyModel m = PrepareFrequencyModel(100);
+    const FrequencyModel m = PrepareFrequencyModel();
     const double S = m.SelfResonantFrequency;
     const double at = ReferenceEsr(m, S) / m.BaseEsrBelow;
     const double above = ReferenceEsr(m, std::nextafter(S, 2 * S)) / m.BaseEsrBelow;
@@ -89,9 +89,9 @@ TEST_F(CurveModel, TheResonanceTakesTheLawBelowAndStepsAcrossIt) {
 
 TEST_F(CurveModel, LossFactorByDielectricConstant) {
   gChip.DielectricK = 99;
-  EXPECT_EQ(PrepareFrequencyModel(100).LossFactor, 0.0015);
+  EXPECT_EQ(PrepareFrequencyModel().LossFactor, 0.0015);
   gChip.DielectricK = 598;
-  EXPECT_EQ(PrepareFrequencyModel(100).LossFactor, 0.018);
+  EXPECT_EQ(PrepareFrequencyModel().LossFactor, 0.018);
 }
 
 TEST_F(CurveModel, TemperatureLawsAndTheHottestAllowedTemperature) {
@@ -100,18 +100,18 @@ TEST_F(CurveModel, TemperatureLawsAndTheHottestAllowedTemperature) {
   gSelection.DielectricIndex = 2;
   gResults.DielBXFlag = 1;
   gTemps.TempAmbient = -25;
-  FrequencyModel m = PrepareFrequencyModel(100);
+  FrequencyModel m = PrepareFrequencyModel();
   EXPECT_EQ(m.HotTemperature, 25);
   EXPECT_EQ(m.EsrTcC, 0.175);
   EXPECT_EQ(m.EsrTcD, -0.00699);
 
   // Near the limit of ambient plus rise only what is left may be used.
   gTemps.TempAmbient = 120;
-  m = PrepareFrequencyModel(100);
+  m = PrepareFrequencyModel();
   EXPECT_EQ(m.HotTemperature, 150);
   EXPECT_EQ(m.AllowedRise, 30);
   gTemps.TempAmbient = 150;
-  m = PrepareFrequencyModel(100);
+  m = PrepareFrequencyModel();
   EXPECT_EQ(m.AllowedRise, 0);
   EXPECT_EQ(EvaluateFrequencyPoint(m, 1e6).MaxCurrent, 0);
   EXPECT_EQ(EvaluateFrequencyPoint(m, 1e6).RippleVoltage, 0);
@@ -123,21 +123,30 @@ TEST_F(CurveModel, TemperatureLawsAndTheHottestAllowedTemperature) {
   gEsrTc.EsrPoly1 = -1.47436;
   gEsrTc.EsrPoly2 = 0.0168755;
   gEsrTc.EsrPoly3 = -3.06548e-5;
-  m = PrepareFrequencyModel(100);
+  m = PrepareFrequencyModel();
   const double factor = (100 + 26.766 - 1.47436 * 25 + 0.0168755 * 625 - 3.06548e-5 * 15625) / 100;
   EXPECT_NEAR(EvaluateFrequencyPoint(m, 1e5).EsrAtInternal, ReferenceEsr(m, 1e5) * factor, 1e-15);
 }
 
 TEST_F(CurveModel, MaximumCurrentAndRippleLimits) {
-  const FrequencyModel m = PrepareFrequencyModel(100);
-  // At low frequency the voltage limit pi f C V is the smaller.
-  const FrequencyPoint low = EvaluateFrequencyPoint(m, 1000);
-  EXPECT_NEAR(low.MaxCurrent, Pi * 1000 * 1e-6 * 100, 1e-12);
-  // The ripple never exceeds the rated voltage times its derating.
-  for (double f : {1e3, 1e4, 1e5, 1e6, 1e7}) {
-    const FrequencyPoint p = EvaluateFrequencyPoint(m, f);
-    EXPECT_LE(p.RippleVoltage, 50) << f;
-    EXPECT_LE(p.MaxCurrent, std::sqrt(50 / (p.EsrAtInternal) / 10) * 1.0001) << f;
+  for (double derate : {0.5, 0.25}) {
+    gResults.VoltageDerate = derate;
+    const double limit = 100 * derate;
+    const FrequencyModel m = PrepareFrequencyModel();
+    // At low frequency the voltage limit over the impedance is the smaller,
+    // and the ripple at it is the limit itself.
+    const FrequencyPoint low = EvaluateFrequencyPoint(m, 1000);
+    EXPECT_NEAR(low.MaxCurrent, limit / low.Impedance, 1e-12) << derate;
+    EXPECT_EQ(low.RippleVoltage, limit) << derate;
+    // The ripple never exceeds the rated voltage times its derating, nor
+    // does Max Current across the impedance, on either side of the
+    // self-resonance (5.03 MHz).
+    for (double f : {1e3, 1e4, 1e5, 1e6, 5.0329e6, 1e7, 1e8}) {
+      const FrequencyPoint p = EvaluateFrequencyPoint(m, f);
+      EXPECT_LE(p.RippleVoltage, limit) << f;
+      EXPECT_LT(p.MaxCurrent * p.Impedance, limit) << f;
+      EXPECT_LE(p.MaxCurrent, std::sqrt(50 / (p.EsrAtInternal) / 10) * 1.0001) << f;
+    }
   }
 }
 
@@ -145,7 +154,7 @@ TEST_F(CurveModel, CurrentAtRiseTakesTheEsrAtAmbientPlusTheRise) {
   gSelection.DielectricIndex = 2;
   gResults.DielBXFlag = 1;
   gTemps.TempAmbient = -10;
-  const FrequencyModel m = PrepareFrequencyModel(100);
+  const FrequencyModel m = PrepareFrequencyModel();
   const double R = ReferenceEsr(m, m.Frequency);
   // 30 degrees of rise: T = 20, the cold pair; 40: T = 30, the warm pair.
   EXPECT_NEAR(CurrentAtRise(m, 30), std::sqrt(30 / (R * std::pow(10.0, 0.175 - 0.00699 * 20)) / 10),
@@ -154,7 +163,7 @@ TEST_F(CurveModel, CurrentAtRiseTakesTheEsrAtAmbientPlusTheRise) {
               1e-12);
   // Above the self-resonance the law above it applies.
   gSelection.Frequency = 1e7;
-  const FrequencyModel above = PrepareFrequencyModel(100);
+  const FrequencyModel above = PrepareFrequencyModel();
   EXPECT_GT(above.Frequency, above.SelfResonantFrequency);
   EXPECT_NEAR(ReferenceEsr(above, 1e7),
               above.BaseEsrAbove * (std::pow(10.0, std::log10(5 * 1e7 / above.SelfResonantFrequency) - 1.6) + 1),

@@ -307,7 +307,7 @@ TEST_F(Calculation, AMil123PartKeepsItsCapacitanceTextAndItsRatedVoltage) {
   EXPECT_EQ(gTemps.TempRiseMax, 20);
   EXPECT_EQ(gCurve.CurveVoltMax, 50);  // not reset from the voltage index
   // The voltage current limit of a 50 V part, not of 600 V.
-  EXPECT_NEAR(gResults.MaxCurrentVoltage, Pi * 100000 * 1e-7 * 50, 1e-9);
+  EXPECT_NEAR(gResults.MaxCurrentVoltage, 50 * 0.5 / gResults.Impedance, 1e-9);
   // The curve shows nanofarads of the part.
   EXPECT_NEAR(gCurve.GraphY2[1], 100, 1);
   EXPECT_TRUE(f().Command2.enabled());

@@ -44,7 +44,6 @@ const std::map<std::string, Getter>& fields() {
       FIELD(DesignSelection, gSelection, Frequency),
       FIELD(DesignSelection, gSelection, WorkFrequency),
       FIELD(DesignSelection, gSelection, CommercialFlag),
-      FIELD(DesignSelection, gSelection, RatedVoltage),
       FIELD(DesignSelection, gSelection, CaseText),
       FIELD(DesignSelection, gSelection, VoltageText),
       FIELD(DesignSelection, gSelection, CapacitanceText),
