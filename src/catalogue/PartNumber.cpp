@@ -66,7 +66,8 @@ std::string ComposePartNumber(std::string_view seriesText, std::string_view case
   number += Letter(gCodes.VoltCode, gSelection.VoltageIndex);
   number += Letter(gCodes.DielCode, gSelection.DielectricIndex);
   number += CapacitanceCode(gSelection.Capacitance);
-  if (series == 21 || series == 22 || series == 23 || series == 25) {
+  // The fixed-value series are made at +/-20 % only.
+  if (series == 23 || series == 25) {
     number += "M";
   } else {
     number += Letter(gCodes.TolCode, gSelection.ToleranceIndex);

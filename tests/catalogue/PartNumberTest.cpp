@@ -58,8 +58,14 @@ TEST_F(ComposePartNumberTest, PrefixAndToleranceFollowTheSeriesFamily) {
   EXPECT_EQ(For(24, "BW", "10"), "BWV15A105K...");
   EXPECT_EQ(For(14, "0805", "0805"), "08055A105K...");
   EXPECT_EQ(For(20, "2220"), "22205A105K...");
-  EXPECT_EQ(For(21, "2225"), "22255A105M...");
-  EXPECT_EQ(For(22, "3640"), "36405A105M...");
+  EXPECT_EQ(For(21, "2225"), "22255A105K...");
+  EXPECT_EQ(For(22, "3640"), "36405A105K...");
+  // 2225 and 3640 carry the tolerance chosen, as every chip size does; the
+  // fixed-value series are made at +/-20 % only.
+  gSelection.ToleranceIndex = 1;
+  EXPECT_EQ(For(21, "2225"), "22255A105J...");
+  EXPECT_EQ(For(22, "3640"), "36405A105J...");
+  EXPECT_EQ(For(23, "DQ", "20"), "DQ205A105M...");
 }
 
 TEST_F(ComposePartNumberTest, LettersComeFromTheCodeTables) {
