@@ -177,9 +177,6 @@ ChipDesignOutcome CalcChipDesign() {
     ++chip.Chips;
   }
 
-  // The weight base, from the stack as the loop left it.
-  chip.VolumeFactor = stack * 0.68 * chip.Chips;
-
   // Covers are added until the chip reaches its minimum thickness.
   for (;;) {
     stack = StackThickness();
@@ -188,6 +185,10 @@ ChipDesignOutcome CalcChipDesign() {
     if (chip.Covers >= kMaxCovers) return ChipDesignOutcome::InvalidCombination;
     ++chip.Covers;
   }
+
+  // The weight base, from the finished chip: its covers included, and its
+  // real thickness where the listed maximum was exceeded by choice.
+  chip.VolumeFactor = stack * 0.68 * chip.Chips;
   return ChipDesignOutcome::Designed;
 }
 
