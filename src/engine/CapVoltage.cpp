@@ -58,13 +58,16 @@ bool StartingCapacitance(bool mil123Entry, const std::string& prefix, double& c)
 bool UsableThickness(double thickness) { return thickness > 0 && std::isfinite(thickness); }
 
 // The field over the thickness at a voltage and the change of capacitance
-// there (never above 0). Without a usable thickness the field is unbounded:
-// the curve is unusable from its first point and shows no change.
+// there (never above 0, and never below -100 %: a fit that runs on past
+// the whole capacitance would show a negative one). Without a usable
+// thickness the field is unbounded: the curve is unusable from its first
+// point and shows no change.
 void FieldAndChange(double volts, double thickness, double& field, double& change) {
   const bool thickOk = UsableThickness(thickness);
   field = thickOk ? volts / thickness : HUGE_VAL;
   change = thickOk ? CapChangeFit(field, volts) : 0;
   if (change > 0) change = 0;
+  if (change < -100) change = -100;
 }
 
 }  // namespace

@@ -692,6 +692,28 @@ TEST_F(ModelCapVoltage, FieldLimitCutsTheUsablePoints) {
   EXPECT_EQ(gCurve.CurveLastPoint, 137);
 }
 
+TEST_F(ModelCapVoltage, TheChangeNeverPassesTheWholeCapacitance) {
+  // The fit of flag 3 falls below -100 % from a field of about 131 on;
+  // 200 V over 1.08 reaches a field of 185 at the rating.
+  Flags(0, 0, 1, 0, 0);
+  gCurve.CurveVoltMax = 200;
+  form().Label8.setCaption("\u00B5");
+  Curve();
+  ASSERT_LT(CapChangeFit(gCurve.CurveField, 0), -200);
+  for (std::size_t i = 1; i <= 500; ++i) {
+    EXPECT_GE(gCurve.GraphY3[i], -100) << i;
+    EXPECT_GE(gCurve.GraphY2[i], 0) << i;
+  }
+  EXPECT_EQ(gCurve.GraphY3[500], -100);
+  EXPECT_EQ(gCurve.GraphY2[500], 0);
+  // One point at a time, as the graph and its cursor take it.
+  const CapVoltagePoint p = CapVoltageAt(200, 1.08, "\u00B5", false);
+  EXPECT_EQ(p.change, -100);
+  EXPECT_EQ(p.left, 0);
+  // Above -100 % the fit stands as it is.
+  EXPECT_EQ(CapVoltageAt(100, 1.08, "\u00B5", false).change, CapChangeFit(100 / 1.08, 100));
+}
+
 TEST_F(ModelCapVoltage, CapacitanceInTheUnitShown) {
   Flags(1, 0, 0, 0, 0);
   gSelection.Capacitance = 4.7e-9;
