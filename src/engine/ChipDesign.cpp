@@ -105,8 +105,10 @@ int16_t WarnTooFewEffectives(int16_t minimum) {
   text += effectives > 1 ? "Small allowances may be made."
                          : "Unfortunately we cannot work with only 1 effective.";
   ui::msgBox(text, ui::MsgButtons::Ok, kFewEffectivesTitle, ui::MsgIcon::None);
-  gChip.FewEffectivesAccepted = 1;
-  gChip.NonStandardDesign = 1;
+  if (effectives > 1) {
+    gChip.FewEffectivesAccepted = 1;
+    gChip.NonStandardDesign = 1;
+  }
   return static_cast<int16_t>(effectives);
 }
 
@@ -160,6 +162,7 @@ ChipDesignOutcome CalcChipDesign() {
     }
     if (chip.Effectives < chip.MinEffectives && chip.Chips == 1) {
       chip.MinEffectives = WarnTooFewEffectives(chip.MinEffectives);
+      if (chip.Effectives <= 1) return ChipDesignOutcome::TooFewEffectives;
     }
     if (chip.MinEffectives < 1) chip.MinEffectives = 1;
 

@@ -19,6 +19,9 @@ enum class ChipDesignOutcome {
   // One layer cannot hold the capacitance. The capacitance re-entry (when
   // one is installed) has run; the design of this run was abandoned.
   CapacitanceTooSmall,
+  // One effective is all a chip would hold: the too-few-effectives notice
+  // has said the part cannot be made, and there are no results for it.
+  TooFewEffectives,
 };
 
 // Designs the chip for gSelection (series, case, voltage, dielectric,
@@ -30,8 +33,9 @@ enum class ChipDesignOutcome {
 // (Mil123Entry, CommercialTicked, ManualCapEntry, ListedCapText).
 ChipDesignOutcome CalcChipDesign();
 
-// Shows the too-few-effectives notice for the minimum in force, marks the
-// design as accepted and non-standard, and returns gChip.Effectives.
+// Shows the too-few-effectives notice for the minimum in force and returns
+// gChip.Effectives. With more than one effective the design is accepted
+// as non-standard; with one it is refused.
 int16_t WarnTooFewEffectives(int16_t minimum);
 
 // The capacitance re-entry that the chip design runs when one layer cannot

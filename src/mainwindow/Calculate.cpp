@@ -170,11 +170,13 @@ void CalculateRun() {
     SetCapTooSmallHandler(ReenterTooSmallCapacitance);
     const ChipDesignOutcome outcome = CalcChipDesign();
     if (outcome != ChipDesignOutcome::Designed) {
-      // Either there is no construction for this part, or the capacitance
+      // Either there is no construction for this part (none at all, or
+      // one effective, which the notice has refused), or the capacitance
       // re-entry has ended this run (a nested run with the new value has
       // shown its results, or the user cancelled).
       if (outcome == ChipDesignOutcome::InvalidCombination) gUiState.InvalidCombination = kTrue;
-      if (gUiState.InvalidCombination != 0) ClearResults();
+      if (gUiState.InvalidCombination != 0 || outcome == ChipDesignOutcome::TooFewEffectives)
+        ClearResults();
       f.setMousePointer(ui::MousePointer::Default);
       return;
     }

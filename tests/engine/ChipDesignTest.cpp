@@ -60,13 +60,15 @@ TEST_F(ChipDesignTest, TooFewEffectivesDrawTheNoticeAndMarkTheDesignNonStandard)
   EXPECT_EQ(gChip.FewEffectivesAccepted, 1);
   EXPECT_EQ(gChip.NonStandardDesign, 1);
 
+  // One effective: the notice says the part cannot be made, and it is not.
   messages.clear();
   series3(1.5);
-  EXPECT_EQ(CalcChipDesign(), ChipDesignOutcome::Designed);
+  EXPECT_EQ(CalcChipDesign(), ChipDesignOutcome::TooFewEffectives);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].text,
             "There are too few effectives ( 1)\rThe design minimum is 5.\r"
             "Unfortunately we cannot work with only 1 effective.");
+  EXPECT_EQ(gChip.NonStandardDesign, 0);
 }
 
 TEST_F(ChipDesignTest, ARowThatLowersTheMinimumTakesFourEffectives) {
