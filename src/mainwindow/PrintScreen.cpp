@@ -61,7 +61,9 @@ std::string DatasheetDocument(int series, int caseIndex) {
 
 void Command5_Click() {
   MainForm& f = F_QuentaMainForm();
-  const bool z5u = gSelection.DielectricIndex == kZ5U;
+  // The notice belongs to a Z5U part of maker entry; a military entry
+  // keeps the dielectric index of the maker part it left, but not its notice.
+  const bool z5u = gSelection.DielectricIndex == kZ5U && f.OB_Part_Num.value();
   if (z5u) {
     // The notice goes on the page whatever phase its blink was in.
     f.Timer2.setEnabled(false);
