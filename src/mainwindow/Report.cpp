@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "catalogue/DesignState.h"
+#include "catalogue/NumberHelpers.h"
 #include "catalogue/NumberText.h"
 #include "engine/ChipDesign.h"
 #include "mainwindow/MainForm.h"
@@ -27,6 +28,16 @@ Mil123ReportValues Mil123Values() {
   return source ? source() : Mil123ReportValues{};
 }
 
+// The manual capacitance in microfarads: a plain number as typed, one
+// typed with its unit ("47nF") as its value in microfarads.
+std::string TypedMicrofaradsText(const std::string& typed) {
+  double value = 0;
+  if (ParseWholeNumber(typed, value) == NumberStatus::Ok ||
+      ReadTypedMicrofarads(typed, value) != NumberStatus::Ok)
+    return typed;
+  return FormatGeneral(value);
+}
+
 }  // namespace
 
 void SetMil123ReportSource(std::function<Mil123ReportValues()> source) {
@@ -46,7 +57,7 @@ std::vector<ReportRow> ReportRows() {
   if (mil123)
     capacitance = sel.CapacitanceText;
   else if (f.CK_ManCap.value() == ui::CheckBox::Checked)
-    capacitance = f.T_Capacitance.text() + " microFarads";
+    capacitance = TypedMicrofaradsText(f.T_Capacitance.text()) + " microFarads";
   else
     capacitance = sel.CapTextOriginal;
 
