@@ -137,10 +137,7 @@ void Command2_Click() {
 void ShowPrintingError(int number, const std::string& description) {
   // The page is abandoned before the box shows: no half page stays queued
   // to come out with a later document.
-  try {
-    ui::services().printer().killDoc();
-  } catch (const ui::PrinterError&) {
-  }
+  ui::passOverPrinterFailure([] { ui::services().printer().killDoc(); });
   ui::msgBox("Printing Error\r\nError Number: " + std::to_string(number) + "\r\n" + description,
              ui::MsgButtons::Ok, "Error!", ui::MsgIcon::None);
 }
