@@ -38,6 +38,12 @@ std::string TypedMicrofaradsText(const std::string& typed) {
   return FormatGeneral(value);
 }
 
+// The case as the window shows it: BW shows its case "V1" in a box in
+// place of the case list.
+std::string ShownCaseText(const MainForm& f) {
+  return f.Text1.visible() ? f.Text1.text() : f.CB_Case.text();
+}
+
 }  // namespace
 
 void SetMil123ReportSource(std::function<Mil123ReportValues()> source) {
@@ -81,7 +87,7 @@ std::vector<ReportRow> ReportRows() {
       {"Tolerance", mil123 ? part.tolerance : f.CB_Tolerance.text()},
       {"Type", mil123 ? sel.PartNumberText.substr(0, ui::CharOffset(sel.PartNumberText, 4))
                       : f.CB_Type.text()},
-      {"Case Size", mil123 ? std::string("M123") : f.CB_Case.text()},
+      {"Case Size", mil123 ? std::string("M123") : ShownCaseText(f)},
       {"Phase Angle", f.phase[0].text() + " \u00B0"},
       {"Approx. Weight", f.weight_tb[5].text() + " grams"},
       {"Ripple Voltage", f.T_TempSpecs[5].text() + " Volts RMS"},
