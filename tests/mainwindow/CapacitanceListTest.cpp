@@ -180,17 +180,24 @@ TEST_F(CapEntry, PicofaradEntryIsShownInMicrofarads) {
   EXPECT_EQ(f().T_Capacitance.text(), "47");
 }
 
-TEST_F(CapEntry, ManualCapAndPickLeaveResultsOnScreen) {
-  f().T_Specs[1].setText("42");
-  f().Command2.setEnabled(true);
-  gChip.NonStandardDesign = 1;
-  gChip.FewEffectivesAccepted = 1;
-  pick(f().CB_Cap, " 10 nF");
-  EXPECT_EQ(gChip.NonStandardDesign, 0);
-  EXPECT_EQ(gChip.FewEffectivesAccepted, 0);
-  f().CK_ManCap.setValue(1);
-  EXPECT_EQ(f().T_Specs[1].text(), "42");
-  EXPECT_TRUE(f().Command2.enabled());
+TEST_F(CapEntry, ManualCapAndPickClearResultsAndDesignAfresh) {
+  // Each of these puts another capacitance in use.
+  const std::function<void()> changes[] = {
+      [&] { pick(f().CB_Cap, " 10 nF"); },
+      [&] { f().CK_ManCap.setValue(1); },
+      [&] { f().CK_ManCap.setValue(0); },
+  };
+  for (const auto& change : changes) {
+    f().T_Specs[1].setText("42");
+    f().Command2.setEnabled(true);
+    gChip.NonStandardDesign = 1;
+    gChip.FewEffectivesAccepted = 1;
+    change();
+    EXPECT_EQ(gChip.NonStandardDesign, 0);
+    EXPECT_EQ(gChip.FewEffectivesAccepted, 0);
+    EXPECT_EQ(f().T_Specs[1].text(), "");
+    EXPECT_FALSE(f().Command2.enabled());
+  }
 }
 
 TEST_F(CapEntry, MilPrf123FieldsClearResultsOnPickOrOnTyping) {
