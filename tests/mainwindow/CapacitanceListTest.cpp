@@ -1,7 +1,13 @@
 // The capacitance pick-list and the capacitance entry boxes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "catalogue/DesignState.h"
+#include "catalogue/NumberHelpers.h"
+#include "catalogue/NumberText.h"
+#include "engine/CatalogueAuthoring.h"
 #include "mainwindow/CapacitanceList.h"
 #include "mainwindow/MainWindowSession.h"
 #include "mainwindow/UiState.h"
@@ -102,6 +108,26 @@ TEST_F(CapList, CommercialTickUsesTheStyleLimit) {
   f().CK_Comm.setValue(1);
   pick(f().CB_Case, "05");
   EXPECT_EQ(selected(), " 12 " + kMu + "F");
+}
+
+// The catalogue check tries every value the list can show, whatever the
+// dielectric and tolerance.
+TEST_F(CapList, ShowsOnlyValuesTheCatalogueCheckTries) {
+  for (const std::string& dielectric : entries(f().CB_Dielectric)) {
+    pick(f().CB_Dielectric, dielectric);
+    for (const std::string& tolerance : entries(f().CB_Tolerance)) {
+      pick(f().CB_Tolerance, tolerance);
+      const auto& s = gSelection;
+      const std::vector<double> tried = authoring::OfferedValues(
+          {s.SeriesIndex, s.CaseIndex, s.DielectricIndex, s.VoltageIndex}, 0.3e-6, 4.7);
+      for (std::string entry : listFor(0.3e-6, 4.7)) {
+        const double uf = LeadingNumber(CapTextToMicrofarads(entry));
+        EXPECT_TRUE(std::any_of(tried.begin(), tried.end(),
+                                [uf](double v) { return std::abs(v - uf) <= 1e-12 * v; }))
+            << dielectric << " " << tolerance << ":" << entry;
+      }
+    }
+  }
 }
 
 TEST_F(CapList, FivePercentSeriesChoice) {
