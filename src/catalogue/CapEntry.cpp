@@ -1,11 +1,11 @@
 #include "catalogue/CapEntry.h"
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 #include <utility>
 
 #include "catalogue/DesignState.h"
+#include "catalogue/NumberHelpers.h"
 #include "catalogue/NumberText.h"
 #include "ui/Services.h"
 
@@ -103,13 +103,10 @@ void Form_Activate() {
 
 void Text1_Change() {
   CapEntryForm& d = F_CapEntry();
-  const std::string& text = d.Text1.text();
-  if (text.empty() || (text.back() != 'P' && text.back() != 'p')) return;
-  // Picofarads typed: the box holds microfarads. The new text ends in a
-  // digit, so the change it raises leaves it alone. A number too large to
-  // hold stays as typed, for OK to refuse.
-  const double microfarads = LeadingNumber(text) / 1000000;
-  if (std::isfinite(microfarads)) d.Text1.setText(FormatGeneral(microfarads));
+  // Picofarads typed: the box holds microfarads. The change the new text
+  // raises leaves it alone.
+  if (const auto rewritten = PicofaradShorthand(d.Text1.text(), d.shorthandText))
+    d.Text1.setText(*rewritten);
 }
 
 void B_CalcOK_Click() {
@@ -117,7 +114,9 @@ void B_CalcOK_Click() {
   if (!d.shown()) return;
   const double upper = LeadingNumber(d.Label2.caption());
   const double lower = LeadingNumber(d.Label3.caption());
-  const double entry = LeadingNumber(d.Text1.text());
+  // A text that is no capacitance reads as 0, which is refused.
+  double entry = 0;
+  if (ReadTypedMicrofarads(d.Text1.text(), entry) == NumberStatus::NotANumber) entry = 0;
 
   // Written so that a value that is not a number is refused as well.
   // No capacitance is 0 µF or less: such an entry is refused whatever the

@@ -25,6 +25,9 @@ struct CapEntryForm : ui::Form {
   // or only passed (the value must lie above it and above 0).
   bool lowerExclusive = false;
 
+  // The entry box's last picofarad rewrite (PicofaradShorthand).
+  std::string shorthandText;
+
   // How the open dialog was left.
   enum class Outcome { Open, Accepted, Cancelled };
   Outcome outcome = Outcome::Open;
@@ -65,7 +68,8 @@ CapEntryResult ShowCapEntry(double upper, double lower, const std::string& title
 namespace cap_entry {
 // Each time the dialog opens: proposes half the upper bound, OK focused.
 void Form_Activate();
-// A trailing "P" or "p" turns picofarads typed into microfarads.
+// A trailing "P" or "p" turns picofarads typed into microfarads; the
+// other units typed behind the number are read by OK.
 void Text1_Change();
 // OK: accepts an entry within the bounds, or says "Oops!" and proposes
 // half the upper bound again.

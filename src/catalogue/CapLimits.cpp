@@ -23,11 +23,13 @@ double ListedMaximum(int caseIndex) {
 }
 
 // The capacitance shown on the main window, in farads. A typed number too
-// large to hold reads as 0, as a text without a number does: no results,
-// and no dialog quoting an infinite value.
+// large to hold reads as 0, as a text that is no capacitance does: no
+// results, and no dialog quoting an infinite value.
 double ShownFarads(const ShownCapacitance& shown) {
   if (shown.manual) {
-    const double typed = LeadingNumber(shown.typedText) / 1000000;
+    double microfarads = 0;
+    if (ReadTypedMicrofarads(shown.typedText, microfarads) != NumberStatus::Ok) return 0;
+    const double typed = microfarads / 1000000;
     return std::isfinite(typed) ? typed : 0;
   }
   std::string text = shown.listedText;

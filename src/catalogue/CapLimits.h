@@ -17,7 +17,7 @@ int StyleCapLimitFor(int caseIndex);
 // The capacitance the main window shows, as the too-large check reads it.
 struct ShownCapacitance {
   bool manual = false;           // "Manual Cap" ticked: the typed box counts
-  std::string typedText;         // the manual box, µF
+  std::string typedText;         // the manual box: µF, or a unit typed behind
   std::string listedText;        // the pick-list's selected entry ("470 nF")
   bool commercialLimit = false;  // "Commercial" shown and ticked: the style limit holds
 };

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberText.h"
@@ -68,6 +69,59 @@ std::string CapTextToMicrofarads(std::string& text) {
   if (ParseWholeNumber(number, value) != NumberStatus::Ok) value = 0;
   text = FormatGeneral(value / divisor);
   return text;
+}
+
+namespace {
+
+// The divisor that turns a number in this unit into microfarads; 0 for a
+// text that is no unit of the typed boxes. No unit at all means µF.
+double UnitDivisor(std::string_view unit) {
+  std::string lower(unit);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  if (lower.empty() || lower == "u" || lower == "uf" || lower == "\u00B5f") return 1;
+  if (lower == "n" || lower == "nf") return 1000;
+  if (lower == "p" || lower == "pf") return 1000000;
+  return 0;
+}
+
+bool EndsInPicofaradMark(const std::string& text) {
+  return !text.empty() && (text.back() == 'P' || text.back() == 'p');
+}
+
+}  // namespace
+
+NumberStatus ReadTypedMicrofarads(std::string_view text, double& microfarads) {
+  const std::string_view number = LeadingNumberText(text);
+  if (number.empty()) return NumberStatus::NotANumber;
+  // The unit: what follows the number, blanks around it left out.
+  std::string_view unit = text.substr(static_cast<std::size_t>(number.data() - text.data()) +
+                                      number.size());
+  const std::size_t first = unit.find_first_not_of(" \t");
+  unit = first == std::string_view::npos
+             ? std::string_view()
+             : unit.substr(first, unit.find_last_not_of(" \t") - first + 1);
+  const double divisor = UnitDivisor(unit);
+  if (divisor == 0) return NumberStatus::NotANumber;
+  double value = 0;
+  const NumberStatus status = ParseWholeNumber(number, value);
+  microfarads = value / divisor;
+  return status;
+}
+
+std::optional<std::string> PicofaradShorthand(const std::string& text, std::string& written) {
+  // The change that the rewrite itself raises.
+  if (!written.empty() && text == written) return std::nullopt;
+  if (!written.empty() && text.size() == written.size() + 1 && text.starts_with(written) &&
+      (text.back() == 'F' || text.back() == 'f'))
+    return written;
+  written.clear();
+  if (!EndsInPicofaradMark(text)) return std::nullopt;
+  const double microfarads = LeadingNumber(text) / 1000000;
+  if (!std::isfinite(microfarads)) return std::nullopt;
+  written = FormatGeneral(microfarads);
+  return written;
 }
 
 }  // namespace quenta

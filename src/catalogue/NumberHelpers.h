@@ -1,7 +1,11 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
+#include <string_view>
+
+#include "catalogue/NumberText.h"
 
 namespace quenta {
 
@@ -34,5 +38,22 @@ double Log10(double x);
 // last three characters); pF and nF are converted. Texts that cannot be
 // converted give a text that reads as 0.
 std::string CapTextToMicrofarads(std::string& text);
+
+// Reads a capacitance typed into a box that counts in microfarads (the
+// manual box, the re-entry dialog's): one number, perhaps followed by its
+// unit, with or without blanks between: "p" or "pF" for picofarads, "n" or
+// "nF" for nanofarads, "u", "uF" or "µF" for microfarads, in any letter
+// case ("47nF", "100 pF", "2.2"). On Ok microfarads holds the value in µF.
+// Any other text is NotANumber ("47 mF", "47x"); a number beyond the double
+// range is OutOfRange.
+NumberStatus ReadTypedMicrofarads(std::string_view text, double& microfarads);
+
+// The picofarad shorthand of those boxes: a text whose last character is
+// "P" or "p" is rewritten as its leading number in microfarads ("100P"
+// gives "0.0001"). `written` keeps the box's last rewrite: the "F" of "pF"
+// typed key by key lands right behind it and is dropped again, so "100pF"
+// reads as 100 pF. Returns the box's new text, or nothing when the text
+// stays (a number too large to hold stays as typed).
+std::optional<std::string> PicofaradShorthand(const std::string& text, std::string& written);
 
 }  // namespace quenta

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <set>
@@ -164,9 +165,16 @@ const design_rules::Cell* BorrowedCell(int dielectric, int voltage) {
 }
 
 // Thrown by the message-box hook of a trial: any dialog ends the trial.
-struct DialogRaised {};
+struct DialogRaised {
+  std::string title;
+};
 
 std::string CapacitanceField(double uf) { return uf < 0 ? "-1" : FormatGeneral(uf); }
+
+std::string CombinationName(const Combination& c) {
+  return "series " + std::to_string(c.series) + " case " + std::to_string(c.caseIndex) +
+         " dielectric " + std::to_string(c.dielectric) + " voltage " + std::to_string(c.voltage);
+}
 
 // The surroundings of trial designs: services whose every message box
 // ends the trial. Nested scopes share the
@@ -176,8 +184,8 @@ class TrialScope {
   TrialScope() {
     if (depth_++ > 0) return;
     services_.emplace();
-    services_->onMessageBox = [](const ui::MessageBoxRequest&) -> ui::MsgResult {
-      throw DialogRaised{};
+    services_->onMessageBox = [](const ui::MessageBoxRequest& request) -> ui::MsgResult {
+      throw DialogRaised{request.title};
     };
     scope_.emplace(*services_);
   }
@@ -265,8 +273,9 @@ Trial TryDesign(const Combination& combination, double capacitanceUf, bool comme
   Trial trial;
   try {
     trial.outcome = CalcChipDesign();
-  } catch (const DialogRaised&) {
+  } catch (const DialogRaised& raised) {
     trial.dialog = true;
+    trial.dialogTitle = raised.title;
   }
   trial.chips = gChip.Chips;
   trial.effectives = gChip.Effectives;
@@ -275,20 +284,95 @@ Trial TryDesign(const Combination& combination, double capacitanceUf, bool comme
   return trial;
 }
 
-const std::vector<double>& E12Values() {
-  static const std::vector<double> values = [] {
-    static const char* const kMantissas[] = {"10", "12", "15", "18", "22", "27",
-                                             "33", "39", "47", "56", "68", "82"};
-    std::vector<double> v;
-    for (int exponent = -8; exponent <= 2; ++exponent) {
-      for (const char* m : kMantissas) {
-        const std::string text = std::string(m) + "e" + std::to_string(exponent);
-        v.push_back(std::strtod(text.c_str(), nullptr));
-      }
+std::string Trial::Fault() const {
+  if (dialog) return "\"" + dialogTitle + "\"";
+  switch (outcome) {
+    case ChipDesignOutcome::Designed:
+      break;
+    case ChipDesignOutcome::CapacitanceTooSmall:
+      return "less than one layer";
+    case ChipDesignOutcome::InvalidCombination:
+      return "no construction";
+  }
+  if (effectives < minEffectives) return "too few effectives";
+  if (chips > allowedChips)
+    return std::to_string(chips) + " chips where the case holds " + std::to_string(allowedChips);
+  return "";
+}
+
+namespace {
+
+// The values of a preferred series, mantissas 10 to 99, from 0.1 pF up.
+std::vector<double> PreferredValues(std::initializer_list<const char*> mantissas) {
+  std::vector<double> v;
+  for (int exponent = -8; exponent <= 2; ++exponent) {
+    for (const char* m : mantissas) {
+      const std::string text = std::string(m) + "e" + std::to_string(exponent);
+      v.push_back(std::strtod(text.c_str(), nullptr));
     }
-    return v;
-  }();
+  }
+  return v;
+}
+
+// Where the pick-list offers +/-5%, it draws on the E24 series.
+bool OffersFivePercent(int dielectric) { return dielectric == 1 || dielectric == 4; }
+
+}  // namespace
+
+const std::vector<double>& E12Values() {
+  static const std::vector<double> values =
+      PreferredValues({"10", "12", "15", "18", "22", "27", "33", "39", "47", "56", "68", "82"});
   return values;
+}
+
+const std::vector<double>& E24Values() {
+  static const std::vector<double> values =
+      PreferredValues({"10", "11", "12", "13", "15", "16", "18", "20", "22", "24", "27", "30",
+                       "33", "36", "39", "43", "47", "51", "56", "62", "68", "75", "82", "91"});
+  return values;
+}
+
+std::vector<double> OfferedValues(const Combination& combination, double minUf, double maxUf) {
+  const bool fivePercent = OffersFivePercent(combination.dielectric);
+  std::vector<double> values = {minUf, maxUf};
+  constexpr double kHalfPicofarad = 5e-7;
+  if (fivePercent && minUf <= kHalfPicofarad && kHalfPicofarad < maxUf)
+    values.push_back(kHalfPicofarad);
+  for (double value : fivePercent ? E24Values() : E12Values())
+    if (value > minUf && value < maxUf) values.push_back(value);
+  std::sort(values.begin(), values.end());
+  values.erase(std::unique(values.begin(), values.end()), values.end());
+  return values;
+}
+
+std::vector<std::string> OfferedValueProblems(const std::vector<CapLimit>& limits) {
+  TrialScope trials;
+  std::vector<std::string> problems;
+  for (const CapLimit& l : limits) {
+    const Combination& c = l.combination;
+    if (l.maxUf <= 0 || c.series >= 23) continue;
+    std::string faults;
+    auto tryValues = [&](double minUf, double maxUf, bool commercial) {
+      // As the list takes them; limits that are no positive numbers offer
+      // nothing ("No Capacitance").
+      minUf = std::min(minUf, maxUf);
+      if (!(minUf > 0) || !std::isfinite(maxUf)) return;
+      for (double value : OfferedValues(c, minUf, maxUf)) {
+        const std::string fault = TryDesign(c, value, commercial).Fault();
+        if (fault.empty()) continue;
+        faults += faults.empty() ? ": " : ", ";
+        faults += ListedText(value) + (commercial ? " (Commercial)" : "") + " " + fault;
+      }
+    };
+    tryValues(l.minUf, l.maxUf, false);
+    // With the Commercial box ticked the list runs up to the case family's
+    // commercial limit.
+    const int family = StyleCapLimitFor(c.caseIndex);
+    if ((c.series == 1 || c.series == 2) && c.dielectric == 2 && c.voltage == 2 && family > 0)
+      tryValues(l.minUf, family, true);
+    if (!faults.empty()) problems.push_back(CombinationName(c) + faults);
+  }
+  return problems;
 }
 
 std::vector<FixedValue> FixedList(int series, int caseIndex, int voltage) {
@@ -320,16 +404,26 @@ std::vector<FixedValue> FixedList(int series, int caseIndex, int voltage) {
   return {};
 }
 
+std::vector<CapLimit> LimitsInForce() {
+  std::vector<CapLimit> limits;
+  for (int series = 0; series <= 25; ++series)
+    for (int caseIndex = 0; caseIndex <= 125; ++caseIndex)
+      for (int dielectric = 0; dielectric <= 5; ++dielectric)
+        for (int voltage = 0; voltage <= 18; ++voltage) {
+          const double maxUf = gCapLimits.MaxCapTable(series, caseIndex, dielectric, voltage);
+          if (maxUf == -1) continue;
+          limits.push_back({{series, caseIndex, dielectric, voltage},
+                            gCapLimits.MinCapTable(series, caseIndex, dielectric, voltage),
+                            maxUf});
+        }
+  return limits;
+}
+
 Catalogue BuildCatalogue() {
   TrialScope trials;
   Catalogue cat;
   const std::vector<Reachable> reachable = ReachableCombinations();
   auto problem = [&cat](const std::string& text) { cat.problems.push_back(text); };
-  auto name = [](const Combination& c) {
-    return "series " + std::to_string(c.series) + " case " + std::to_string(c.caseIndex) +
-           " dielectric " + std::to_string(c.dielectric) + " voltage " +
-           std::to_string(c.voltage);
-  };
 
   // 1. The design-rule rows: every (dielectric, voltage) where the built-in
   // rules and the special designs leave a value unset for a reachable
@@ -386,13 +480,15 @@ Catalogue BuildCatalogue() {
       gChip.Cascades = static_cast<int>(gDesignRules.DesignRule4(commercial, c.dielectric, c.voltage));
       SetDesignRules();
       if (!HasCaseGeometry(c.series, c.caseIndex, gChip.Cascades))
-        problem(name(c) + ": no geometry for " + std::to_string(gChip.Cascades) + " cascades");
+        problem(CombinationName(c) + ": no geometry for " + std::to_string(gChip.Cascades) +
+                " cascades");
     }
   }
 
   // 2. The capacitance limits: the largest standard value that designs
   // without a dialog within the stack, and the smallest that does so on
-  // one chip.
+  // one chip with every value the pick-list offers between the two
+  // designing so too.
   for (const Reachable& r : reachable) {
     const Combination& c = r.combination;
     CapLimit limit{c};
@@ -403,23 +499,49 @@ Catalogue BuildCatalogue() {
       // family's commercial limit).
       const bool commercialToo = (c.series == 1 || c.series == 2) && c.dielectric == 2 &&
                                  c.voltage == 2 && StyleCapLimitFor(c.caseIndex) > 0;
-      double lowest = -1, highest = -1;
-      int overfull = 0;  // values in a row that need more chips than a stack holds
-      for (double value : E12Values()) {
+      // The limits are E12 values; the values between them that the list
+      // may offer besides (E24) are tried too.
+      const std::vector<double>& values =
+          !listText && OffersFivePercent(c.dielectric) ? E24Values() : E12Values();
+      struct Try {
+        double value;
+        bool e12;
+        Trial trial;
+      };
+      std::vector<Try> tries;
+      int overfull = 0;  // E12 values in a row that need more chips than a stack holds
+      for (double value : values) {
         const std::string text = listText ? ListedText(value) : "";
         const Trial t = TryDesign(c, value, false, text);
-        // Larger values only need more chips still.
-        overfull = t.outcome != ChipDesignOutcome::CapacitanceTooSmall && !t.dialog &&
-                           t.chips > t.allowedChips
-                       ? overfull + 1
-                       : 0;
-        if (overfull == 4) break;
-        if (!t.Passes()) continue;
-        if (lowest < 0 && t.chips == 1) {
-          const Trial tc = commercialToo ? TryDesign(c, value, true, text) : t;
-          if (tc.Passes() && tc.chips == 1) lowest = value;
+        const bool e12 = std::binary_search(E12Values().begin(), E12Values().end(), value);
+        if (e12) {
+          // Larger values only need more chips still.
+          overfull = t.outcome != ChipDesignOutcome::CapacitanceTooSmall && !t.dialog &&
+                             t.chips > t.allowedChips
+                         ? overfull + 1
+                         : 0;
+          if (overfull == 4) break;
         }
-        highest = value;
+        tries.push_back({value, e12, t});
+      }
+      double lowest = -1, highest = -1;
+      std::size_t top = tries.size();
+      while (top > 0 && !(tries[top - 1].e12 && tries[top - 1].trial.Passes())) --top;
+      if (top > 0) {
+        highest = tries[top - 1].value;
+        // The run of values that pass down from the maximum; the fixed
+        // lists of series 23 to 25 offer no values in between.
+        std::size_t bottom = top - 1;
+        if (listText) bottom = 0;
+        else
+          while (bottom > 0 && tries[bottom - 1].trial.Passes()) --bottom;
+        for (std::size_t i = bottom; i < top && lowest < 0; ++i) {
+          const Try& t = tries[i];
+          if (!t.e12 || !t.trial.Passes() || t.trial.chips != 1) continue;
+          const std::string text = listText ? ListedText(t.value) : "";
+          const Trial tc = commercialToo ? TryDesign(c, t.value, true, text) : t.trial;
+          if (tc.Passes() && tc.chips == 1) lowest = t.value;
+        }
       }
       // The fixed lists of series 23 to 25 are offered as they stand: the
       // maximum covers every fixed value that designs without a dialog.
@@ -459,18 +581,21 @@ Catalogue BuildCatalogue() {
       for (int voltage : {1, 2, 3, 4, 7}) {
         const CapLimit* l = limitOf({1, caseIndex, dielectric, voltage});
         if (!l || l->maxUf <= 0)
-          problem("MIL-PRF-49470 part not offered: " + name({1, caseIndex, dielectric, voltage}));
+          problem("MIL-PRF-49470 part not offered: " +
+                  CombinationName({1, caseIndex, dielectric, voltage}));
       }
     }
   }
+  // Every value the pick-list offers designs without a dialog.
+  for (const std::string& text : OfferedValueProblems(cat.limits)) problem(text);
   // The fixed lists of series 23 to 25 fit their limits and design.
   for (const CapLimit& l : cat.limits) {
     const Combination& c = l.combination;
     for (const FixedValue& v : FixedList(c.series, c.caseIndex, c.voltage)) {
       if (l.maxUf <= 0 || v.uf > l.maxUf || v.uf < l.minUf)
-        problem(name(c) + ": fixed value " + v.text + " outside the limits");
+        problem(CombinationName(c) + ": fixed value " + v.text + " outside the limits");
       else if (!TryDesign(c, v.uf, false, v.text).DesignsQuietly())
-        problem(name(c) + ": fixed value " + v.text + " does not design");
+        problem(CombinationName(c) + ": fixed value " + v.text + " does not design");
     }
   }
   // The commercial limits design with the Commercial box ticked.
@@ -480,7 +605,8 @@ Catalogue BuildCatalogue() {
     if ((c.series != 1 && c.series != 2) || c.dielectric != 2 || c.voltage != 2 || family == 0)
       continue;
     if (l.maxUf <= 0 || !TryDesign(c, family, true).Passes())
-      problem(name(c) + ": commercial limit " + std::to_string(family) + " uF does not design");
+      problem(CombinationName(c) + ": commercial limit " + std::to_string(family) +
+              " uF does not design");
   }
   return cat;
 }

@@ -1,10 +1,11 @@
 // Authoring of the shipped catalogue. The four catalogue files are derived
-// from the construction itself, so that every offered entry designs
+// from the construction itself, so that every offered value designs
 // without a dialog: the design-rule rows fill what the built-in rules
-// leave unset, the capacitance limits are the largest and smallest
-// standard values the construction builds, and the case positions follow
-// from what is offered. The generator writes the files; the catalogue
-// test checks that the shipped files are still what this produces.
+// leave unset, the capacitance limits run from the smallest to the
+// largest standard value the construction builds with no value between
+// them that fails, and the case positions follow from what is offered.
+// The generator writes the files; the catalogue test checks that the
+// shipped files are still what this produces.
 #pragma once
 
 #include <array>
@@ -42,6 +43,7 @@ void SetDielectricConstants(int dielectric);
 struct Trial {
   ChipDesignOutcome outcome = ChipDesignOutcome::InvalidCombination;
   bool dialog = false;  // the design asked a question, showed a notice or stopped
+  std::string dialogTitle;  // the title of that dialog
   int chips = 0;
   double effectives = 0;
   int minEffectives = 0;
@@ -52,6 +54,8 @@ struct Trial {
   }
   // ... and within the chips a stack of the case may hold.
   bool Passes() const { return DesignsQuietly() && chips <= allowedChips; }
+  // Why the trial does not pass, in a few words; empty when it passes.
+  std::string Fault() const;
 };
 
 // Designs the combination at capacitanceUf with the design-rule tables in
@@ -65,9 +69,10 @@ Trial TryDesign(const Combination& combination, double capacitanceUf, bool comme
 // "4.7 nF", "150 pF").
 std::string ListedText(double capacitanceUf);
 
-// The standard (E12) values from 0.1 pF to 8200 µF, ascending, in µF as
-// their decimal texts read.
+// The standard values from 0.1 pF to 8200 µF (E12) or 9100 µF (E24),
+// ascending, in µF as their decimal texts read.
 const std::vector<double>& E12Values();
+const std::vector<double>& E24Values();
 
 struct DesignRuleRow {
   int dielectric = 0;
@@ -98,6 +103,23 @@ struct Catalogue {
   std::string MinCapFile() const;      // CLCMinCAP.DAT
   std::string CaseLookupFile() const;  // LUKUPCAS.DAT
 };
+
+// The values the capacitance pick-list can offer between a combination's
+// limits (µF), whatever tolerance is chosen, ascending: the limits
+// themselves and the E24 values between them where the dielectric offers
+// +/-5% (C0G and N1500), the E12 values elsewhere, and for +/-5% the half
+// picofarad when the minimum reaches down to it.
+std::vector<double> OfferedValues(const Combination& combination, double minUf, double maxUf);
+
+// The offered values of series 1 to 22 that do not design quietly within
+// the chips a stack of the case may hold, with the Commercial box ticked
+// too where it is shown: one problem per combination, naming the values
+// and why each fails. Empty when every offered value designs.
+std::vector<std::string> OfferedValueProblems(const std::vector<CapLimit>& limits);
+
+// The limits of every entry that the capacitance tables in force
+// (gCapLimits) offer.
+std::vector<CapLimit> LimitsInForce();
 
 // Derives the whole catalogue. It loads its own design-rule rows into
 // gDesignRules on the way and leaves them there.

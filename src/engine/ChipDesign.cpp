@@ -176,6 +176,10 @@ ChipDesignOutcome CalcChipDesign() {
       chip.NonStandardDesign = 1;
       break;
     }
+    // Answered No: a chip size is one chip, so the stack it becomes is no
+    // standard design.
+    if (geo.MaxThickCheck == 1 && sel.SeriesIndex >= 14 && sel.SeriesIndex <= 22)
+      chip.NonStandardDesign = 1;
     if (chip.Chips >= kMaxChips) return ChipDesignOutcome::InvalidCombination;
     ++chip.Chips;
   }

@@ -145,6 +145,27 @@ std::string SignPlace(int v) {
   return text.append(std::to_string(std::abs(v)));
 }
 
+// The temperature-rise graph's warning at a rise: shown, with the first
+// readout white on red, when the rise passes the series' rise limit or
+// ambient plus rise passes the overall limit; else hidden, black on white.
+void ShowRiseWarning(double rise) {
+  GraphForm& f = F_QuentaGrafForm();
+  const OperatingTemps& temps = gTemps;
+  const bool overall = temps.TempAmbient + rise > temps.TempTotalMax;
+  if (rise > temps.TempRiseMax || overall) {
+    f.Label11.setVisible(true);
+    f.Label11.setCaption(overall ? "Overall Temp. Exceeded " + SignPlace(temps.TempTotalMax) + "\u00B0C"
+                                 : "Temp. Rise Exceeded " + SignPlace(temps.TempRiseMax) + "\u00B0C");
+    f.Text2[0].setForeColor(ui::colors::white);
+    f.Text2[0].setBackColor(ui::colors::red);
+  } else {
+    f.Label11.setCaption(std::string(27, ' '));
+    f.Label11.setVisible(false);
+    f.Text2[0].setForeColor(ui::colors::black);
+    f.Text2[0].setBackColor(ui::colors::white);
+  }
+}
+
 // The index of a sweep point from its place along an axis, -1 for a place
 // that is not a number.
 long IndexAt(double place) {
@@ -174,6 +195,22 @@ void ShowVoltagePoint(long k, bool withVolts) {
   if (withVolts) SetReadout(0, volts);
 }
 
+// The plotted point of the capacitance-change curve, 1 to `last`, whose
+// voltage lies nearest to `volts`; `last` when there is none.
+long NearestVoltagePoint(double volts, long last) {
+  long nearest = last;
+  double distance = HUGE_VAL;
+  for (long k = 1; k <= last; ++k) {
+    bool ok = true;
+    const double d = std::fabs(PointOf(gGraph.GraphY1, k, ok) - volts);
+    if (ok && d < distance) {
+      distance = d;
+      nearest = k;
+    }
+  }
+  return nearest;
+}
+
 // Guards the clamp of the first readout box against running again inside
 // the change its own write raises.
 bool gClamping = false;
@@ -187,20 +224,22 @@ void ShowGraphCursor() {
   f.Text2[0].setBackColor(ui::colors::white);
   f.Text2[0].setForeColor(ui::colors::black);
 
-  double position = kCursorStartVolts;
-  std::string text = RoundSig3Text(kCursorStartVolts);
+  double start = kCursorStartVolts;
   float min = 0, max = 0;
   if (ReadoutRange(kind, min, max)) {
-    const double start =
-        kind == kTemperatureRise ? kCursorStartRise : gGraph.GraphMaxFrequency / 1000.0;
-    const StartPosition held = HeldWithin(start, min, max);
-    position = held.value;
-    text = held.text;
+    start = kind == kTemperatureRise ? kCursorStartRise : gGraph.GraphMaxFrequency / 1000.0;
+  } else {
+    // The voltage axis, which ends where the curve ends.
+    min = P(2);
+    max = P(1);
   }
+  const StartPosition held = HeldWithin(start, min, max);
   // Box 0 first: its change may move the cursor at once, which the marker
   // below then draws again at the same place.
-  f.Text2[0].setText(text);
-  WriteValuesAt(kind, position);
+  f.Text2[0].setText(held.text);
+  WriteValuesAt(kind, held.value);
+  // The warning agrees with the readouts at the start position.
+  if (kind == kTemperatureRise) ShowRiseWarning(held.value);
   DrawMarker(kind);
 }
 
@@ -261,21 +300,8 @@ void F_QuentaGrafForm_GSGraf_PointerMoveEvent(double h, double v, double x, doub
   f.Text2[0].setBackColor(ui::colors::white);
 
   const int kind = f.GrafName.listIndex();
-  const OperatingTemps& temps = gTemps;
   if (kind == kTemperatureRise) {
-    const bool overall = temps.TempAmbient + y > temps.TempTotalMax;
-    if (y > temps.TempRiseMax || overall) {
-      f.Label11.setVisible(true);
-      f.Label11.setCaption(overall ? "Overall Temp. Exceeded " + SignPlace(temps.TempTotalMax) + "\u00B0C"
-                                   : "Temp. Rise Exceeded " + SignPlace(temps.TempRiseMax) + "\u00B0C");
-      f.Text2[0].setForeColor(ui::colors::white);
-      f.Text2[0].setBackColor(ui::colors::red);
-    } else {
-      f.Label11.setCaption(std::string(27, ' '));
-      f.Label11.setVisible(false);
-      f.Text2[0].setForeColor(ui::colors::black);
-      f.Text2[0].setBackColor(ui::colors::white);
-    }
+    ShowRiseWarning(y);
     SetReadout(0, y);
   } else {
     if (kind != kCapacitanceChange) f.Label11.setVisible(false);
@@ -304,7 +330,9 @@ void F_QuentaGrafForm_GSGraf_PointerMoveEvent(double h, double v, double x, doub
     const double current = PointOf(gGraph.GraphY1, i, ok);
     if (ok) SetReadout(1, current);
   } else {
-    // The first point within 3 % of the pointer's voltage, else the last.
+    // The first point within 3 % of the pointer's voltage, else the point
+    // nearest to it: the last one beyond the curve's end, or one between
+    // the low points, which lie further apart than 3 % of their voltage.
     const double u = x < 0.075 ? 0.075 : x;
     const long last = gGraph.CurveLastPoint;
     long match = -1;
@@ -315,9 +343,9 @@ void F_QuentaGrafForm_GSGraf_PointerMoveEvent(double h, double v, double x, doub
     if (match >= 0)
       ShowVoltagePoint(match, false);
     else
-      ShowVoltagePoint(last, true);
-    // At the far left the first point.
-    if (h < 250) ShowVoltagePoint(1, true);
+      ShowVoltagePoint(NearestVoltagePoint(x, last), true);
+    // Left of the plot the first point.
+    if (h < P(7)) ShowVoltagePoint(1, true);
   }
   gGraph.CursorLineShown = true;
   f.ManualChange = true;

@@ -77,7 +77,8 @@ void Graph_Data_Command2_Click() {
   // The file holds the plotted points, whatever the text box shows.
   const std::string text = GraphDataText(PlottedColumns(), DataTextForm::File).value_or("");
   if (const auto error = WriteFileReplacing(*chosen, text)) {
-    ui::msgBox("The graph data could not be saved to " + *chosen + ".\r\n" + *error,
+    // The name in quotes: its own dots stay apart from the sentence's.
+    ui::msgBox("The graph data could not be saved to \"" + *chosen + "\".\r\n" + *error,
                ui::MsgButtons::Ok, "Quenta10", ui::MsgIcon::Exclamation);
   }
 }

@@ -66,6 +66,8 @@ GraphForm::GraphForm() : ui::Form("F_QuentaGrafForm") {
   picText.setFontName("Times New Roman");
   Text3.add(0).move(3840, 6045, 2295, 270);
   Text3[0].setFontName("Times New Roman");
+  // The horizontal axis title is the program's to write: it takes no typing.
+  Text3[0].setLocked(true);
 
   label(Label5.add(0), 120, 6480, 1215, 255);
   label(Label5.add(1), 120, 6840, 1215, 255);

@@ -316,15 +316,6 @@ class PageDrawer {
   int count_ = 0;
 };
 
-// Runs a printer step whose failure changes nothing that matters.
-template <typename Step>
-void Quietly(Step step) {
-  try {
-    step();
-  } catch (const ui::PrinterError&) {
-  }
-}
-
 }  // namespace
 
 PlotBox PlotBoxFor(double printableWidthTwips, double printableHeightTwips) {
@@ -479,17 +470,17 @@ void DrawGraphPage(ui::Printer& printer, const GraphPage& page) {
   // The next printout (the results report, say) finds the printer as it
   // was: portrait or landscape, in twips, with thin black lines and text.
   auto restore = [&] {
-    Quietly([&] { printer.setOrientation(orientation); });
-    Quietly([&] { printer.setScale(scale); });
-    Quietly([&] { printer.setDrawWidth(drawWidth); });
-    Quietly([&] { printer.setForeColor(foreColor); });
+    ui::passOverPrinterFailure([&] { printer.setOrientation(orientation); });
+    ui::passOverPrinterFailure([&] { printer.setScale(scale); });
+    ui::passOverPrinterFailure([&] { printer.setDrawWidth(drawWidth); });
+    ui::passOverPrinterFailure([&] { printer.setForeColor(foreColor); });
     printer.setCurrentX(0);
     printer.setCurrentY(0);
   };
   try {
     PageDrawer(printer, page).draw();
   } catch (const ui::PrinterError&) {
-    Quietly([&] { printer.killDoc(); });
+    ui::passOverPrinterFailure([&] { printer.killDoc(); });
     restore();
     throw;
   }

@@ -29,6 +29,8 @@ void OpenGraphWindow() {
   // The first reference loads the window: its load plots the first graph.
   GraphForm& graph = F_QuentaGrafForm();
   graph.setCaption(GraphCaption());
+  // Plot, first in the window's tab order, has the focus when it opens.
+  graph.GPlot.setFocus();
   graph.show();
   F_QuentaMainForm().hide();
 }

@@ -145,7 +145,16 @@ void F_QuentaGrafForm_GPlot_Click() {
     sweepEnd = 10 * std::floor(sweepEnd / 10 + 0.9999999999999);
     sweepStart = 0;
   }
-  if (!(sweepStart < sweepEnd)) {
+  // The capacitance-change graph sweeps the rated voltage and uses no range
+  // box: it plots whatever its hidden box holds.
+  if (kind != kCapacitanceChange && !(sweepStart < sweepEnd)) {
+    // A refused graph shows no curve or readout of another graph under its
+    // headings.
+    if (g.PlottedKind != kind) {
+      graph.setProperty(115, 0);
+      g.CursorLineShown = false;
+      for (int box = 0; box <= 2; ++box) f.Text2[box].setText("");
+    }
     ShowRangeRefused();
     f.setMousePointer(ui::MousePointer::Default);
     return;
@@ -318,7 +327,11 @@ void F_QuentaGrafForm_GPlot_Click() {
       graph.setProperty(118, 0);
       graph.setProperty(119, -70);
       graph.setProperty(112, 0);
-      graph.setProperty(111, std::floor(g.GraphY1[350]), ValueType::Double);
+      // The scale ends at the last plotted point's voltage: the rated
+      // voltage, or where the curve was cut. The curve, the cursor and the
+      // graph data then cover the same range.
+      graph.setProperty(111, single(g.GraphY1[static_cast<std::size_t>(g.CurveLastPoint)]),
+                        ValueType::Double);
       graph.setProperty(44, 6, ValueType::Int32);
       graph.setProperty(67, 1);
       graph.setIndexed(158, 0, single(g.GraphY1[1]));

@@ -1,11 +1,13 @@
 #include "graph/SafeFileWrite.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 
@@ -23,10 +25,21 @@ std::string ErrorText(int error) {
     case ENOSPC: return "The disk is full.";
     case EDQUOT: return "The disk quota is used up.";
     case ENAMETOOLONG: return "The name is too long.";
+    case EFBIG: return "The data is larger than the file-size limit allows.";
+    case ELOOP: return "The name leads round a loop of links.";
     default: break;
   }
   std::string text = std::strerror(error);
   return text + ".";
+}
+
+// Why writing in a folder failed. A folder such as the kernel's process
+// folder answers "no such file" to a new name although it exists.
+std::string FailureText(int error, const std::string& folder) {
+  struct stat st {};
+  if (error == ENOENT && stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+    return "No new file can be made in that folder.";
+  return ErrorText(error);
 }
 
 // Folder and last part of a path ("a/b.txt" gives "a" and "b.txt").
@@ -62,16 +75,133 @@ bool WriteAll(int fd, std::string_view content) {
   return true;
 }
 
+// While it lives, a write beyond the file-size limit fails with EFBIG
+// instead of ending the program with SIGXFSZ.
+class FileSizeSignalIgnored {
+ public:
+  FileSizeSignalIgnored() {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    restore_ = sigaction(SIGXFSZ, &ignore, &old_) == 0;
+  }
+  ~FileSizeSignalIgnored() {
+    if (restore_) sigaction(SIGXFSZ, &old_, nullptr);
+  }
+  FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+  FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+
+ private:
+  struct sigaction old_ {};
+  bool restore_ = false;
+};
+
+// The hidden temporary name beside `name`, made from it and kept within
+// the folder's longest name (cut at a whole character), so that every
+// name the folder takes can be replaced this way.
+std::string TemporaryPattern(const std::string& folder, const std::string& name) {
+  const std::string suffix = ".XXXXXX";
+  const long longest = pathconf(folder.c_str(), _PC_NAME_MAX);
+  const std::size_t limit = longest > 0 ? static_cast<std::size_t>(longest) : NAME_MAX;
+  std::size_t keep = name.size();
+  if (limit > suffix.size() + 1 && 1 + keep + suffix.size() > limit) {
+    keep = limit - suffix.size() - 1;
+    while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
+  }
+  return folder + "/." + name.substr(0, keep) + suffix;
+}
+
+// Writes the text to a temporary file beside the target, which then takes
+// the target's place. Returns 0 or the error; `inPlace` tells that the
+// temporary file could not be made or could not take the target's place
+// (a folder the user may not add to, another user's file in a shared
+// folder), where writing the target itself may still succeed.
+int ReplaceThroughTemporary(const std::string& folder, const std::string& name,
+                            const std::string& target, const struct stat* old,
+                            std::string_view content, bool& inPlace) {
+  inPlace = false;
+  std::string temp = TemporaryPattern(folder, name);
+  int fd = mkstemp(temp.data());
+  if (fd < 0) {
+    inPlace = true;
+    return errno;
+  }
+  // Drops the temporary file (closing it while open) and passes the error on.
+  auto abandon = [&](int error) {
+    if (fd >= 0) close(fd);
+    unlink(temp.c_str());
+    return error;
+  };
+  if (old) {
+    // The owner may differ (a file of another user in a shared folder);
+    // keeping it is attempted, the permissions are kept in any case.
+    if (fchown(fd, old->st_uid, old->st_gid) != 0) {
+      // Not the owner's to give away: the new file stays the writer's own.
+    }
+    if (fchmod(fd, old->st_mode & 07777) != 0) return abandon(errno);
+  } else if (fchmod(fd, NewFileMode()) != 0) {
+    return abandon(errno);
+  }
+  if (!WriteAll(fd, content) || fsync(fd) != 0) return abandon(errno);
+  const int closed = close(fd);
+  fd = -1;
+  if (closed != 0) return abandon(errno);
+  if (rename(temp.c_str(), target.c_str()) != 0) {
+    inPlace = true;
+    return abandon(errno);
+  }
+  // The rename itself reaches the disk with its folder.
+  const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (dir >= 0) {
+    fsync(dir);
+    close(dir);
+  }
+  return 0;
+}
+
+// Writes the text into the target itself. A new file that fails is
+// removed again. An existing file is changed only once the text is sure to
+// fit: within the file-size limit, and with its room on the disk reserved
+// first (where the file system can reserve it).
+int WriteInPlace(const std::string& target, bool exists, std::string_view content) {
+  const auto size = static_cast<off_t>(content.size());
+  if (!exists) {
+    const int fd = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return errno;
+    int error = WriteAll(fd, content) && fsync(fd) == 0 ? 0 : errno;
+    if (close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) unlink(target.c_str());
+    return error;
+  }
+  struct rlimit limit {};
+  if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+      content.size() > limit.rlim_cur)
+    return EFBIG;
+  const int fd = open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  int error = 0;
+  if (size > 0 && fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 &&
+      errno != EOPNOTSUPP && errno != ENOSYS) {
+    error = errno;  // nothing of the file has changed
+  } else if (!WriteAll(fd, content) || ftruncate(fd, size) != 0 || fsync(fd) != 0) {
+    error = errno;
+  }
+  if (close(fd) != 0 && error == 0) error = errno;
+  return error;
+}
+
 }  // namespace
 
 std::optional<std::string> WriteFileReplacing(const std::string& path, std::string_view content) {
   if (path.empty()) return "No file name was given.";
+  const FileSizeSignalIgnored fileSizeSignalIgnored;
 
   std::string target = path;
   struct stat link {};
   if (lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
     char resolved[PATH_MAX];
-    if (!realpath(path.c_str(), resolved)) return "It is a link to a file that does not exist.";
+    if (!realpath(path.c_str(), resolved))
+      return errno == ENOENT ? "It is a link to a file that does not exist." : ErrorText(errno);
     target = resolved;
   }
 
@@ -80,7 +210,8 @@ std::optional<std::string> WriteFileReplacing(const std::string& path, std::stri
   if (exists) {
     if (S_ISDIR(old.st_mode)) return "It is a folder.";
     if (!S_ISREG(old.st_mode)) return "It is not an ordinary file.";
-    if (access(target.c_str(), W_OK) != 0) return "The file is read-only, or you may not change it.";
+    if (access(target.c_str(), W_OK) != 0)
+      return errno == EROFS ? ErrorText(EROFS) : "The file is read-only, or you may not change it.";
   } else if (errno != ENOENT) {
     return ErrorText(errno);
   }
@@ -88,37 +219,11 @@ std::optional<std::string> WriteFileReplacing(const std::string& path, std::stri
   std::string folder, name;
   SplitPath(target, folder, name);
   if (name.empty()) return "No file name was given.";
-  std::string temp = folder + "/." + name + ".XXXXXX";
-  int fd = mkstemp(temp.data());
-  if (fd < 0) return ErrorText(errno);
-
-  // Drops the temporary file (closing it while open) and tells why.
-  auto abandon = [&](int error) -> std::optional<std::string> {
-    if (fd >= 0) close(fd);
-    unlink(temp.c_str());
-    return ErrorText(error);
-  };
-  if (exists) {
-    // The owner may differ (a file of another user in a shared folder);
-    // keeping it is attempted, the permissions are kept in any case.
-    if (fchown(fd, old.st_uid, old.st_gid) != 0) {
-      // Not the owner's to give away: the new file stays the writer's own.
-    }
-    if (fchmod(fd, old.st_mode & 07777) != 0) return abandon(errno);
-  } else if (fchmod(fd, NewFileMode()) != 0) {
-    return abandon(errno);
-  }
-  if (!WriteAll(fd, content) || fsync(fd) != 0) return abandon(errno);
-  const int closed = close(fd);
-  fd = -1;
-  if (closed != 0 || rename(temp.c_str(), target.c_str()) != 0) return abandon(errno);
-  // The rename itself reaches the disk with its folder.
-  const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (dir >= 0) {
-    fsync(dir);
-    close(dir);
-  }
-  return std::nullopt;
+  bool inPlace = false;
+  int error = ReplaceThroughTemporary(folder, name, target, exists ? &old : nullptr, content, inPlace);
+  if (error != 0 && inPlace) error = WriteInPlace(target, exists, content);
+  if (error == 0) return std::nullopt;
+  return FailureText(error, folder);
 }
 
 }  // namespace quenta

@@ -1,13 +1,13 @@
 #include "mainwindow/CapacitanceEntry.h"
 
-#include <cmath>
 #include <string>
 
 #include "catalogue/DesignState.h"
-#include "catalogue/NumberText.h"
+#include "catalogue/NumberHelpers.h"
 #include "mainwindow/CapacitanceList.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Results.h"
+#include "mainwindow/UiState.h"
 
 namespace quenta {
 
@@ -28,18 +28,17 @@ void T_Capacitance_Change() {
   MainForm& f = F_QuentaMainForm();
   gChip.NonStandardDesign = 0;
   ClearResults();
-  // A trailing "P" means picofarads: the box shows microfarads. Only the
-  // very last character counts, so "100 pF" stays as typed.
+  // A trailing "P" means picofarads: the box shows microfarads, and the
+  // voltage panel picofarads. The other units typed behind the number are
+  // read where the capacitance is used.
   const std::string text = f.T_Capacitance.text();
-  if (text.empty() || (text.back() != 'P' && text.back() != 'p')) return;
-  f.Label8.setFontName("MS Sans Serif");
-  f.Label8.setCaption("p");
-  const double microfarads = LeadingNumber(text) / 1000000;
-  // A number too large to hold stays as typed (the calculation reads it as
-  // no capacitance) rather than becoming "Infinity" in the box.
-  if (!std::isfinite(microfarads)) return;
+  if (!text.empty() && (text.back() == 'P' || text.back() == 'p')) {
+    f.Label8.setFontName("MS Sans Serif");
+    f.Label8.setCaption("p");
+  }
   // This write runs this handler once more; the new text has no "P".
-  f.T_Capacitance.setText(FormatGeneral(microfarads));
+  if (const auto rewritten = PicofaradShorthand(text, gUiState.CapShorthandText))
+    f.T_Capacitance.setText(*rewritten);
 }
 
 void T_Capacitance_Click() { ClearResults(); }
@@ -48,6 +47,12 @@ void T_Capacitance_GotFocus() { F_QuentaMainForm().T_Capacitance.selectAll(); }
 
 void CK_ManCap_Click() {
   MainForm& f = F_QuentaMainForm();
+  // The box now in use holds another capacitance: no result of the one
+  // before stays on screen, and the next calculation designs the chip
+  // afresh.
+  gChip.NonStandardDesign = 0;
+  gChip.FewEffectivesAccepted = 0;
+  ClearResults();
   const bool manual = f.CK_ManCap.value() == ui::CheckBox::Checked;
   f.CB_Cap.setVisible(!manual);
   f.T_Capacitance.setVisible(manual);
@@ -62,9 +67,10 @@ void CK_Comm_Click() {
 }
 
 void CB_Cap_Click() {
-  // The results stay on screen; the next calculation designs afresh.
+  // Another capacitance: the next calculation designs afresh.
   gChip.NonStandardDesign = 0;
   gChip.FewEffectivesAccepted = 0;
+  ClearResults();
 }
 
 void T_Cap_c_Change() {

@@ -1,7 +1,8 @@
 // The capacitance boxes and option boxes of the main window: the
-// pick-list's own click, manual entry in microfarads (a trailing "P" for
-// picofarads), the Manual Cap and Commercial boxes, and the MIL-PRF-123
-// fields whose handlers only clear the results.
+// pick-list's own click, manual entry in microfarads (or in the unit typed
+// behind the number; a trailing "P" is rewritten at once), the Manual Cap
+// and Commercial boxes, and the MIL-PRF-123 fields whose handlers only
+// clear the results.
 #pragma once
 
 #include <string>

@@ -82,9 +82,13 @@ void OB_Part_Num_Click() {
   f.CK_ManCap.setValue(ui::CheckBox::Unchecked);
   if (fromMil123) restoreSavedSelection(f);
 
+  // The series handler has shown or hidden the case list and the Manual Cap
+  // box for its series (BW shows "V1" in the case list's place; DQ, DY and
+  // BW offer no manual capacitance): the panel comes back as it left them.
+  const bool caseListShown = f.CB_Case.visible();
   ShowMakerPanel(f, true);
+  f.CB_Case.setVisible(caseListShown);
   ShowMil49470Panel(f, false);
-  f.CK_ManCap.setVisible(true);
   ShowMil123Panel(f, false);
   ui::setVisible({&f.L_Norvel_PN, &f.T_Norvel_Equiv, &f.L_Mil_Prf, &f.T_Mil_Prf}, false);
   ui::setVisible({&f.L_Specs[6], &f.T_Specs[0]}, true);

@@ -6,6 +6,7 @@
 #include "catalogue/CatalogueFiles.h"
 #include "mainwindow/Commands.h"
 #include "mainwindow/MainFormEvents.h"
+#include "mainwindow/OperatingInputs.h"
 
 namespace quenta {
 
@@ -43,6 +44,8 @@ MainForm::MainForm() : ui::Form("F_QuentaMainForm") {
   HS_Frequency.setSmallChange(1);
   HS_Frequency.setLargeChange(25);
   T_Frequency.setText("100");
+  // The bar stands where the box's frequency is, as leaving the box puts it.
+  HS_Frequency.setValue(PositionOfFrequency(100));
   Frame7.setCaption("Ambient Temperature(\u00B0C)");
   T_TempAmbient.setText("25");
   HS_TempAmbient.setMax(275);

@@ -75,8 +75,9 @@ void HS_Frequency_Change() {
 
 void T_Frequency_Change() {
   MainForm& f = F_QuentaMainForm();
-  const std::string dielectric = f.CB_Dielectric.text();
-  f.LineFreqText.setVisible(dielectric == "X7R" || dielectric == "Z5U");
+  // The same rule as the dielectric's own: X7R (and VHT) and Z5U.
+  const int dielectric = gSelection.DielectricIndex;
+  f.LineFreqText.setVisible(dielectric == 2 || dielectric == 3);
   ClearResults();
 }
 

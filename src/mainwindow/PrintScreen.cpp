@@ -1,9 +1,8 @@
 #include "mainwindow/PrintScreen.h"
 
-#include <functional>
-
 #include "catalogue/DesignState.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/Report.h"
 #include "ui/Printer.h"
 #include "ui/Services.h"
 
@@ -16,16 +15,6 @@ namespace quenta {
 namespace {
 
 constexpr int kZ5U = 3;
-
-// Runs one printer step; a failure is passed over and the next step runs.
-bool Attempt(const std::function<void()>& step) {
-  try {
-    step();
-    return true;
-  } catch (const ui::PrinterError&) {
-    return false;
-  }
-}
 
 void Open(const std::string& document) {
   ui::services().shellOpen(DatasheetBaseAddress() + document);
@@ -61,7 +50,9 @@ std::string DatasheetDocument(int series, int caseIndex) {
 
 void Command5_Click() {
   MainForm& f = F_QuentaMainForm();
-  const bool z5u = gSelection.DielectricIndex == kZ5U;
+  // The notice belongs to a Z5U part of maker entry; a military entry
+  // keeps the dielectric index of the maker part it left, but not its notice.
+  const bool z5u = gSelection.DielectricIndex == kZ5U && f.OB_Part_Num.value();
   if (z5u) {
     // The notice goes on the page whatever phase its blink was in.
     f.Timer2.setEnabled(false);
@@ -69,12 +60,16 @@ void Command5_Click() {
   }
   f.setMousePointer(ui::MousePointer::Hourglass);
   ui::Printer& printer = ui::services().printer();
-  Attempt([&] { printer.setOrientation(ui::Orientation::Portrait); });
+  ui::passOverPrinterFailure([&] { printer.setOrientation(ui::Orientation::Portrait); });
   // Sends whatever was still open on the printer.
-  Attempt([&] { printer.endDoc(); });
-  if (!Attempt([&] { printer.printForm(f); })) {
-    // No half-built page stays queued for the next document.
-    Attempt([&] { printer.killDoc(); });
+  ui::passOverPrinterFailure([&] { printer.endDoc(); });
+  try {
+    printer.printForm(f);
+  } catch (const ui::PrinterError& error) {
+    // Nothing is printed: the user hears why, as from the results report,
+    // and no half-built page stays queued for the next document.
+    f.setMousePointer(ui::MousePointer::Default);
+    ShowPrintingError(error.number, error.description);
   }
   f.setMousePointer(ui::MousePointer::Default);
   if (z5u) f.Timer2.setEnabled(true);

@@ -7,8 +7,8 @@ namespace quenta {
 
 // Print Screen: prints the image of the main window in portrait. The
 // blinking Z5U notice is held visible for the print and blinks again
-// afterwards. A printer failure is passed over without a message; a page
-// it left half built is abandoned.
+// afterwards. When the image cannot be printed, the page is abandoned and
+// the "Error!" box of the results report tells why.
 void Command5_Click();
 
 // Datasheet: opens the document of the selected series (maker part-number

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "catalogue/DesignState.h"
+#include "catalogue/NumberHelpers.h"
 #include "catalogue/NumberText.h"
 #include "engine/ChipDesign.h"
 #include "mainwindow/MainForm.h"
@@ -27,6 +28,22 @@ Mil123ReportValues Mil123Values() {
   return source ? source() : Mil123ReportValues{};
 }
 
+// The manual capacitance in microfarads: a plain number as typed, one
+// typed with its unit ("47nF") as its value in microfarads.
+std::string TypedMicrofaradsText(const std::string& typed) {
+  double value = 0;
+  if (ParseWholeNumber(typed, value) == NumberStatus::Ok ||
+      ReadTypedMicrofarads(typed, value) != NumberStatus::Ok)
+    return typed;
+  return FormatGeneral(value);
+}
+
+// The case as the window shows it: BW shows its case "V1" in a box in
+// place of the case list.
+std::string ShownCaseText(const MainForm& f) {
+  return f.Text1.visible() ? f.Text1.text() : f.CB_Case.text();
+}
+
 }  // namespace
 
 void SetMil123ReportSource(std::function<Mil123ReportValues()> source) {
@@ -46,7 +63,7 @@ std::vector<ReportRow> ReportRows() {
   if (mil123)
     capacitance = sel.CapacitanceText;
   else if (f.CK_ManCap.value() == ui::CheckBox::Checked)
-    capacitance = f.T_Capacitance.text() + " microFarads";
+    capacitance = TypedMicrofaradsText(f.T_Capacitance.text()) + " microFarads";
   else
     capacitance = sel.CapTextOriginal;
 
@@ -70,7 +87,7 @@ std::vector<ReportRow> ReportRows() {
       {"Tolerance", mil123 ? part.tolerance : f.CB_Tolerance.text()},
       {"Type", mil123 ? sel.PartNumberText.substr(0, ui::CharOffset(sel.PartNumberText, 4))
                       : f.CB_Type.text()},
-      {"Case Size", mil123 ? std::string("M123") : f.CB_Case.text()},
+      {"Case Size", mil123 ? std::string("M123") : ShownCaseText(f)},
       {"Phase Angle", f.phase[0].text() + " \u00B0"},
       {"Approx. Weight", f.weight_tb[5].text() + " grams"},
       {"Ripple Voltage", f.T_TempSpecs[5].text() + " Volts RMS"},
@@ -126,10 +143,7 @@ void Command2_Click() {
 void ShowPrintingError(int number, const std::string& description) {
   // The page is abandoned before the box shows: no half page stays queued
   // to come out with a later document.
-  try {
-    ui::services().printer().killDoc();
-  } catch (const ui::PrinterError&) {
-  }
+  ui::passOverPrinterFailure([] { ui::services().printer().killDoc(); });
   ui::msgBox("Printing Error\r\nError Number: " + std::to_string(number) + "\r\n" + description,
              ui::MsgButtons::Ok, "Error!", ui::MsgIcon::None);
 }

@@ -290,7 +290,8 @@ void CB_Case_Click() {
     selectFirstVoltage();
   };
   if (series == 12) fill(kVolts25to500, 1);
-  if (series == 4 && contains(kCasesPJFull, code)) fill(kVolts50to5000, 2);
+  // PJ and PY alike: the list is the case's own, whatever case came before.
+  if ((series == 4 || series == 5) && contains(kCasesPJFull, code)) fill(kVolts50to5000, 2);
   if ((series == 4 || series == 5) && contains(kCasesPJPYShort, code)) fill(kVolts50to500, 2);
   if (series == 6) {
     if (caseText == "22" || caseText == "21") fill(kVolts25to100, 1);

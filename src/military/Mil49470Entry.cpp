@@ -127,6 +127,9 @@ void ReportDamagedList(const CatalogueError& error) {
 bool SelectPart(MainForm& f, const Pin& pin, const std::string& maker, const Mil49470List& list) {
   f.L_Invalid_Mil.setVisible(false);
   if (!SelectOffered(f.CB_Type, maker.substr(0, 2))) return false;
+  // The series handler shows the Manual Cap box, which has no place in this
+  // panel (the box stands outside the hidden maker frames).
+  f.CK_ManCap.setVisible(false);
   if (!SelectOffered(f.CB_Case, maker.substr(2, 2))) return false;
   f.T_Norvel_Equiv.setText(maker);
   // The 25 V list is the one the series handler selects in this entry mode.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -57,8 +58,25 @@ void drawLabels(QPainter& p, const QRectF& area, const QRectF& plot, const ui::G
                 const ui::GraphAxis& y) {
   const QFontMetricsF fm(p.font());
   p.setPen(Qt::black);
-  // Along the bottom, centred under their lines; a label that would touch
-  // the one before it is left out.
+  constexpr double kGap = 4;  // the least room between two labels
+  // Left of the plot, right-aligned, from the bottom up; a label that would
+  // touch the one below it is left out.
+  std::vector<QRectF> drawn;
+  double lastTop = 1e9;
+  for (const auto& t : G::ticks(y)) {
+    if (!t.major) continue;
+    const QString text = QString::fromStdString(t.label);
+    const double py = plot.bottom() - ui::axisFraction(y, t.value) * plot.height();
+    QRectF r(area.left(), py - fm.height() / 2, plot.left() - area.left() - kGap, fm.height());
+    if (r.bottom() > lastTop - 1) continue;
+    p.drawText(r, Qt::AlignRight | Qt::AlignVCenter, text);
+    lastTop = r.top();
+    const double w = fm.horizontalAdvance(text);
+    drawn.push_back(QRectF(r.right() - w, r.top(), w, r.height()));
+  }
+  // Along the bottom, centred under their lines, but clear of the labels
+  // beside the plot (the first one moves right of the bottom one); a label
+  // that would touch the one before it is left out.
   double lastRight = -1e9;
   for (const auto& t : G::ticks(x)) {
     if (!t.major) continue;
@@ -66,21 +84,12 @@ void drawLabels(QPainter& p, const QRectF& area, const QRectF& plot, const ui::G
     const double w = fm.horizontalAdvance(text);
     const double px = plot.left() + ui::axisFraction(x, t.value) * plot.width();
     QRectF r(px - w / 2, plot.bottom() + 3, w, fm.height());
+    for (const QRectF& beside : drawn)
+      if (r.intersects(beside.adjusted(-kGap, 0, kGap, 0))) r.moveLeft(beside.right() + kGap);
     if (r.right() > area.right()) r.moveRight(area.right());
-    if (r.left() < lastRight + 4) continue;
+    if (r.left() < lastRight + kGap) continue;
     p.drawText(r, Qt::AlignCenter, text);
     lastRight = r.right();
-  }
-  // Left of the plot, right-aligned, from the bottom up.
-  double lastTop = 1e9;
-  for (const auto& t : G::ticks(y)) {
-    if (!t.major) continue;
-    const QString text = QString::fromStdString(t.label);
-    const double py = plot.bottom() - ui::axisFraction(y, t.value) * plot.height();
-    QRectF r(area.left(), py - fm.height() / 2, plot.left() - area.left() - 4, fm.height());
-    if (r.bottom() > lastTop - 1) continue;
-    p.drawText(r, Qt::AlignRight | Qt::AlignVCenter, text);
-    lastTop = r.top();
   }
 }
 

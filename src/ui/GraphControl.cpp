@@ -73,19 +73,41 @@ const char* valueTypeName(ValueType type) {
   return "?";
 }
 
-std::string axisLabel(double value) {
-  if (value == 0 || !std::isfinite(value)) return "0";
+namespace {
+
+// Whether a number shows as plain decimals: 0, and 0.001 to below 1000000.
+bool plainNumber(double value) {
   const double a = std::fabs(value);
+  return a == 0 || (a >= 1e-3 * (1 - 1e-9) && a < 1e6);
+}
+
+std::string labelText(double value, bool plain) {
+  if (value == 0 || !std::isfinite(value)) return "0";
   char buffer[32];
-  if (a >= 1e-3 * (1 - 1e-9) && a < 1e6) {
+  if (plain) {
     std::snprintf(buffer, sizeof buffer, "%.6g", value);
     return buffer;
   }
-  const int exponent = static_cast<int>(std::floor(std::log10(a) + kDecadeTolerance));
+  const int exponent =
+      static_cast<int>(std::floor(std::log10(std::fabs(value)) + kDecadeTolerance));
   const double mantissa = value / std::pow(10.0, exponent);
   std::snprintf(buffer, sizeof buffer, "%.3gE%d", mantissa, exponent);
   return buffer;
 }
+
+// Labels the major marks of an axis in one number style: plain decimals
+// where every one of them shows so, else the exponent style for all.
+void labelInOneStyle(std::vector<GraphTick>& ticks) {
+  const bool plain = std::all_of(ticks.begin(), ticks.end(), [](const GraphTick& t) {
+    return !t.major || plainNumber(t.value);
+  });
+  for (GraphTick& t : ticks)
+    if (t.major) t.label = labelText(t.value, plain);
+}
+
+}  // namespace
+
+std::string axisLabel(double value) { return labelText(value, plainNumber(value)); }
 
 GraphControl::GraphControl(Form& form, std::string name, int index)
     : Control(form, Kind::Graph, std::move(name), index) {}
@@ -283,16 +305,19 @@ std::vector<GraphTick> GraphControl::ticks(const GraphAxis& axis) {
     const int lo = static_cast<int>(std::floor(std::log10(axis.min) + kDecadeTolerance));
     const int hi = static_cast<int>(std::ceil(std::log10(axis.max) - kDecadeTolerance));
     if (hi - lo > 40) return out;
+    // An axis of one decade is labelled at 2 and 5 times it too.
+    const bool oneDecade = hi - lo <= 1;
     for (int k = lo; k <= hi; ++k) {
       const double decade = std::pow(10.0, k);
       if (decade >= axis.min * (1 - kDecadeTolerance) && decade <= axis.max * (1 + kDecadeTolerance))
-        out.push_back({decade, true, axisLabel(decade)});
+        out.push_back({decade, true, {}});
       if (k == hi) break;
       for (int j = 2; j <= 9; ++j) {
         const double v = j * decade;
-        if (v > axis.min && v < axis.max) out.push_back({v, false, {}});
+        if (v > axis.min && v < axis.max) out.push_back({v, oneDecade && (j == 2 || j == 5), {}});
       }
     }
+    labelInOneStyle(out);
     return out;
   }
   const double range = axis.max - axis.min;
@@ -303,9 +328,10 @@ std::vector<GraphTick> GraphControl::ticks(const GraphAxis& axis) {
     double v = k * step;
     if (v > axis.max + step * 1e-9) break;
     if (std::fabs(v) < step * 1e-9) v = 0;
-    out.push_back({v, true, axisLabel(v)});
+    out.push_back({v, true, {}});
     if (out.size() > 100) break;
   }
+  labelInOneStyle(out);
   return out;
 }
 

@@ -56,7 +56,9 @@ struct GraphAxis {
 };
 
 // A mark on an axis: its value, whether it is a major (labelled) line, and
-// the label text.
+// the label text. A logarithmic axis has its decades as major lines, and
+// when it spans one decade only, 2 and 5 times it as well. The labels of an
+// axis are all in one number style (axisLabel), or all in the exponent one.
 struct GraphTick {
   double value = 0;
   bool major = false;
@@ -166,8 +168,9 @@ class GraphControl : public Control {
 // not finite for a value that is not.
 double axisFraction(const GraphAxis& axis, double value);
 
-// A number as an axis label: plain decimals from 0.001 to 100000, else
-// "1E6" or "1E-4" for powers of ten and "2.5E6" for others.
+// A number as an axis label: plain decimals from 0.001 to below 1000000,
+// else the exponent style, "1E6" or "1E-4" for powers of ten and "2.5E6"
+// for others.
 std::string axisLabel(double value);
 
 }  // namespace ui

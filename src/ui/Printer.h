@@ -20,6 +20,16 @@ struct PrinterError : std::runtime_error {
   std::string description;
 };
 
+// Runs one printer step whose failure the caller passes over: the next
+// step runs all the same.
+template <typename Step>
+void passOverPrinterFailure(Step step) {
+  try {
+    step();
+  } catch (const PrinterError&) {
+  }
+}
+
 enum class Orientation { Portrait = 1, Landscape = 2 };
 
 // Line widths are counted in printer dots of 1/600 inch.

@@ -7,6 +7,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalogue/DesignState.h"
@@ -75,6 +76,21 @@ TEST(CapTextToMicrofarads, ConvertsByUnitAndKeepsTheOriginal) {
   EXPECT_EQ(CapTextToMicrofarads(pico), "0.00015");
   std::string tiny = "10 pF";
   EXPECT_EQ(CapTextToMicrofarads(tiny), "1E-05");
+}
+
+TEST(ReadTypedMicrofarads, ReadsTheUnitTypedBehindTheNumberAndNothingElse) {
+  const std::pair<const char*, double> read[] = {
+      {" 2.2 ", 2.2},     {"47n", 0.047},   {"47  NF", 0.047}, {"100 pF", 0.0001},
+      {"100P", 0.0001},   {"10 Uf", 10},    {"4.7\u00B5F", 4.7}, {"1.5E+3 nF", 1.5}};
+  for (auto [text, microfarads] : read) {
+    double value = -1;
+    EXPECT_EQ(ReadTypedMicrofarads(text, value), NumberStatus::Ok) << text;
+    EXPECT_DOUBLE_EQ(value, microfarads) << text;
+  }
+  double value = 0;
+  for (const char* text : {"47 mF", "47x", "3F", "47 n F", "nF", "", "5E", "4.7\u00B5"})
+    EXPECT_EQ(ReadTypedMicrofarads(text, value), NumberStatus::NotANumber) << text;
+  EXPECT_EQ(ReadTypedMicrofarads("1e400 nF", value), NumberStatus::OutOfRange);
 }
 
 TEST(FormatGeneral, FollowsTheGeneralNumberForm) {

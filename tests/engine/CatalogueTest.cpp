@@ -1,11 +1,14 @@
 // The shipped catalogue: the committed files are what the generator
-// derives from the construction rules, they load, and every offered entry
-// designs at its limits without a dialog.
+// derives from the construction rules, they load, and every offered value
+// designs without a dialog; the check that says so names the values that
+// do not.
 
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "EngineFixture.h"
 #include "catalogue/CapLimits.h"
@@ -83,6 +86,25 @@ TEST_F(CatalogueTest, EveryOfferedEntryDesignsAtItsLimitsWithoutADialog) {
   }
   EXPECT_GT(offered, 2000);
   EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(CatalogueTest, EveryOfferedValueDesignsWithoutADialog) {
+  EXPECT_EQ(authoring::OfferedValueProblems(authoring::LimitsInForce()),
+            std::vector<std::string>{});
+}
+
+TEST_F(CatalogueTest, TheCheckNamesOfferedValuesThatDoNotDesign) {
+  // 0805 C0G at 600 V from 1 pF (E24 offered), 1210 X7R at 600 V from 1 nF
+  // (E12 offered).
+  gCapLimits.MinCapTable(14, 100, 1, 8) = 1e-6;
+  gCapLimits.MinCapTable(16, 102, 2, 8) = 0.001;
+  EXPECT_EQ(authoring::OfferedValueProblems(authoring::LimitsInForce()),
+            (std::vector<std::string>{
+                "series 14 case 100 dielectric 1 voltage 8: 5.1 pF \"Too few effectives...\", "
+                "5.6 pF \"Too few effectives...\", 47 pF \"Thickness Exceeded...\", "
+                "51 pF \"Thickness Exceeded...\", 56 pF \"Thickness Exceeded...\", "
+                "62 pF \"Thickness Exceeded...\", 68 pF \"Thickness Exceeded...\"",
+                "series 16 case 102 dielectric 2 voltage 8: 1.2 nF less than one layer"}));
 }
 
 TEST_F(CatalogueTest, CasePositionsFollowTheOfferedCases) {

@@ -133,6 +133,16 @@ TEST_F(ChipDesignTest, NoToTheThicknessQuestionAddsAChipPerAnswer) {
   EXPECT_EQ(titled("Thickness Exceeded...").size(), static_cast<std::size_t>(gChip.Chips - 1));
 }
 
+TEST_F(ChipDesignTest, NoToTheThicknessQuestionMakesAChipSizeANonStandardStack) {
+  // C0G 0805 at 600 V, 47 pF: 26 effectives are too thick for one chip.
+  select(14, 100, 1, 8, 47e-6);
+  answers = {ui::MsgResult::No};
+  EXPECT_EQ(CalcChipDesign(), ChipDesignOutcome::Designed);
+  EXPECT_EQ(titled("Thickness Exceeded...").size(), 1u);
+  EXPECT_EQ(gChip.Chips, 2);
+  EXPECT_EQ(gChip.NonStandardDesign, 1);
+}
+
 TEST_F(ChipDesignTest, ThinChipsGainCoversUntilTheyReachTheMinimum) {
   series3(5.5);
   EXPECT_EQ(CalcChipDesign(), ChipDesignOutcome::Designed);

@@ -63,7 +63,7 @@ TEST_F(Cursor, EachPlotStartsWithTheMarkerAndTheMainWindowsValues) {
   // 25 V on the capacitance-change graph, drawn down from the 0 % line.
   choose(kCapacitanceChange);
   EXPECT_EQ(box(0), "25");
-  EXPECT_NEAR(lineAt(), 200 + 1000 * 25.0 / 70, 1e-3);
+  EXPECT_NEAR(lineAt(), 200 + 1000 * 25.0 / 100, 1e-3) << "on a scale to the rated 100 V";
   EXPECT_EQ(lines()[0].y1, 622);
   EXPECT_EQ(lines()[0].y2, 122);
   EXPECT_LT(LeadingNumber(box(1)), 0);
@@ -249,23 +249,35 @@ TEST_F(Cursor, TheCapacitanceGraphShowsTheNearestPointOrAnEnd) {
   EXPECT_EQ(box(0), "0.2") << "left of drawing position 250: the first point";
   graph().pointerAt(69.9, -10);
   EXPECT_EQ(box(0), "69.9");
-  // Near the left edge the first point, whatever the search found.
-  graph().pointerAt(3, -10);  // h = 242.9
-  EXPECT_EQ(box(0), "0.2");
-  EXPECT_EQ(box(1), RoundSig3Text(gGraph.GraphY3[1]));
-  EXPECT_EQ(box(2), RoundSig3Text(gGraph.GraphY2[1]));
+  // Within the first 5 % of the plot the point the search found.
+  graph().pointerAt(3, -10);  // h = 230
+  EXPECT_EQ(box(0), "3");
+  EXPECT_EQ(box(1), RoundSig3Text(gGraph.GraphY3[15]));
+  EXPECT_EQ(box(2), RoundSig3Text(gGraph.GraphY2[15]));
+  // Between the low points, more than 3 % apart, the nearest one.
+  graph().pointerAt(0.52, -10);
+  EXPECT_EQ(box(0), "0.6");
+  EXPECT_EQ(box(1), RoundSig3Text(gGraph.GraphY3[3]));
 }
 
-TEST_F(Cursor, APointBeyondTheCurveShowsItsLastPoint) {
+TEST_F(Cursor, ACutCurvesScaleAndCursorEndWithIt) {
   open();
   gChip.DielThickness = 0.2135 / 0.72;
   gChip.Mult = 1;
   gChip.Cascades = 1;
   choose(kCapacitanceChange);
   ASSERT_EQ(gGraph.CurveLastPoint, 320);
-  graph().pointerAt(69, -10);  // beyond the curve's 64 V
-  EXPECT_EQ(box(0), RoundSig3Text(gGraph.GraphY1[320]));
-  EXPECT_EQ(box(1), RoundSig3Text(gGraph.GraphY3[320]));
+  EXPECT_FLOAT_EQ(static_cast<float>(p172(1)), 64) << "the curve's last point";
+  EXPECT_EQ(box(0), "25");
+  graph().pointerAt(64, -10);
+  EXPECT_EQ(box(0), "64");
+  // A curve cut below the start voltage: the cursor starts at its end.
+  gChip.DielThickness = 0.2135 / 0.72 * 20 / 64;
+  choose(kCapacitanceChange);
+  ASSERT_EQ(gGraph.CurveLastPoint, 100);
+  EXPECT_EQ(box(0), "20");
+  EXPECT_DOUBLE_EQ(lineAt(), 1200);
+  EXPECT_EQ(box(1), RoundSig3Text(gGraph.GraphY3[100]));
 }
 
 }  // namespace

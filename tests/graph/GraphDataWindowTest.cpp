@@ -123,11 +123,11 @@ TEST_F(GraphDataWindow, ATargetThatCannotBeWrittenIsRefusedWithAMessage) {
   Graph_Data().Command2.click();
   ASSERT_EQ(services.messages.size(), 2u);
   EXPECT_EQ(services.messages[0].text,
-            "The graph data could not be saved to " + path("folder.txt") + ".\r\nIt is a folder.");
+            "The graph data could not be saved to \"" + path("folder.txt") + "\".\r\nIt is a folder.");
   EXPECT_EQ(services.messages[0].buttons, ui::MsgButtons::Ok);
-  EXPECT_EQ(services.messages[1].text, "The graph data could not be saved to " +
+  EXPECT_EQ(services.messages[1].text, "The graph data could not be saved to \"" +
                                            path("missing/data.txt") +
-                                           ".\r\nThe folder does not exist.");
+                                           "\".\r\nThe folder does not exist.");
   EXPECT_TRUE(fs::is_directory(path("folder.txt")));
   EXPECT_FALSE(fs::exists(path("missing")));
 }

@@ -1,12 +1,19 @@
 // Writing a file whole: a new file, a replaced file that keeps its
 // permissions, and the targets that are refused or fail (a folder in its
 // place, a missing folder, a read-only file), which leave nothing behind.
+// A file the user may write in a folder that takes no temporary file is
+// written in place; a file-size limit or a full disk leaves it whole.
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
@@ -43,14 +50,47 @@ class SafeFileWrite : public ::testing::Test {
     return st.st_mode & 07777;
   }
   // Every name in the folder: a failed write leaves no temporary file.
-  std::vector<std::string> names() const {
+  std::vector<std::string> names(const std::string& within = "") const {
     std::vector<std::string> out;
-    for (const auto& entry : fs::directory_iterator(folder)) out.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(folder / within)) out.push_back(entry.path().filename());
     std::sort(out.begin(), out.end());
     return out;
   }
   fs::path folder;
 };
+
+// What a write said: "saved", or its message.
+std::string said(const std::optional<std::string>& error) { return error.value_or("saved"); }
+
+using Said = std::optional<std::vector<std::string>>;
+
+// Runs `body` in a child process, whose rights and limits end with it, and
+// returns its exit status and what it said, joined by "|". A body that
+// cannot set itself up says nothing, and the child ends with status 2.
+std::pair<int, std::string> inChild(const std::function<Said()>& body) {
+  int pipeEnds[2];
+  if (pipe(pipeEnds) != 0) return {-1, ""};
+  const pid_t child = fork();
+  if (child == 0) {
+    close(pipeEnds[0]);
+    const Said parts = body();
+    if (!parts) _exit(2);
+    std::string text;
+    for (const auto& part : *parts) text.append(text.empty() ? "" : "|").append(part);
+    _exit(write(pipeEnds[1], text.data(), text.size()) == ssize_t(text.size()) ? 0 : 1);
+  }
+  close(pipeEnds[1]);
+  std::string text;
+  char buffer[256];
+  for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
+  close(pipeEnds[0]);
+  int status = -1;
+  waitpid(child, &status, 0);
+  return {status, text};
+}
+
+// Gives up the superuser's rights, whose writes no permission stops.
+bool asAnotherUser() { return geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0); }
 
 TEST_F(SafeFileWrite, CreatesANewFileWithTheUsualPermissions) {
   const mode_t mask = umask(022);
@@ -111,6 +151,75 @@ TEST_F(SafeFileWrite, RefusesAReadOnlyFileAndAFolderThatMayNotBeWritten) {
   EXPECT_EQ(WriteFileReplacing(path("closed/data.txt"), "x"), "You may not write in that folder.");
   EXPECT_TRUE(fs::is_empty(path("closed")));
   EXPECT_EQ(names(), (std::vector<std::string>{"closed", "locked.txt"}));
+}
+
+// Under a file-size limit smaller than the text the write fails, and the
+// old file stays whole with no temporary file left, whether it is replaced
+// or, in a folder that takes no new name, written in place (which shortens
+// a longer old text to the new one).
+TEST_F(SafeFileWrite, AFileSizeLimitLeavesTheOldFileWhole) {
+  fs::permissions(folder, fs::perms::all);
+  write(path("data.txt"), "old");
+  chmod(path("data.txt").c_str(), 0666);
+  fs::create_directory(path("closed"));
+  write(path("closed/data.txt"), "an older and longer text\r\n");
+  chmod(path("closed/data.txt").c_str(), 0666);
+  chmod(path("closed").c_str(), 0555);
+  const auto [status, text] = inChild([&]() -> Said {
+    const rlimit limit{1000, RLIM_INFINITY};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0 || !asAnotherUser()) return std::nullopt;
+    return std::vector{said(WriteFileReplacing(path("closed/data.txt"), "new\r\n")),
+                       said(WriteFileReplacing(path("closed/data.txt"), std::string(2000, 'y'))),
+                       said(WriteFileReplacing(path("data.txt"), std::string(2000, 'y')))};
+  });
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 2) GTEST_SKIP() << "no other user";
+  EXPECT_EQ(status, 0) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+  const std::string tooLarge = "The data is larger than the file-size limit allows.";
+  EXPECT_EQ(text, "saved|" + tooLarge + "|" + tooLarge);
+  EXPECT_EQ(read(path("closed/data.txt")), "new\r\n");
+  EXPECT_EQ(read(path("data.txt")), "old");
+  EXPECT_EQ(names(), (std::vector<std::string>{"closed", "data.txt"}));
+  EXPECT_EQ(names("closed"), (std::vector<std::string>{"data.txt"}));
+}
+
+TEST_F(SafeFileWrite, NamesALoopOfLinks) {
+  fs::create_symlink("loop", path("loop"));
+  EXPECT_EQ(WriteFileReplacing(path("loop"), "x"), "The name leads round a loop of links.");
+  EXPECT_EQ(WriteFileReplacing(path("loop/data.txt"), "x"), "The name leads round a loop of links.");
+  EXPECT_EQ(names(), (std::vector<std::string>{"loop"}));
+}
+
+// A small disk of its own, mounted in the child's own view of the mounts.
+bool mountDisk(const std::string& at, const char* options) {
+  return unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+         mount("tmpfs", at.c_str(), "tmpfs", 0, options) == 0;
+}
+
+TEST_F(SafeFileWrite, AReadOnlyOrFullDiskKeepsTheOldFile) {
+  fs::permissions(folder, fs::perms::all);
+  fs::create_directory(path("disk"));
+  const auto [status, text] = inChild([&]() -> Said {
+    const std::string disk = path("disk");
+    if (!mountDisk(disk, "size=64k")) return std::nullopt;
+    fs::create_directory(disk + "/closed");
+    write(disk + "/closed/data.txt", "old");
+    chmod((disk + "/closed/data.txt").c_str(), 0666);
+    if (mount(nullptr, disk.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) return std::nullopt;
+    std::vector<std::string> out{said(WriteFileReplacing(disk + "/closed/data.txt", "x")),
+                                 said(WriteFileReplacing(disk + "/new.txt", "x"))};
+    if (mount(nullptr, disk.c_str(), nullptr, MS_REMOUNT, nullptr) != 0) return std::nullopt;
+    // Written in place, the file is not begun when the room runs out.
+    chmod((disk + "/closed").c_str(), 0555);
+    std::ofstream filler(disk + "/filler", std::ios::binary);
+    for (int i = 0; i < 64 && filler; ++i) filler << std::string(4096, 'f') << std::flush;
+    if (!asAnotherUser()) return std::nullopt;
+    out.push_back(said(WriteFileReplacing(disk + "/closed/data.txt", std::string(20000, 'y'))));
+    out.push_back(read(disk + "/closed/data.txt"));
+    return out;
+  });
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 2) GTEST_SKIP() << "no disk could be mounted";
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(text, "The disk is read-only.|The disk is read-only.|The disk is full.|old");
 }
 
 }  // namespace

@@ -1,7 +1,13 @@
 // The capacitance pick-list and the capacitance entry boxes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "catalogue/DesignState.h"
+#include "catalogue/NumberHelpers.h"
+#include "catalogue/NumberText.h"
+#include "engine/CatalogueAuthoring.h"
 #include "mainwindow/CapacitanceList.h"
 #include "mainwindow/MainWindowSession.h"
 #include "mainwindow/UiState.h"
@@ -104,6 +110,26 @@ TEST_F(CapList, CommercialTickUsesTheStyleLimit) {
   EXPECT_EQ(selected(), " 12 " + kMu + "F");
 }
 
+// The catalogue check tries every value the list can show, whatever the
+// dielectric and tolerance.
+TEST_F(CapList, ShowsOnlyValuesTheCatalogueCheckTries) {
+  for (const std::string& dielectric : entries(f().CB_Dielectric)) {
+    pick(f().CB_Dielectric, dielectric);
+    for (const std::string& tolerance : entries(f().CB_Tolerance)) {
+      pick(f().CB_Tolerance, tolerance);
+      const auto& s = gSelection;
+      const std::vector<double> tried = authoring::OfferedValues(
+          {s.SeriesIndex, s.CaseIndex, s.DielectricIndex, s.VoltageIndex}, 0.3e-6, 4.7);
+      for (std::string entry : listFor(0.3e-6, 4.7)) {
+        const double uf = LeadingNumber(CapTextToMicrofarads(entry));
+        EXPECT_TRUE(std::any_of(tried.begin(), tried.end(),
+                                [uf](double v) { return std::abs(v - uf) <= 1e-12 * v; }))
+            << dielectric << " " << tolerance << ":" << entry;
+      }
+    }
+  }
+}
+
 TEST_F(CapList, FivePercentSeriesChoice) {
   // WB, case 01, C0G at 2000 V: 120 pF to 820 pF in one decade: E12.
   pick(f().CB_Type, "WB");
@@ -180,17 +206,24 @@ TEST_F(CapEntry, PicofaradEntryIsShownInMicrofarads) {
   EXPECT_EQ(f().T_Capacitance.text(), "47");
 }
 
-TEST_F(CapEntry, ManualCapAndPickLeaveResultsOnScreen) {
-  f().T_Specs[1].setText("42");
-  f().Command2.setEnabled(true);
-  gChip.NonStandardDesign = 1;
-  gChip.FewEffectivesAccepted = 1;
-  pick(f().CB_Cap, " 10 nF");
-  EXPECT_EQ(gChip.NonStandardDesign, 0);
-  EXPECT_EQ(gChip.FewEffectivesAccepted, 0);
-  f().CK_ManCap.setValue(1);
-  EXPECT_EQ(f().T_Specs[1].text(), "42");
-  EXPECT_TRUE(f().Command2.enabled());
+TEST_F(CapEntry, ManualCapAndPickClearResultsAndDesignAfresh) {
+  // Each of these puts another capacitance in use.
+  const std::function<void()> changes[] = {
+      [&] { pick(f().CB_Cap, " 10 nF"); },
+      [&] { f().CK_ManCap.setValue(1); },
+      [&] { f().CK_ManCap.setValue(0); },
+  };
+  for (const auto& change : changes) {
+    f().T_Specs[1].setText("42");
+    f().Command2.setEnabled(true);
+    gChip.NonStandardDesign = 1;
+    gChip.FewEffectivesAccepted = 1;
+    change();
+    EXPECT_EQ(gChip.NonStandardDesign, 0);
+    EXPECT_EQ(gChip.FewEffectivesAccepted, 0);
+    EXPECT_EQ(f().T_Specs[1].text(), "");
+    EXPECT_FALSE(f().Command2.enabled());
+  }
 }
 
 TEST_F(CapEntry, MilPrf123FieldsClearResultsOnPickOrOnTyping) {

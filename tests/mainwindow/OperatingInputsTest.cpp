@@ -71,15 +71,19 @@ TEST_F(OperatingInputs, LeavingTheFrequencyBoxClampsItAndMovesTheBar) {
   EXPECT_EQ(gSelection.Frequency, 1000);
 }
 
-TEST_F(OperatingInputs, LeavingTheUntouchedBoxAtStartUpCalculatesTwice) {
-  EXPECT_EQ(f().HS_Frequency.value(), 0);
+TEST_F(OperatingInputs, AtStartUpTheBarStandsAtTheFrequencyOfTheBox) {
+  EXPECT_EQ(f().HS_Frequency.value(), 262);
   EXPECT_EQ(f().T_Frequency.text(), "100");
+  // Leaving the untouched box leaves the bar where it is: one calculation.
   f().T_Frequency.setFocus();
   f().Command1.setFocus();
   EXPECT_EQ(f().HS_Frequency.value(), 262);
   EXPECT_EQ(f().T_Frequency.text(), "100.000");
-  EXPECT_EQ(counter.runs, 2);
+  EXPECT_EQ(counter.runs, 1);
   EXPECT_EQ(gSelection.Frequency, 100000);
+  // The first step right goes on from about 100 kHz.
+  f().HS_Frequency.setValue(263);
+  EXPECT_EQ(f().T_Frequency.text(), "103.113");
 }
 
 TEST_F(OperatingInputs, AFrequencyThatIsNoNumberGivesWayToTheOneInUse) {
@@ -106,8 +110,10 @@ TEST_F(OperatingInputs, TypingAFrequencyOnlyClearsTheResults) {
   EXPECT_FALSE(resultsShown());
   EXPECT_EQ(counter.runs, 1);
   EXPECT_FALSE(f().LineFreqText.visible());  // C0G
-  f().CB_Dielectric.addItem("X7R", 2);  // the notice goes by the list's text
+  // VHT is dielectric 2, as X7R: the mains notice stays with the typing.
+  f().CB_Dielectric.addItem("VHT", 2);
   f().CB_Dielectric.setListIndex(f().CB_Dielectric.listCount() - 1);
+  ASSERT_TRUE(f().LineFreqText.visible());
   f().T_Frequency.receiveChar('0');
   EXPECT_TRUE(f().LineFreqText.visible());
 }

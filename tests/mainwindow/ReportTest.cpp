@@ -1,6 +1,6 @@
 // The results report and Print Screen: the rows of the military entry
 // modes, and what a printer failure leaves behind (no half page, the
-// normal pointer, no message for Print Screen).
+// normal pointer, the "Error!" box when nothing could be printed).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -89,16 +89,19 @@ TEST_F(Report, AFailureAbandonsThePageAndRestoresThePointer) {
   EXPECT_EQ(f().mousePointer(), ui::MousePointer::Default);
 }
 
-TEST_F(Report, PrintScreenPassesOverAFailureWithoutAMessage) {
+TEST_F(Report, PrintScreenTellsOfAnImageThatCouldNotBePrinted) {
   printer().failAfter(2, 482, "Printer error: the window could not be printed.");
   Command5_Click();
-  EXPECT_TRUE(messages.empty());
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].title, "Error!");
+  EXPECT_EQ(messages[0].text, "Printing Error\r\nError Number: 482\r\nPrinter error: " +
+                                  std::string("the window could not be printed."));
   EXPECT_TRUE(printer().pending().empty());
   EXPECT_EQ(f().mousePointer(), ui::MousePointer::Default);
   // A failing first step: the window is still printed, without a message.
   printer().failAfter(0, 486, "No printer is installed.");
   Command5_Click();
-  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(messages.size(), 1u);
   EXPECT_EQ(f().mousePointer(), ui::MousePointer::Default);
   ASSERT_EQ(printer().documents().size(), 1u);
   EXPECT_EQ(printer().documents().back(),

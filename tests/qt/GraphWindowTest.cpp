@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QTest>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <memory>
 #include <string>
@@ -112,6 +113,28 @@ TEST_F(GraphWindowQt, EnterPlotsAndEscapeCloses) {
   QTest::keyClick(start, Qt::Key_Escape);
   EXPECT_FALSE(quenta::GraphFormLoaded());
   EXPECT_FALSE(window->isVisible());
+}
+
+// The window opens with the focus on Plot. The horizontal axis title takes
+// neither the focus nor typing: not at the start, not by Tab, not by a
+// click.
+TEST_F(GraphWindowQt, OpensWithTheFocusOnPlotAndTheAxisTitleTakesNoTyping) {
+  QApplication::setActiveWindow(window.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  EXPECT_EQ(QApplication::focusWidget(), binder->widgetFor(form->GPlot));
+  auto* title = qobject_cast<QLineEdit*>(binder->widgetFor(form->Text3[0]));
+  ASSERT_TRUE(title);
+  const std::string text = form->Text3[0].text();
+  QTest::keyClicks(QApplication::focusWidget(), "zz");
+  for (int i = 0; i < 12; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), title) << "after " << i + 1 << " Tabs";
+  }
+  QTest::mouseClick(title, Qt::LeftButton);
+  EXPECT_NE(QApplication::focusWidget(), title);
+  QTest::keyClicks(title, "zz");
+  EXPECT_EQ(form->Text3[0].text(), text);
+  EXPECT_EQ(title->text().toStdString(), text);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "military/EntryModes.h"
 #include "qt/Binder.h"
 #include "qt/FrontEnd.h"
+#include "qt/QtTestSupport.h"
 #include "qt/ScreenFit.h"
 #include "ui/Headless.h"
 
@@ -226,8 +227,7 @@ TEST_F(ScreenFit, SwitchingTheEntryOptionMovesNothingElse) {
 }
 
 // The graph window, laid out at fixed positions, fits as a whole: whole on
-// the large screen, scrolled as one on the small one, where its last
-// control can still be reached.
+// both screens, with its natural size, and its last control in view.
 TEST(ScreenFitGraph, TheGraphWindowFitsBothScreens) {
   auto graphWindowOn = [](QScreen* screen) {
     std::unique_ptr<QWidget> window(qtui::createFormWidget("F_QuentaGrafForm"));
@@ -237,7 +237,7 @@ TEST(ScreenFitGraph, TheGraphWindowFitsBothScreens) {
   std::unique_ptr<QWidget> large = graphWindowOn(largeScreen());
   ASSERT_TRUE(large);
   const QSize natural = qtui::fitAreaOf(*large)->naturalSize();
-  EXPECT_GT(natural.height(), kSmallScreen.height());  // it does need to scroll there
+  EXPECT_TRUE(fits(natural, kSmallScreen)) << text(natural);
   EXPECT_EQ(large->sizeHint(), natural);
 
   std::unique_ptr<QWidget> window = graphWindowOn(smallScreen());
@@ -253,6 +253,28 @@ TEST(ScreenFitGraph, TheGraphWindowFitsBothScreens) {
   area->ensureWidgetVisible(exit, 0, 0);
   const QRect view(area->viewport()->mapTo(window.get(), QPoint(0, 0)), area->viewport()->size());
   EXPECT_TRUE(view.contains(QRect(exit->mapTo(window.get(), QPoint(0, 0)), exit->size())));
+}
+
+// The graph window as the program opens it on the small screen: whole, at
+// its natural size, without a scroll bar, as the main window is.
+TEST(ScreenFitGraph, TheGraphWindowOpensWholeOnASmallScreen) {
+  ui::HeadlessServices services;
+  ui::ScopedServices scope(services);
+  quenta::GraphForm& form = qttest::OpenGraphWindowOfX7rPart();
+  std::unique_ptr<QWidget> window(qtui::createFormWidget(form.name()));
+  ASSERT_TRUE(window);
+  window->setScreen(smallScreen());
+  auto binder = std::make_unique<qtui::Binder>(form, *window);
+  QApplication::processEvents();
+  qtui::FitArea* area = qtui::fitAreaOf(*window);
+  ASSERT_TRUE(window->isVisible());
+  EXPECT_TRUE(fits(window->size(), kSmallScreen)) << text(window->size());
+  EXPECT_FALSE(area->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+  EXPECT_EQ(area->content()->size(), area->naturalSize());
+  binder.reset();
+  window.reset();
+  quenta::ResetForms();
 }
 
 }  // namespace

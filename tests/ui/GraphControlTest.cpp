@@ -163,14 +163,39 @@ TEST(GraphTicks, DecadesWithMinorLinesAndStepsOfOneTwoOrFive) {
     return out;
   };
   const auto log = GraphControl::ticks({true, 0.01, 1e6});
-  EXPECT_EQ(labels(log), (std::vector<std::string>{"0.01", "0.1", "1", "10", "100", "1000",
-                                                   "10000", "100000", "1E6"}));
+  EXPECT_EQ(labels(log), (std::vector<std::string>{"1E-2", "1E-1", "1E0", "1E1", "1E2", "1E3",
+                                                   "1E4", "1E5", "1E6"}));
   EXPECT_EQ(log.size(), 9u + 8 * 8);
   EXPECT_EQ(labels(GraphControl::ticks({false, -70, 0})),
             (std::vector<std::string>{"-70", "-60", "-50", "-40", "-30", "-20", "-10", "0"}));
   EXPECT_EQ(labels(GraphControl::ticks({false, 0, 150})).size(), 8u);  // 0 to 140 by 20
   EXPECT_EQ(labels(GraphControl::ticks({false, -100, 100})).front(), "-100");
   EXPECT_EQ(ui::axisLabel(2.5e-6), "2.5E-6");
+}
+
+// The labels along one axis are in one number style: plain decimals where
+// all of them show so, the exponent style for all where one does not. An
+// axis of one decade is labelled inside it too.
+TEST(GraphTicks, OneNumberStyleAlongAnAxisAndLabelsInsideOneDecade) {
+  auto labels = [](const ui::GraphAxis& axis) {
+    std::vector<std::string> out;
+    for (const auto& t : GraphControl::ticks(axis))
+      if (t.major) out.push_back(t.label);
+    return out;
+  };
+  using Labels = std::vector<std::string>;
+  // An ESR scale down to 0.1 milliohm; one within the plain range stays so.
+  EXPECT_EQ(labels({true, 1e-4, 100}), (Labels{"1E-4", "1E-3", "1E-2", "1E-1", "1E0", "1E1", "1E2"}));
+  EXPECT_EQ(labels({true, 0.001, 100000}),
+            (Labels{"0.001", "0.01", "0.1", "1", "10", "100", "1000", "10000", "100000"}));
+  // A linear scale past 1000000, with its zero.
+  EXPECT_EQ(labels({false, 0, 1.2e6}), (Labels{"0", "2E5", "4E5", "6E5", "8E5", "1E6", "1.2E6"}));
+  // One decade: 2 and 5 times its start are labelled, in the decade's style.
+  EXPECT_EQ(labels({true, 1000, 10000}), (Labels{"1000", "2000", "5000", "10000"}));
+  EXPECT_EQ(labels({true, 1e5, 1e6}), (Labels{"1E5", "2E5", "5E5", "1E6"}));
+  EXPECT_EQ(labels({true, 0.01, 0.1}), (Labels{"0.01", "0.02", "0.05", "0.1"}));
+  // Two decades keep their labels on the decades.
+  EXPECT_EQ(labels({true, 10, 1000}), (Labels{"10", "100", "1000"}));
 }
 
 }  // namespace

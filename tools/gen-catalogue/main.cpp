@@ -3,11 +3,17 @@
 //
 //   quenta10-gen-catalogue <folder>     writes the four files into folder
 //   quenta10-gen-catalogue --check <folder>
-//                                      compares them with the files there
+//                                      compares them with the files there,
+//                                      and checks that every value those
+//                                      files offer designs without a dialog
 //   quenta10-gen-catalogue --gaps <folder>
-//                                      also lists the standard values between
+//                                      also lists the E24 values between
 //                                      a combination's limits that ask a
-//                                      question or show a notice
+//                                      question or show a notice, offered
+//                                      or not
+//
+// Any problem is reported on standard error ("problem: ...") and makes the
+// exit status 1.
 
 #include <cstdio>
 #include <filesystem>
@@ -15,25 +21,21 @@
 #include <string>
 
 #include "GeneratedFile.h"
+#include "catalogue/CatalogueFiles.h"
 #include "engine/CatalogueAuthoring.h"
 
 namespace {
 
 // The E24 values inside each offered range that do not design quietly.
 void ListGaps(const quenta::authoring::Catalogue& catalogue) {
-  static const double kE24[] = {1.0, 1.1, 1.2, 1.3, 1.5, 1.6, 1.8, 2.0, 2.2, 2.4, 2.7, 3.0,
-                                3.3, 3.6, 3.9, 4.3, 4.7, 5.1, 5.6, 6.2, 6.8, 7.5, 8.2, 9.1};
   for (const auto& limit : catalogue.limits) {
     if (limit.maxUf <= 0 || limit.combination.series >= 23) continue;
     std::string values;
-    for (int exponent = -7; exponent <= 3; ++exponent) {
-      for (double mantissa : kE24) {
-        const double uf = std::stod(std::to_string(mantissa) + "e" + std::to_string(exponent));
-        if (uf <= limit.minUf || uf >= limit.maxUf) continue;
-        if (!quenta::authoring::TryDesign(limit.combination, uf).Passes()) {
-          values += ' ';
-          values += quenta::authoring::ListedText(uf);
-        }
+    for (const double uf : quenta::authoring::E24Values()) {
+      if (uf <= limit.minUf || uf >= limit.maxUf) continue;
+      if (!quenta::authoring::TryDesign(limit.combination, uf).Passes()) {
+        values += ' ';
+        values += quenta::authoring::ListedText(uf);
       }
     }
     if (values.empty()) continue;
@@ -85,6 +87,18 @@ int main(int argc, char** argv) {
   for (const auto& [name, text] : files) {
     if (!generator::WriteOrCheck(folder / name, text, check)) {
       if (!check) return 1;
+      status = 1;
+    }
+  }
+  if (check) {
+    // The files there as the program reads them, with their own design rules.
+    if (const auto error = quenta::LoadCatalogueTables(folder)) {
+      std::cerr << "problem: " << error->Message() << "\n";
+      return 1;
+    }
+    for (const std::string& problem :
+         quenta::authoring::OfferedValueProblems(quenta::authoring::LimitsInForce())) {
+      std::cerr << "problem: " << problem << "\n";
       status = 1;
     }
   }

@@ -1,5 +1,10 @@
 #include "Runner.h"
 
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
@@ -286,6 +291,7 @@ Runner::Runner(std::ostream& out, std::ostream& err) : out_(out), err_(err) {
 }
 
 Runner::~Runner() {
+  beUnprivileged(false);
   scope_.reset();
   services_.reset();
   if (!scratch_.empty()) {
@@ -305,18 +311,35 @@ const std::string& Runner::scratchFolder() {
   return scratch_;
 }
 
+bool Runner::beUnprivileged(bool on) {
+  // Only a session of the superuser changes user, to "nobody", keeping the
+  // right to change back; any other user's session is bound already.
+  if (on == unprivileged_ || (getuid() != 0 && !unprivileged_)) return true;
+  if (on) {
+    ::chmod(scratchFolder().c_str(), 0711);  // its files stay in reach
+    if (setresgid(65534, 65534, 0) != 0 || setresuid(65534, 65534, 0) != 0) return false;
+  } else if (setresuid(0, 0, 0) != 0 || setresgid(0, 0, 0) != 0) {
+    return false;
+  }
+  // A change of user closes the process to tracers, the leak checker of
+  // the sanitizer builds among them, which looks in at the end.
+  prctl(PR_SET_DUMPABLE, 1);
+  unprivileged_ = on;
+  return true;
+}
+
 std::string Runner::scratchPath(const std::string& name) {
   if (name.empty() || name.front() == '/') return name;
   return scratchFolder() + "/" + name;
 }
 
-void Runner::sayLines(const std::string& heading, const std::string& text) {
+void Runner::sayLines(const std::string& heading, const std::string& text, std::size_t most) {
   const auto lines = splitAfterLineFeeds(text);
   say(heading + std::to_string(lines.size()) + (lines.size() == 1 ? " line" : " lines"));
-  for (const auto& line : lines) say("  " + quoteText(line));
+  for (std::size_t i = 0; i < lines.size() && i < most; ++i) say("  " + quoteText(lines[i]));
 }
 
-void Runner::showFile(const std::string& name) {
+void Runner::showFile(const std::string& name, std::size_t most) {
   namespace fs = std::filesystem;
   const fs::path path = scratchPath(name);
   std::error_code ec;
@@ -329,7 +352,7 @@ void Runner::showFile(const std::string& name) {
     std::ifstream in(path, std::ios::binary);
     if (!in) fail("the file " + name + " cannot be read");
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    sayLines("file " + name + ": ", text);
+    sayLines("file " + name + ": ", text, most);
   }
 }
 
@@ -677,8 +700,33 @@ void Runner::execute(const Args& args) {
     std::ofstream file(scratchPath(args[1]), std::ios::binary | std::ios::trunc);
     if (!(file << args[2]) || !file.flush()) fail("writefile: " + args[1] + " cannot be written");
   } else if (cmd == "showfile") {
-    usage(1, 1, "showfile NAME");
-    showFile(args[1]);
+    usage(1, 2, "showfile NAME [LINES]");
+    const int most = count == 2 ? number(args[2]) : -1;
+    showFile(args[1], most < 0 ? SIZE_MAX : static_cast<std::size_t>(most));
+  } else if (cmd == "chmod") {
+    usage(2, 2, "chmod MODE NAME");
+    unsigned mode = 0;
+    const auto [end, ec] = std::from_chars(args[1].data(), args[1].data() + args[1].size(), mode, 8);
+    if (ec != std::errc() || end != args[1].data() + args[1].size() || mode > 07777)
+      fail("chmod: not an octal mode: " + quoteText(args[1]));
+    if (::chmod(scratchPath(args[2]).c_str(), mode) != 0) fail("chmod: " + args[2] + " cannot be changed");
+  } else if (cmd == "unprivileged") {
+    usage(1, 1, "unprivileged on|off");
+    if (args[1] != "on" && args[1] != "off") fail("usage: unprivileged on|off");
+    if (!beUnprivileged(args[1] == "on")) fail("unprivileged: the user cannot be changed");
+  } else if (cmd == "filelimit") {
+    // The largest file the session may write, as `ulimit -f` sets it; the
+    // transcript so far must stay below it.
+    usage(1, 1, "filelimit BYTES|none");
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = limit.rlim_max;
+    if (args[1] != "none") {
+      const int bytes = number(args[1]);
+      if (bytes < 0) fail("filelimit: the limit must not be negative");
+      limit.rlim_cur = static_cast<rlim_t>(bytes);
+    }
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) fail("filelimit: the limit cannot be set");
   } else if (cmd == "printerfail") {
     // The printer operation AFTER operations from now fails with this error.
     usage(3, 3, "printerfail AFTER NUMBER DESCRIPTION");

@@ -4,6 +4,7 @@
 // shell opens, the program's end) as it happens.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -79,15 +80,20 @@ class Runner {
   ui::Control& userControl(const std::string& name, bool takesFocus);
   void show(const Args& args);
   void dump(ui::Form& form);
-  // Prints a text one line a row, each with its own line break.
-  void sayLines(const std::string& heading, const std::string& text);
+  // Prints a text one line a row, each with its own line break: its
+  // number of lines, then at most `most` of them.
+  void sayLines(const std::string& heading, const std::string& text, std::size_t most = SIZE_MAX);
 
   // Files the session saves or looks at live in a folder of its own, made
   // on first use and removed with the runner: a relative name is taken
   // there, and the transcript names them relative to it.
   const std::string& scratchFolder();
   std::string scratchPath(const std::string& name);
-  void showFile(const std::string& name);
+  void showFile(const std::string& name, std::size_t most);
+  // Runs the session on as the user "nobody" (true) or as the superuser
+  // again, where it runs as the superuser: permissions then bind it.
+  // False when the user cannot be changed.
+  bool beUnprivileged(bool on);
 
   std::ostream& out_;
   std::ostream& err_;
@@ -104,6 +110,7 @@ class Runner {
   std::vector<ui::Form*> modal_;   // open modal dialogs, innermost last
   ui::Form* announcedModal_ = nullptr;
   std::string scratch_;
+  bool unprivileged_ = false;
 };
 
 // Runs a script with a fresh runner.
