@@ -293,6 +293,8 @@ std::string Trial::Fault() const {
       return "less than one layer";
     case ChipDesignOutcome::InvalidCombination:
       return "no construction";
+    case ChipDesignOutcome::TooFewEffectives:
+      return "too few effectives";
   }
   if (effectives < minEffectives) return "too few effectives";
   if (chips > allowedChips)

@@ -172,7 +172,6 @@ ChipDesignOutcome CalcChipDesign() {
     if (geo.MaxThickCheck == 1 &&
         ui::msgBox(kThicknessText, ui::MsgButtons::YesNo, kThicknessTitle, ui::MsgIcon::Question) ==
             ui::MsgResult::Yes) {
-      stack = geo.MaxThickness;
       chip.NonStandardDesign = 1;
       break;
     }
