@@ -13,6 +13,14 @@
 
 namespace quenta {
 
+// X7R (also shown as VHT) and Z5U: the dielectrics whose capacitance moves
+// with the applied voltage. They have the voltage-coefficient panel, the
+// capacitance-change graph and the AC-mains notice.
+inline bool VoltageDependentDielectric(int dielectric) { return dielectric == 2 || dielectric == 3; }
+
+// The chip sizes 0805 to 3640: each part is one chip.
+inline bool ChipSizeSeries(int series) { return series >= 14 && series <= 22; }
+
 // The part being designed.
 struct DesignSelection {
   int16_t SeriesIndex = 0;      // item code of the series list, 1 to 25

@@ -31,7 +31,7 @@ namespace {
 // only at their own codes.
 std::vector<int> CasesOf(int series) {
   std::vector<int> cases;
-  if (series >= 14 && series <= 22) return {series + 86};
+  if (ChipSizeSeries(series)) return {series + 86};
   if (series == 23 || series == 25) return {109, 110, 112};
   if (series == 24) return {1};
   for (int n = 1; n <= 99; ++n) {

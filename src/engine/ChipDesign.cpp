@@ -177,7 +177,7 @@ ChipDesignOutcome CalcChipDesign() {
     }
     // Answered No: a chip size is one chip, so the stack it becomes is no
     // standard design.
-    if (geo.MaxThickCheck == 1 && sel.SeriesIndex >= 14 && sel.SeriesIndex <= 22)
+    if (geo.MaxThickCheck == 1 && ChipSizeSeries(sel.SeriesIndex))
       chip.NonStandardDesign = 1;
     if (chip.Chips >= kMaxChips) return ChipDesignOutcome::InvalidCombination;
     ++chip.Chips;

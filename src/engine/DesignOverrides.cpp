@@ -192,7 +192,7 @@ void ApplySpecialDesignTable(float workingCapacitanceUf) {
   const int series = gSelection.SeriesIndex;
   const int caseIndex = gSelection.CaseIndex;
   const int voltage = gSelection.VoltageIndex;
-  const bool chipSize = series >= 14 && series <= 22;
+  const bool chipSize = ChipSizeSeries(series);
 
   switch (gSelection.DielectricIndex) {
     case 3:

@@ -258,7 +258,7 @@ std::optional<Cell> FindRuleCell(int series, int caseIndex, int voltage, int die
     case 13:
       return Lookup(kS13Rows, dielectric, voltage);
     default:
-      if (series >= 14 && series <= 22) {
+      if (ChipSizeSeries(series)) {
         std::optional<Cell> cell = lookup(kChip);
         if (!cell) cell = lookup(kStyles);
         return cell;

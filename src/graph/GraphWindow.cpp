@@ -70,7 +70,7 @@ void F_QuentaGrafForm_Form_Load() {
   f.Label14.setVisible(false);
   f.Timer1.setEnabled(false);
   const int dielectric = gSelection.DielectricIndex;
-  const int graphs = dielectric == 2 || dielectric == 3 ? 6 : 5;
+  const int graphs = VoltageDependentDielectric(dielectric) ? 6 : 5;
   for (int kind = 0; kind < graphs; ++kind) f.GrafName.addItem(kGraphNames[kind]);
   if (dielectric == 3) {
     f.Label14.setVisible(true);

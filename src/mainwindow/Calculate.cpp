@@ -42,10 +42,6 @@ void Decode(const std::function<void()>& decoder, ui::Label& invalidLabel) {
   }
 }
 
-// The voltage-coefficient panel belongs to the dielectrics whose
-// capacitance moves with the voltage: X7R and Z5U.
-bool HasVoltageCoefficientPanel(int dielectric) { return dielectric == 2 || dielectric == 3; }
-
 void ShowVoltageCoefficientPanel(MainForm& f) {
   f.Frame26.setVisible(true);
   f.HScroll1.setValue(0);
@@ -211,7 +207,7 @@ void CalculateRun() {
 
   // 19, 20. A capacitance re-entered in the dialog cleared the results,
   // the voltage-coefficient panel among them: the results show it again.
-  if (HasVoltageCoefficientPanel(sel.DielectricIndex)) f.Frame26.setVisible(true);
+  if (VoltageDependentDielectric(sel.DielectricIndex)) f.Frame26.setVisible(true);
   f.L_NonStandard.setVisible(gChip.NonStandardDesign != 0);
   f.Command3.setEnabled(true);
   f.Command2.setEnabled(true);

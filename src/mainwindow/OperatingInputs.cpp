@@ -75,9 +75,8 @@ void HS_Frequency_Change() {
 
 void T_Frequency_Change() {
   MainForm& f = F_QuentaMainForm();
-  // The same rule as the dielectric's own: X7R (and VHT) and Z5U.
-  const int dielectric = gSelection.DielectricIndex;
-  f.LineFreqText.setVisible(dielectric == 2 || dielectric == 3);
+  // The same rule as the dielectric's own.
+  f.LineFreqText.setVisible(VoltageDependentDielectric(gSelection.DielectricIndex));
   ClearResults();
 }
 

@@ -44,7 +44,7 @@ std::string DatasheetDocument(int series, int caseIndex) {
     case 24: return "BW_CeramicCapacitor.pdf";
     default: break;
   }
-  if (series >= 14 && series <= 22) return "Norvel-WB_MLCC.pdf";
+  if (ChipSizeSeries(series)) return "Norvel-WB_MLCC.pdf";
   return "";
 }
 

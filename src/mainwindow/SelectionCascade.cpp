@@ -137,7 +137,7 @@ void seriesCases(MainForm& f, int series) {
     list.setText(list.list(0));
     return;
   }
-  if ((series >= 14 && series <= 22) || series == 24) {
+  if (ChipSizeSeries(series) || series == 24) {
     static const char* const kChipSizes[] = {"0805", "1206", "1210", "1808", "1812",
                                              "1825", "2220", "2225", "3640"};
     if (series == 24) list.addItem("01", 1);
@@ -343,7 +343,7 @@ void CB_Dielectric_Click() {
   int16_t dielectric = 0;
   if (!selectedCode(f.CB_Dielectric, dielectric)) return;
   gSelection.DielectricIndex = dielectric;
-  f.LineFreqText.setVisible(dielectric == 2 || dielectric == 3);
+  f.LineFreqText.setVisible(VoltageDependentDielectric(dielectric));
 
   gChip.ThicknessScale = 0.68;
   gChip.LengthWidthScale = 0.83;
