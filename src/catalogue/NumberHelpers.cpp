@@ -86,11 +86,11 @@ double UnitDivisor(std::string_view unit) {
   return 0;
 }
 
+}  // namespace
+
 bool EndsInPicofaradMark(const std::string& text) {
   return !text.empty() && (text.back() == 'P' || text.back() == 'p');
 }
-
-}  // namespace
 
 NumberStatus ReadTypedMicrofarads(std::string_view text, double& microfarads) {
   const std::string_view number = LeadingNumberText(text);

@@ -48,6 +48,9 @@ std::string CapTextToMicrofarads(std::string& text);
 // range is OutOfRange.
 NumberStatus ReadTypedMicrofarads(std::string_view text, double& microfarads);
 
+// Whether a typed capacitance ends in the picofarad mark "P" or "p".
+bool EndsInPicofaradMark(const std::string& text);
+
 // The picofarad shorthand of those boxes: a text whose last character is
 // "P" or "p" is rewritten as its leading number in microfarads ("100P"
 // gives "0.0001"). `written` keeps the box's last rewrite: the "F" of "pF"

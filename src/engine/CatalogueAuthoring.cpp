@@ -171,6 +171,13 @@ struct DialogRaised {
 
 std::string CapacitanceField(double uf) { return uf < 0 ? "-1" : FormatGeneral(uf); }
 
+// The case family's commercial limit (µF) where the main window shows the
+// Commercial box for the combination (KD and KF, X7R, 50 V), else 0.
+int CommercialLimitOf(const Combination& c) {
+  if ((c.series != 1 && c.series != 2) || c.dielectric != 2 || c.voltage != 2) return 0;
+  return StyleCapLimitFor(c.caseIndex);
+}
+
 std::string CombinationName(const Combination& c) {
   return "series " + std::to_string(c.series) + " case " + std::to_string(c.caseIndex) +
          " dielectric " + std::to_string(c.dielectric) + " voltage " + std::to_string(c.voltage);
@@ -369,9 +376,7 @@ std::vector<std::string> OfferedValueProblems(const std::vector<CapLimit>& limit
     tryValues(l.minUf, l.maxUf, false);
     // With the Commercial box ticked the list runs up to the case family's
     // commercial limit.
-    const int family = StyleCapLimitFor(c.caseIndex);
-    if ((c.series == 1 || c.series == 2) && c.dielectric == 2 && c.voltage == 2 && family > 0)
-      tryValues(l.minUf, family, true);
+    if (const int family = CommercialLimitOf(c); family > 0) tryValues(l.minUf, family, true);
     if (!faults.empty()) problems.push_back(CombinationName(c) + faults);
   }
   return problems;
@@ -499,8 +504,7 @@ Catalogue BuildCatalogue() {
       // Where the Commercial box is shown, the smallest value must design
       // with the box ticked too (the pick-list then runs from it to the
       // family's commercial limit).
-      const bool commercialToo = (c.series == 1 || c.series == 2) && c.dielectric == 2 &&
-                                 c.voltage == 2 && StyleCapLimitFor(c.caseIndex) > 0;
+      const bool commercialToo = CommercialLimitOf(c) > 0;
       // The limits are E12 values; the values between them that the list
       // may offer besides (E24) are tried too.
       const std::vector<double>& values =
@@ -603,9 +607,8 @@ Catalogue BuildCatalogue() {
   // The commercial limits design with the Commercial box ticked.
   for (const CapLimit& l : cat.limits) {
     const Combination& c = l.combination;
-    const int family = StyleCapLimitFor(c.caseIndex);
-    if ((c.series != 1 && c.series != 2) || c.dielectric != 2 || c.voltage != 2 || family == 0)
-      continue;
+    const int family = CommercialLimitOf(c);
+    if (family == 0) continue;
     if (l.maxUf <= 0 || !TryDesign(c, family, true).Passes())
       problem(CombinationName(c) + ": commercial limit " + std::to_string(family) +
               " uF does not design");

@@ -32,7 +32,7 @@ void T_Capacitance_Change() {
   // voltage panel picofarads. The other units typed behind the number are
   // read where the capacitance is used.
   const std::string text = f.T_Capacitance.text();
-  if (!text.empty() && (text.back() == 'P' || text.back() == 'p')) {
+  if (EndsInPicofaradMark(text)) {
     f.Label8.setFontName("MS Sans Serif");
     f.Label8.setCaption("p");
   }
