@@ -94,6 +94,13 @@ MainForm::MainForm() : ui::Form("F_QuentaMainForm") {
   weight_tb.add(5);
   phase.add(0);
   for (int i = 0; i <= 6; ++i) T_TempSpecs.add(i);
+  // The boxes that show a result take no typing: what they show, and what
+  // the report prints from them, is what was computed. Their text can
+  // still be selected and copied.
+  for (int i = 0; i <= 4; ++i) T_Specs[i].setLocked(true);
+  for (ui::TextBox* box : {&T_FreqSpecs[0], &weight_tb[5], &phase[0], &T_Mil_Prf, &T_Norvel_Equiv})
+    box->setLocked(true);
+  for (int i = 0; i <= 6; ++i) T_TempSpecs[i].setLocked(true);
   L_Specs.add(6).setCaption("Norvel Part Number Prefix");
   L_Specs.add(0).setCaption("Self-Resonance Freq. (kHz)");
   L_Specs.add(1).setCaption("ESR at Self-Res. (mOhms)");
