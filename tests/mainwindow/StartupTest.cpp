@@ -1,6 +1,8 @@
 // Start-up of the main window, its keys and its lifetime.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "catalogue/DesignState.h"
 #include "mainwindow/MainWindowSession.h"
 #include "mainwindow/Startup.h"
@@ -125,18 +127,29 @@ TEST_F(Startup, MakerEntryAgainReloadsOnceAndResetsTheSelection) {
   EXPECT_EQ(gUiState.Mil123Mode, 0);
 }
 
-TEST_F(Startup, CalculateKeysMoveTheFocusAndStillReachTheBox) {
+TEST_F(Startup, CalculateKeysMoveTheFocusButOnlyTypeIntoABox) {
   ASSERT_TRUE(start());
-  for (int key : {13, 43, 108, 32}) {
-    f().T_TempRise.setFocus();
-    f().keyDown(key);
-    EXPECT_EQ(f().activeControl(), &f().Command1) << key;
-  }
-  // Space typed into a box reaches the box as well.
   f().T_Capacitance.setVisible(true);
+  // Space and the keypad separator only type into a box that takes typing;
+  // on a list, a result box, and for Space in the frequency box, they
+  // calculate as Enter does.
+  const std::vector<ui::Control*> controls = {&f().CB_Volt,       &f().T_Specs[1],
+                                              &f().T_Capacitance, &f().T_Cap_c,
+                                              &f().CB_Type_Mil,   &f().T_Frequency};
+  for (int key : {13, 43, 108, 32}) {
+    for (ui::Control* c : controls) {
+      c->setFocus();
+      f().keyDown(key);
+      const bool types = (key == 108 || key == 32) && c != &f().CB_Volt && c != &f().T_Specs[1] &&
+                         !(key == 32 && c == &f().T_Frequency);
+      EXPECT_EQ(f().activeControl(), types ? c : &f().Command1) << key << " " << c->id();
+    }
+  }
   f().T_Capacitance.setFocus();
+  f().T_Capacitance.setSelStart(1);
   f().userKey(32, ' ');
   EXPECT_EQ(f().T_Capacitance.text(), "3 ");
+  EXPECT_EQ(f().activeControl(), &f().T_Capacitance);
   f().T_TempRise.setFocus();
   f().keyDown('A');
   EXPECT_EQ(f().activeControl(), &f().T_TempRise);
