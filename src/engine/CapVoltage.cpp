@@ -90,6 +90,10 @@ CapVoltagePoint CapVoltageAt(double volts, double dielThickTotal, const std::str
   return p;
 }
 
+bool NominalCapacitance(const std::string& unitLetter, bool mil123Entry, double& c) {
+  return StartingCapacitance(mil123Entry, unitLetter, c);
+}
+
 void SetCurveVoltMax(int voltageIndex, int lastIndex) {
   static constexpr double kVolts[] = {25,   50,   100,  200,  300,  400,  500, 600,
                                       1000, 1500, 2000, 2500, 3000, 4000, 5000};

@@ -42,6 +42,11 @@ struct CapVoltagePoint {
 CapVoltagePoint CapVoltageAt(double volts, double dielThickTotal, const std::string& unitLetter,
                              bool mil123Entry);
 
+// The capacitance the curve starts from, unchanged by any voltage, in the
+// unit whose letter the main window shows (in MIL-PRF-123 entry the unit of
+// CapacitanceText). False for a unit that is not known.
+bool NominalCapacitance(const std::string& unitLetter, bool mil123Entry, double& c);
+
 // The change of capacitance in percent at field F (volts per unit of the
 // total dielectric thickness) and voltage V under the chosen fit, before
 // clamping to 0 or below. The design flags 4 and 5 have fits for some

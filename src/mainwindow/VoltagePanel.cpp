@@ -37,8 +37,10 @@ int LastPoint(const PanelCurve& c) {
 }
 
 // The capacitance shown at point i: point 0 stands for 0 V, where the
-// capacitance is that of the first computed point.
-double CapacitanceAt(const PanelCurve& c, int i) { return At(c.capacitance, i == 0 ? 1 : i); }
+// capacitance is the nominal one, as the change of 0 % there says.
+double CapacitanceAt(const PanelCurve& c, int i) {
+  return i == 0 ? c.atZeroVolts : At(c.capacitance, i);
+}
 
 // Copies the curve just computed out of the shared arrays.
 void KeepPanelCurve() {
@@ -47,6 +49,11 @@ void KeepPanelCurve() {
   c.capacitance = gCurve.GraphY2;
   c.change = gCurve.GraphY3;
   c.lastPoint = gCurve.CurveLastPoint;
+  // In a unit the curve does not know it holds the capacitance of its first
+  // point.
+  if (!NominalCapacitance(F_QuentaMainForm().Label8.caption(), gSelection.Mil123Entry,
+                          c.atZeroVolts))
+    c.atZeroVolts = At(c.capacitance, 1);
 }
 
 }  // namespace
@@ -60,7 +67,7 @@ void ShowCapVoltageCurve() {
   f.HScroll1.setMax(gCurve.CurveLastPoint);
   f.Text2.setText("0");
   f.Text3.setText("0");
-  f.Text4.setText(FormatUpToTwoDecimals(gCurve.GraphY2[1]));
+  f.Text4.setText(FormatUpToTwoDecimals(Curve().atZeroVolts));
 }
 
 void HScroll1_Change() {

@@ -17,6 +17,7 @@ struct PanelCurve {
   std::vector<double> capacitance;  // GraphY2: capacitance left, unit of Label8
   std::vector<double> change;       // GraphY3: change in percent
   int lastPoint = 0;                // CurveLastPoint
+  double atZeroVolts = 0;           // capacitance at 0 V, point 0
 };
 
 // The panel's copy of the last curve.
@@ -24,7 +25,7 @@ const PanelCurve& PanelCurveCopy();
 
 // Takes the curve just computed into the panel and puts the panel back on
 // its first point: the bar's range ends at the last usable point, 0 V,
-// no change, the capacitance of the first point.
+// no change, the nominal capacitance.
 void ShowCapVoltageCurve();
 
 // Handlers of the main window's panel controls.
