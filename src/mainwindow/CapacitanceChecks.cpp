@@ -35,7 +35,13 @@ bool CheckShownCapacitance() {
   if (result.holdingCaseEntry) {
     const bool fromList = f.CK_ManCap.value() != ui::CheckBox::Checked;
     const std::string picked = f.CB_Cap.text();
+    // The case follows the capacitance within this run: the series
+    // picture shown for the run stays.
+    const bool picture2 = f.Picture2.visible();
+    const bool picture3 = f.Picture3.visible();
     f.CB_Case.setListIndex(*result.holdingCaseEntry);
+    f.Picture2.setVisible(picture2);
+    f.Picture3.setVisible(picture3);
     if (fromList) {
       const int entry = f.CB_Cap.findExact(picked);
       if (entry >= 0 && entry != f.CB_Cap.listIndex()) f.CB_Cap.setListIndex(entry);

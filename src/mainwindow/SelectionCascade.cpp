@@ -24,6 +24,14 @@ bool selectedCode(const ui::DropDownList& list, int16_t& code) {
   return true;
 }
 
+// A choice of the cascade puts another part in place of the one
+// calculated: its results go, and so does the series picture that stood
+// beside them (Calculate shows the new part's).
+void clearResultsOfChoice(MainForm& f) {
+  ClearResults();
+  ui::setVisible({&f.Picture2, &f.Picture3}, false);
+}
+
 void resetDesignFlags() {
   gChip.FewEffectivesAccepted = 0;
   gChip.NonStandardDesign = 0;
@@ -259,7 +267,7 @@ void CB_Type_Click() {
   int16_t series = 0;
   if (!selectedCode(f.CB_Type, series)) return;
   gSelection.SeriesIndex = series;
-  ClearResults();
+  clearResultsOfChoice(f);
   f.CK_ManCap.setVisible(true);
   f.Command6.setVisible(false);
   seriesVoltages(f, series);
@@ -275,7 +283,7 @@ void CB_Case_Click() {
     gTemps.TempRiseMax = 20;
     return;
   }
-  ClearResults();
+  clearResultsOfChoice(f);
   gCapLimits.CapSearchAllRows = true;
   resetDesignFlags();
   int16_t code = 0;
@@ -318,7 +326,7 @@ void CB_Case_Click() {
 void CB_Volt_Click() {
   if (gUiState.VoltChangeByDielectric != 0) return;
   MainForm& f = F_QuentaMainForm();
-  ClearResults();
+  clearResultsOfChoice(f);
   resetDesignFlags();
   int16_t voltage = 0;
   if (!selectedCode(f.CB_Volt, voltage)) return;
@@ -337,7 +345,7 @@ void CB_Dielectric_Click() {
   MainForm& f = F_QuentaMainForm();
   f.Label10.setVisible(false);
   f.Timer2.setEnabled(false);
-  ClearResults();
+  clearResultsOfChoice(f);
   resetDesignFlags();
   f.CB_Tolerance.clear();
   int16_t dielectric = 0;
@@ -408,7 +416,7 @@ void CB_Dielectric_Click() {
 
 void CB_Tolerance_Click() {
   MainForm& f = F_QuentaMainForm();
-  ClearResults();
+  clearResultsOfChoice(f);
   resetDesignFlags();
   int16_t tolerance = 0;
   if (!selectedCode(f.CB_Tolerance, tolerance)) return;
