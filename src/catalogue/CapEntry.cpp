@@ -8,6 +8,7 @@
 #include "catalogue/NumberHelpers.h"
 #include "catalogue/NumberText.h"
 #include "ui/Services.h"
+#include "ui/TextChars.h"
 
 namespace quenta {
 
@@ -47,7 +48,7 @@ CapEntryForm::CapEntryForm() : ui::Form("F_CapEntry") {
   onActivate = cap_entry::Form_Activate;
   onKeyPress = cap_entry::Form_KeyPress;
   onUnload = cap_entry::Form_Unload;
-  Text1.onChange = cap_entry::Text1_Change;
+  Text1.onLostFocus = cap_entry::Text1_LostFocus;
   B_CalcOK.onClick = cap_entry::B_CalcOK_Click;
 }
 
@@ -91,6 +92,20 @@ CapEntryResult ShowCapEntry(double upper, double lower, const std::string& title
   return CapEntryResult::Accepted;
 }
 
+void SayNotACapacitance(const std::string& typed) {
+  // A text pasted at length is named by its start.
+  constexpr std::size_t kNamedChars = 40;
+  std::string named = typed;
+  if (ui::CharCount(named) > kNamedChars)
+    named = named.substr(0, ui::CharOffset(named, kNamedChars)) + "...";
+  const std::string what =
+      typed.empty() ? "No capacitance is typed." : "\"" + named + "\" is not a capacitance.";
+  ui::msgBox(what +
+                 "\r\nType a number in microfarads, or a number followed by p, pF, n, nF, u, uF "
+                 "or \u00B5F (2.2, 100 pF, 47nF).",
+             ui::MsgButtons::Ok, "Not a Capacitance", ui::MsgIcon::Exclamation);
+}
+
 namespace cap_entry {
 
 void Form_Activate() {
@@ -101,12 +116,9 @@ void Form_Activate() {
   d.setActiveControl(&d.B_CalcOK);
 }
 
-void Text1_Change() {
+void Text1_LostFocus() {
   CapEntryForm& d = F_CapEntry();
-  // Picofarads typed: the box holds microfarads. The change the new text
-  // raises leaves it alone.
-  if (const auto rewritten = PicofaradShorthand(d.Text1.text(), d.shorthandText))
-    d.Text1.setText(*rewritten);
+  if (const auto microfarads = PicofaradShorthand(d.Text1.text())) d.Text1.setText(*microfarads);
 }
 
 void B_CalcOK_Click() {
@@ -114,9 +126,12 @@ void B_CalcOK_Click() {
   if (!d.shown()) return;
   const double upper = LeadingNumber(d.Label2.caption());
   const double lower = LeadingNumber(d.Label3.caption());
-  // A text that is no capacitance reads as 0, which is refused.
   double entry = 0;
-  if (ReadTypedMicrofarads(d.Text1.text(), entry) == NumberStatus::NotANumber) entry = 0;
+  if (ReadTypedMicrofarads(d.Text1.text(), entry) == NumberStatus::NotANumber) {
+    SayNotACapacitance(d.Text1.text());
+    d.Text1.setText(Proposal(d));
+    return;
+  }
 
   // Written so that a value that is not a number is refused as well.
   // No capacitance is 0 µF or less: such an entry is refused whatever the

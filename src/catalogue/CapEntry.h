@@ -25,9 +25,6 @@ struct CapEntryForm : ui::Form {
   // or only passed (the value must lie above it and above 0).
   bool lowerExclusive = false;
 
-  // The entry box's last picofarad rewrite (PicofaradShorthand).
-  std::string shorthandText;
-
   // How the open dialog was left.
   enum class Outcome { Open, Accepted, Cancelled };
   Outcome outcome = Outcome::Open;
@@ -64,15 +61,21 @@ CapEntryResult ShowCapEntry(double upper, double lower, const std::string& title
                             const std::string& message,
                             LowerBound lowerBound = LowerBound::Inclusive);
 
+// Tells the user that the text typed into a capacitance box (the manual
+// box, the re-entry dialog's) is no capacitance: the message names the
+// text and the forms the box takes.
+void SayNotACapacitance(const std::string& typed);
+
 // The dialog's handlers.
 namespace cap_entry {
 // Each time the dialog opens: proposes half the upper bound, OK focused.
 void Form_Activate();
-// A trailing "P" or "p" turns picofarads typed into microfarads; the
-// other units typed behind the number are read by OK.
-void Text1_Change();
-// OK: accepts an entry within the bounds, or says "Oops!" and proposes
-// half the upper bound again.
+// Leaving the entry box turns a value typed in picofarads ("470p") into
+// microfarads; OK reads the units typed behind the number as they are.
+void Text1_LostFocus();
+// OK: accepts an entry within the bounds, or says "Oops!" (or, for a text
+// that is no capacitance, what the box takes) and proposes half the upper
+// bound again.
 void B_CalcOK_Click();
 // Enter presses OK; Escape cancels.
 void Form_KeyPress(int& keyAscii);

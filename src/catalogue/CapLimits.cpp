@@ -94,6 +94,12 @@ CapTooLargeResult CheckCapTooLarge(const ShownCapacitance& shown) {
     result.outcome = CapTooLargeOutcome::NoMaximum;
     return result;
   }
+  // The manual box must hold a capacitance: no value of 0 or less, and
+  // nothing that reads as no number at all, is held against the maximum.
+  if (shown.manual && !(gSelection.Capacitance > 0)) {
+    result.outcome = CapTooLargeOutcome::NotACapacitance;
+    return result;
+  }
 
   const bool searchAllRows = gCapLimits.CapSearchAllRows;
   while (gSelection.Capacitance > maximum) {

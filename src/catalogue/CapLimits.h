@@ -26,6 +26,9 @@ enum class CapTooLargeOutcome {
   Checked,    // the capacitance lies within the maximum (perhaps re-entered)
   Cancelled,  // the user cancelled the dialog
   NoMaximum,  // the selection lists no maximum: an invalid combination
+  // The manual box holds no capacitance ("47 mF", "-47nF", an empty box):
+  // nothing was checked, and Capacitance reads 0 or less.
+  NotACapacitance,
 };
 
 struct CapTooLargeResult {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <string_view>
+#include <utility>
 
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberText.h"
@@ -74,54 +75,82 @@ std::string CapTextToMicrofarads(std::string& text) {
 namespace {
 
 // The divisor that turns a number in this unit into microfarads; 0 for a
-// text that is no unit of the typed boxes. No unit at all means µF.
+// text that is no unit of the typed boxes. No unit at all means µF, and so
+// does the micro sign alone, as "u" alone does.
 double UnitDivisor(std::string_view unit) {
   std::string lower(unit);
   for (char& c : lower) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
-  if (lower.empty() || lower == "u" || lower == "uf" || lower == "\u00B5f") return 1;
+  if (lower.empty() || lower == "u" || lower == "uf" || lower == "\u00B5" || lower == "\u00B5f")
+    return 1;
   if (lower == "n" || lower == "nf") return 1000;
   if (lower == "p" || lower == "pf") return 1000000;
   return 0;
 }
 
-}  // namespace
+// A typed capacitance cut into its number and its unit, with the characters
+// people type for them read as the program's own: the Greek small mu (what
+// Greek keyboards and character pickers give) as the micro sign, and a
+// no-break blank (pasted from a datasheet) as a blank. The unit is what
+// follows the number, blanks around it left out; the number is empty when
+// the text does not start with one.
+struct TypedCapacitance {
+  std::string number;
+  std::string unit;
+};
 
-bool EndsInPicofaradMark(const std::string& text) {
-  return !text.empty() && (text.back() == 'P' || text.back() == 'p');
-}
-
-NumberStatus ReadTypedMicrofarads(std::string_view text, double& microfarads) {
+TypedCapacitance SplitTypedCapacitance(std::string_view typed) {
+  static const std::pair<std::string_view, std::string_view> kReadAs[] = {
+      {"\u03BC", "\u00B5"}, {"\u00A0", " "}, {"\u202F", " "}};
+  std::string read;
+  read.reserve(typed.size());
+  for (std::size_t i = 0; i < typed.size();) {
+    bool replaced = false;
+    for (const auto& [from, to] : kReadAs) {
+      if (typed.substr(i, from.size()) == from) {
+        read += to;
+        i += from.size();
+        replaced = true;
+        break;
+      }
+    }
+    if (!replaced) read += typed[i++];
+  }
+  const std::string_view text = read;
   const std::string_view number = LeadingNumberText(text);
-  if (number.empty()) return NumberStatus::NotANumber;
-  // The unit: what follows the number, blanks around it left out.
-  std::string_view unit = text.substr(static_cast<std::size_t>(number.data() - text.data()) +
-                                      number.size());
+  std::string_view unit =
+      number.empty() ? text
+                     : text.substr(static_cast<std::size_t>(number.data() - text.data()) +
+                                   number.size());
   const std::size_t first = unit.find_first_not_of(" \t");
   unit = first == std::string_view::npos
              ? std::string_view()
              : unit.substr(first, unit.find_last_not_of(" \t") - first + 1);
-  const double divisor = UnitDivisor(unit);
+  return {std::string(number), std::string(unit)};
+}
+
+}  // namespace
+
+NumberStatus ReadTypedMicrofarads(std::string_view text, double& microfarads) {
+  const TypedCapacitance typed = SplitTypedCapacitance(text);
+  if (typed.number.empty()) return NumberStatus::NotANumber;
+  const double divisor = UnitDivisor(typed.unit);
   if (divisor == 0) return NumberStatus::NotANumber;
   double value = 0;
-  const NumberStatus status = ParseWholeNumber(number, value);
+  const NumberStatus status = ParseWholeNumber(typed.number, value);
   microfarads = value / divisor;
   return status;
 }
 
-std::optional<std::string> PicofaradShorthand(const std::string& text, std::string& written) {
-  // The change that the rewrite itself raises.
-  if (!written.empty() && text == written) return std::nullopt;
-  if (!written.empty() && text.size() == written.size() + 1 && text.starts_with(written) &&
-      (text.back() == 'F' || text.back() == 'f'))
-    return written;
-  written.clear();
-  if (!EndsInPicofaradMark(text)) return std::nullopt;
-  const double microfarads = LeadingNumber(text) / 1000000;
+std::optional<std::string> PicofaradShorthand(const std::string& text) {
+  const TypedCapacitance typed = SplitTypedCapacitance(text);
+  if (UnitDivisor(typed.unit) != 1000000) return std::nullopt;
+  // A lone "P" stands for no number: 0.
+  if (typed.number.empty() && typed.unit != "P" && typed.unit != "p") return std::nullopt;
+  const double microfarads = LeadingNumber(typed.number) / 1000000;
   if (!std::isfinite(microfarads)) return std::nullopt;
-  written = FormatGeneral(microfarads);
-  return written;
+  return FormatGeneral(microfarads);
 }
 
 }  // namespace quenta

@@ -42,21 +42,19 @@ std::string CapTextToMicrofarads(std::string& text);
 // Reads a capacitance typed into a box that counts in microfarads (the
 // manual box, the re-entry dialog's): one number, perhaps followed by its
 // unit, with or without blanks between: "p" or "pF" for picofarads, "n" or
-// "nF" for nanofarads, "u", "uF" or "µF" for microfarads, in any letter
-// case ("47nF", "100 pF", "2.2"). On Ok microfarads holds the value in µF.
-// Any other text is NotANumber ("47 mF", "47x"); a number beyond the double
-// range is OutOfRange.
+// "nF" for nanofarads, "u", "uF", "µ" or "µF" for microfarads, in any letter
+// case ("47nF", "100 pF", "2.2", "47µ"). The Greek small mu reads as the
+// micro sign and a no-break blank as a blank. On Ok microfarads holds the
+// value in µF. Any other text is NotANumber ("47 mF", "47x"); a number
+// beyond the double range is OutOfRange.
 NumberStatus ReadTypedMicrofarads(std::string_view text, double& microfarads);
 
-// Whether a typed capacitance ends in the picofarad mark "P" or "p".
-bool EndsInPicofaradMark(const std::string& text);
-
-// The picofarad shorthand of those boxes: a text whose last character is
-// "P" or "p" is rewritten as its leading number in microfarads ("100P"
-// gives "0.0001"). `written` keeps the box's last rewrite: the "F" of "pF"
-// typed key by key lands right behind it and is dropped again, so "100pF"
-// reads as 100 pF. Returns the box's new text, or nothing when the text
-// stays (a number too large to hold stays as typed).
-std::optional<std::string> PicofaradShorthand(const std::string& text, std::string& written);
+// The picofarad shorthand of those boxes, for a text the user has finished
+// typing: a whole value in picofarads (a number, perhaps blanks, then "p"
+// or "pF" in any letter case) is rewritten as its microfarads ("100P" gives
+// "0.0001", "10 pF" "1E-05"), and a lone "P" or "p" as "0". Returns the
+// box's new text, or nothing when the text stays (any other text, "4p7" or
+// "47nF" among them; a number too large to hold).
+std::optional<std::string> PicofaradShorthand(const std::string& text);
 
 }  // namespace quenta

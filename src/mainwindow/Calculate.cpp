@@ -15,6 +15,7 @@
 #include "engine/TempLimits.h"
 #include "engine/Thermal.h"
 #include "mainwindow/CapacitanceChecks.h"
+#include "mainwindow/CapacitanceEntry.h"
 #include "mainwindow/DesignMode.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/OperatingInputs.h"
@@ -75,6 +76,12 @@ void CalculateRun() {
   MainForm& f = F_QuentaMainForm();
   DesignSelection& sel = gSelection;
   OperatingTemps& temps = gTemps;
+
+  // A value in picofarads typed into the manual box is rewritten once the
+  // typing is over; a run that starts with the box still focused (a scroll
+  // bar used without taking the focus) is that moment too.
+  if (f.OB_Part_Num.value() && f.CK_ManCap.value() == ui::CheckBox::Checked)
+    ApplyCapacitanceShorthand();
 
   // 1-3. The temperature limits of the series.
   SetSeriesTempLimits(sel.SeriesIndex);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "catalogue/CapEntry.h"
 #include "catalogue/CapLimits.h"
 #include "catalogue/DesignState.h"
 #include "mainwindow/Calculate.h"
@@ -25,6 +26,11 @@ bool CheckShownCapacitance() {
   const CapTooLargeResult result = CheckCapTooLarge(shown);
   switch (result.outcome) {
     case CapTooLargeOutcome::Cancelled:
+      return false;
+    case CapTooLargeOutcome::NotACapacitance:
+      // The run ends without results, and the user learns why.
+      ClearResults();
+      SayNotACapacitance(shown.typedText);
       return false;
     case CapTooLargeOutcome::NoMaximum:
       gUiState.InvalidCombination = kTrue;

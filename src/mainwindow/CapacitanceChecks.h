@@ -12,7 +12,9 @@ namespace quenta {
 // holds the capacitance; selecting it runs the case handler, which fixes
 // the case from now on and rebuilds the pick-list on its largest value,
 // so the entry being calculated is put back and the list shows the
-// capacitance of the results. False when the user cancelled the dialog.
+// capacitance of the results. False when the user cancelled the dialog,
+// and when the manual box holds no capacitance: that is said, and the
+// results are cleared.
 bool CheckShownCapacitance();
 
 // The chip design's capacitance re-entry: a new value runs a whole

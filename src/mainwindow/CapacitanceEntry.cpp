@@ -7,7 +7,6 @@
 #include "mainwindow/CapacitanceList.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Results.h"
-#include "mainwindow/UiState.h"
 
 namespace quenta {
 
@@ -25,21 +24,22 @@ void ShowAcceptedCapacitance(const std::string& microfarads) {
 }
 
 void T_Capacitance_Change() {
-  MainForm& f = F_QuentaMainForm();
   gChip.NonStandardDesign = 0;
   ClearResults();
-  // A trailing "P" means picofarads: the box shows microfarads, and the
-  // voltage panel picofarads. The other units typed behind the number are
-  // read where the capacitance is used.
-  const std::string text = f.T_Capacitance.text();
-  if (EndsInPicofaradMark(text)) {
-    f.Label8.setFontName("MS Sans Serif");
-    f.Label8.setCaption("p");
-  }
-  // This write runs this handler once more; the new text has no "P".
-  if (const auto rewritten = PicofaradShorthand(text, gUiState.CapShorthandText))
-    f.T_Capacitance.setText(*rewritten);
 }
+
+void ApplyCapacitanceShorthand() {
+  MainForm& f = F_QuentaMainForm();
+  const auto microfarads = PicofaradShorthand(f.T_Capacitance.text());
+  if (!microfarads) return;
+  // Picofarads typed: the box shows microfarads, and the voltage panel
+  // picofarads. The change this write raises clears the results.
+  f.Label8.setFontName("MS Sans Serif");
+  f.Label8.setCaption("p");
+  f.T_Capacitance.setText(*microfarads);
+}
+
+void T_Capacitance_LostFocus() { ApplyCapacitanceShorthand(); }
 
 void T_Capacitance_Click() { ClearResults(); }
 

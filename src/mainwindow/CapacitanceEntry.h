@@ -1,8 +1,8 @@
 // The capacitance boxes and option boxes of the main window: the
 // pick-list's own click, manual entry in microfarads (or in the unit typed
-// behind the number; a trailing "P" is rewritten at once), the Manual Cap
-// and Commercial boxes, and the MIL-PRF-123 fields whose handlers only
-// clear the results.
+// behind the number; picofarads are rewritten as microfarads once the
+// typing is over), the Manual Cap and Commercial boxes, and the MIL-PRF-123
+// fields whose handlers only clear the results.
 #pragma once
 
 #include <string>
@@ -14,6 +14,12 @@ namespace quenta {
 void ShowAcceptedCapacitance(const std::string& microfarads);
 
 void T_Capacitance_Change();
+// A whole value in picofarads in the manual box ("100P", "100 pF") is
+// rewritten as microfarads, and the voltage panel counts in picofarads.
+// Run when the box is left and as a calculation starts, never while the
+// user may still be typing.
+void ApplyCapacitanceShorthand();
+void T_Capacitance_LostFocus();
 void T_Capacitance_Click();
 void T_Capacitance_GotFocus();
 void CK_ManCap_Click();

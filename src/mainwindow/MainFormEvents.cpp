@@ -62,6 +62,7 @@ void ConnectMainFormHandlers(MainForm& f) {
   f.T_Capacitance.onChange = T_Capacitance_Change;
   f.T_Capacitance.onClick = T_Capacitance_Click;
   f.T_Capacitance.onGotFocus = T_Capacitance_GotFocus;
+  f.T_Capacitance.onLostFocus = T_Capacitance_LostFocus;
   f.CK_ManCap.onClick = CK_ManCap_Click;
   f.CK_Comm.onClick = CK_Comm_Click;
   f.T_Cap_c.onChange = T_Cap_c_Change;

@@ -31,8 +31,6 @@ struct UiState {
   std::string SavedCapText;
   std::string SavedTolText;
   int16_t SavedCommValue = 0;
-  // The manual capacitance box's last picofarad rewrite (PicofaradShorthand).
-  std::string CapShorthandText;
 };
 
 extern UiState gUiState;

@@ -100,29 +100,34 @@ TEST_F(CapEntry, RefusesValuesOutsideTheBoundsAndAcceptsBothBounds) {
   EXPECT_DOUBLE_EQ(gSelection.Capacitance, 10);
 }
 
-TEST_F(CapEntry, TurnsPicofaradsTypedIntoMicrofarads) {
+TEST_F(CapEntry, PicofaradsTypedTurnIntoMicrofaradsOnlyWhenTheBoxIsLeft) {
   user = [](CapEntryForm& d) {
-    type(d, "470");
-    d.Text1.receiveChar('p');
+    d.Text1.setFocus();
+    type(d, "4");
+    for (char c : std::string("70pF")) d.Text1.receiveChar(c);
+    EXPECT_EQ(d.Text1.text(), "470pF");  // typing may still go on
+    d.B_CalcOK.setFocus();
     EXPECT_EQ(d.Text1.text(), "0.00047");
+    d.Text1.setFocus();
+    type(d, "4p7");  // no whole value: left as typed
+    d.B_CalcOK.setFocus();
+    EXPECT_EQ(d.Text1.text(), "4p7");
+    // Enter in the box reads the unit as typed.
+    d.Text1.setFocus();
     type(d, "1500P");
-    EXPECT_EQ(d.Text1.text(), "0.0015");
-    // Only a trailing P counts.
-    type(d, "2.2pF");
-    EXPECT_EQ(d.Text1.text(), "2.2pF");
-    type(d, "470p");
     enter(d);
   };
   EXPECT_EQ(ShowCapEntry(1, 0, "t", "m"), CapEntryResult::Accepted);
-  EXPECT_DOUBLE_EQ(gSelection.Capacitance, 0.00047);
+  EXPECT_DOUBLE_EQ(gSelection.Capacitance, 0.0015);
 }
 
-TEST_F(CapEntry, TextThatIsNoNumberReadsAsZeroAndZeroIsNoCapacitance) {
+TEST_F(CapEntry, TextThatIsNoCapacitanceIsNamedAndZeroIsRefused) {
   // A lower bound of 0 would admit 0 µF, which no part has: refused.
   user = [](CapEntryForm& d) {
-    type(d, "abc");
+    type(d, "4,7 pF");
     d.B_CalcOK.click();
     EXPECT_TRUE(d.shown());
+    EXPECT_EQ(d.Text1.text(), "0.5");  // the proposal again
     type(d, "0");
     d.B_CalcOK.click();
     EXPECT_TRUE(d.shown());
@@ -131,7 +136,12 @@ TEST_F(CapEntry, TextThatIsNoNumberReadsAsZeroAndZeroIsNoCapacitance) {
   };
   EXPECT_EQ(ShowCapEntry(1, 0, "t", "m"), CapEntryResult::Accepted);
   EXPECT_DOUBLE_EQ(gSelection.Capacitance, 0.2);
-  EXPECT_EQ(services.messages.size(), 2u);
+  ASSERT_EQ(services.messages.size(), 2u);
+  EXPECT_EQ(services.messages[0].title, "Not a Capacitance");
+  EXPECT_EQ(services.messages[0].text,
+            "\"4,7 pF\" is not a capacitance.\r\nType a number in microfarads, or a number "
+            "followed by p, pF, n, nF, u, uF or \u00B5F (2.2, 100 pF, 47nF).");
+  EXPECT_EQ(services.messages[1].title, "Oops!");
 }
 
 TEST_F(CapEntry, AnAcceptedValueSwitchesToManualEntry) {

@@ -81,14 +81,18 @@ TEST(CapTextToMicrofarads, ConvertsByUnitAndKeepsTheOriginal) {
 TEST(ReadTypedMicrofarads, ReadsTheUnitTypedBehindTheNumberAndNothingElse) {
   const std::pair<const char*, double> read[] = {
       {" 2.2 ", 2.2},     {"47n", 0.047},   {"47  NF", 0.047}, {"100 pF", 0.0001},
-      {"100P", 0.0001},   {"10 Uf", 10},    {"4.7\u00B5F", 4.7}, {"1.5E+3 nF", 1.5}};
+      {"100P", 0.0001},   {"10 Uf", 10},    {"4.7\u00B5F", 4.7}, {"1.5E+3 nF", 1.5},
+      // The Greek small mu, the micro sign alone, no-break blanks.
+      {"2.2 \u03BCF", 2.2}, {"47\u00B5", 47}, {"47\u03BC", 47}, {"47u", 47},
+      {"47\u00A0nF", 0.047}, {"\u202F47\u202FnF", 0.047}};
   for (auto [text, microfarads] : read) {
     double value = -1;
     EXPECT_EQ(ReadTypedMicrofarads(text, value), NumberStatus::Ok) << text;
     EXPECT_DOUBLE_EQ(value, microfarads) << text;
   }
   double value = 0;
-  for (const char* text : {"47 mF", "47x", "3F", "47 n F", "nF", "", "5E", "4.7\u00B5"})
+  for (const char* text :
+       {"47 mF", "47x", "3F", "47 n F", "nF", "", "5E", "4,7 pF", "4p7", "\u00B5"})
     EXPECT_EQ(ReadTypedMicrofarads(text, value), NumberStatus::NotANumber) << text;
   EXPECT_EQ(ReadTypedMicrofarads("1e400 nF", value), NumberStatus::OutOfRange);
 }

@@ -189,15 +189,24 @@ TEST_F(Calculation, AFrequencyOrCapacitanceThatGivesNoPartGivesNoResults) {
   EXPECT_FALSE(f().Command3.enabled());
   EXPECT_EQ(f().mousePointer(), ui::MousePointer::Default);
 
+  EXPECT_TRUE(messages.empty());
+
+  // A manual capacitance that is none: no results either, and a message
+  // that names the text.
   f().T_Frequency.setText("100");
-  for (const char* text : {"0", "-2", "none"}) {
+  for (const std::string text : {"0", "-2", "none", "47 mF", "-47nF", "4,7 pF", "1e999", ""}) {
+    Calculate();
+    messages.clear();
     manualCapacitance(text);
     Calculate();
     EXPECT_TRUE(panelBlank()) << text;
     EXPECT_FALSE(f().Command3.enabled()) << text;
+    ASSERT_EQ(messages.size(), 1u) << text;
+    EXPECT_EQ(messages[0].title, "Not a Capacitance");
+    const std::string named = text.empty() ? "No capacitance is typed." : '"' + text + '"';
+    EXPECT_TRUE(messages[0].text.starts_with(named)) << messages[0].text;
   }
   EXPECT_EQ(dialogs, 0);
-  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(Calculation, AnAcceptedNonStandardDesignIsKept) {

@@ -185,25 +185,31 @@ TEST_F(CapEntry, PicofaradEntryIsShownInMicrofarads) {
   EXPECT_TRUE(f().T_Capacitance.visible());
   EXPECT_FALSE(f().CB_Cap.visible());
   EXPECT_EQ(f().Frame4.caption(), "Capacitance (" + kMu + "F)");
+  // A whole value in picofarads is rewritten when the box is left, never
+  // while typing goes on.
   const std::pair<const char*, const char*> cases[] = {
-      {"100P", "0.0001"}, {"10p", "1E-05"}, {"P", "0"}, {"2.5e3p", "0.0025"},
-      {"100 pF", "100 pF"}, {"47", "47"}};
+      {"100P", "0.0001"}, {"10p", "1E-05"},  {"P", "0"},        {"2.5e3p", "0.0025"},
+      {"100 pF", "0.0001"}, {"4.7\u00A0PF", "4.7E-06"}, {"47", "47"}, {"4p7", "4p7"},
+      {"47pF pF", "47pF pF"}, {"1n8pF", "1n8pF"}, {"47nF", "47nF"}};
   for (auto [typed, shown] : cases) {
     f().Label8.setCaption(kMu);
     f().T_Specs[1].setText("42");
     gChip.NonStandardDesign = 1;
+    f().T_Capacitance.setFocus();
     f().T_Capacitance.setText(typed);
+    EXPECT_EQ(f().T_Capacitance.text(), typed);
+    EXPECT_EQ(f().Label8.caption(), kMu) << typed;
+    f().CK_ManCap.setFocus();
     EXPECT_EQ(f().T_Capacitance.text(), shown) << typed;
     EXPECT_EQ(f().T_Specs[1].text(), "") << typed;
     EXPECT_EQ(gChip.NonStandardDesign, 0);
-    const bool picofarads = std::string(typed).back() == 'P' || std::string(typed).back() == 'p';
-    EXPECT_EQ(f().Label8.caption(), picofarads ? "p" : kMu) << typed;
+    EXPECT_EQ(f().Label8.caption(), std::string(typed) == shown ? kMu : "p") << typed;
   }
   f().CK_ManCap.setValue(0);
   EXPECT_FALSE(f().T_Capacitance.visible());
   EXPECT_TRUE(f().CB_Cap.visible());
   EXPECT_EQ(f().Frame4.caption(), "Capacitance");
-  EXPECT_EQ(f().T_Capacitance.text(), "47");
+  EXPECT_EQ(f().T_Capacitance.text(), "47nF");
 }
 
 TEST_F(CapEntry, ManualCapAndPickClearResultsAndDesignAfresh) {
