@@ -1,6 +1,6 @@
-# Run by `cmake --install`: writes the desktop entry with the installed
-# program's full path (the prefix is known only now) and installs it under
-# share/applications, where a Linux desktop looks for it.
+# Run by `cmake --install`: writes the desktop entry with the full path of
+# the installed program's link in bin/ (the prefix is known only now) and
+# installs it under share/applications, where a Linux desktop looks for it.
 set(program "${CMAKE_INSTALL_PREFIX}/bin/quenta10")
 # The Exec key takes a quoted path: ", `, $ and \ escaped inside the quotes,
 # each \ doubled again for the key's own escapes, and % doubled.

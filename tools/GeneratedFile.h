@@ -5,21 +5,30 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
+#include <string_view>
+
+#include "catalogue/RecordReader.h"
 
 namespace generator {
 
-// Writes text to path, or with check compares it with the file there.
-// False (with a line on standard error) when the file differs or cannot
-// be written.
-inline bool WriteOrCheck(const std::filesystem::path& path, const std::string& text, bool check) {
+// Writes text to the file `name` of folder, or with check compares it with
+// the file there, read as the program reads its files (anything but a
+// regular file of a catalogue file's size is refused, named). False (with
+// a line on standard error) when the file differs or cannot be read or
+// written.
+inline bool WriteOrCheck(const std::filesystem::path& folder, std::string_view name,
+                         const std::string& text, bool check) {
+  const std::filesystem::path path = folder / name;
   if (check) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream committed;
-    committed << in.rdbuf();
-    if (committed.str() == text) return true;
-    std::cerr << path.string() << " differs from what the generator produces\n";
+    std::filesystem::path found;
+    try {
+      if (quenta::ReadCatalogueFileBytes(folder, name, found) == text) return true;
+    } catch (const quenta::CatalogueFailure& failure) {
+      std::cerr << "problem: " << failure.Error.Message() << "\n";
+      return false;
+    }
+    std::cerr << found.string() << " differs from what the generator produces\n";
     return false;
   }
   std::ofstream out(path, std::ios::binary);

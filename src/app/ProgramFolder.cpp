@@ -14,6 +14,9 @@ std::string ExecutableFolder(const char* argv0) {
     if (argv0 == nullptr || std::strchr(argv0, '/') == nullptr) return {};
     executable = fs::absolute(fs::path(argv0), ec);
     if (ec) return {};
+    // Started through a link (bin/quenta10 of an install), the program is
+    // where the link leads.
+    if (fs::path target = fs::canonical(executable, ec); !ec) executable = target;
   }
   return executable.parent_path().string();
 }

@@ -10,6 +10,7 @@
 // halves to the even neighbour.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -32,10 +33,16 @@ inline constexpr std::string_view kCaseLookupFile = "LUKUPCAS.DAT";  // 22 field
 inline constexpr std::array<int, 16> kCapRecordVoltages = {1,  2,  3,  4,  7,  8,  9,  10,
                                                            11, 12, 13, 14, 15, 16, 17, 18};
 
+// The largest file the program reads from its folder: far more than a
+// catalogue file that filled every entry of its table with numbers
+// written out in full would hold.
+inline constexpr std::size_t kMaxCatalogueFileBytes = std::size_t{64} << 20;
+
 enum class CatalogueFault {
   MissingFile,        // the file is not in the program folder
   NotAFile,           // a folder, pipe, broken link, ... stands in its place
   UnreadableFile,     // the file is there but cannot be read
+  TooLarge,           // the file is larger than a catalogue file can be
   EndOfFileInRecord,  // the file ends inside a record
   NotANumber,         // a field that must be a number is not one
   IndexOutOfRange,    // an index field lies outside its table

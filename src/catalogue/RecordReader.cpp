@@ -28,8 +28,8 @@ std::string Quoted(std::string_view text) {
   return out;
 }
 
-std::string ReadCatalogueFile(const std::filesystem::path& folder, std::string_view name,
-                              std::filesystem::path& path) {
+std::string ReadCatalogueFileBytes(const std::filesystem::path& folder, std::string_view name,
+                                   std::filesystem::path& path) {
   const FoundFile found = LookUpFile(folder, name);
   auto fail = [&](CatalogueFault fault, std::string detail) {
     return CatalogueFailure{
@@ -44,13 +44,30 @@ std::string ReadCatalogueFile(const std::filesystem::path& folder, std::string_v
     throw fail(CatalogueFault::NotAFile, std::string("in place of the file the program folder holds ") +
                                              FileKindText(found.Kind) + ".");
   }
+  const auto tooLarge = [&] {
+    return fail(CatalogueFault::TooLarge, "the file is larger than a catalogue file can be (at most " +
+                                              std::to_string(kMaxCatalogueFileBytes >> 20) +
+                                              " MiB).");
+  };
+  std::error_code ec;
+  if (const auto size = std::filesystem::file_size(path, ec); !ec && size > kMaxCatalogueFileBytes)
+    throw tooLarge();
   std::ifstream in(path, std::ios::binary);
   std::string data;
-  // Read in blocks: character by character costs more than the parse.
+  // Read in blocks: character by character costs more than the parse. The
+  // size is counted as it is read too, for a file that grows meanwhile.
   char block[16384];
-  while (in.read(block, sizeof block) || in.gcount() > 0)
+  while (in.read(block, sizeof block) || in.gcount() > 0) {
     data.append(block, static_cast<std::size_t>(in.gcount()));
+    if (data.size() > kMaxCatalogueFileBytes) throw tooLarge();
+  }
   if (!in && !in.eof()) throw fail(CatalogueFault::UnreadableFile, "the file cannot be read.");
+  return data;
+}
+
+std::string ReadCatalogueFile(const std::filesystem::path& folder, std::string_view name,
+                              std::filesystem::path& path) {
+  std::string data = ReadCatalogueFileBytes(folder, name, path);
   // A byte-order mark, written by some editors in front of UTF-8 text.
   if (data.starts_with("\xEF\xBB\xBF")) data.erase(0, 3);
   return data;

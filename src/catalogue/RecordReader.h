@@ -19,10 +19,16 @@ struct CatalogueFailure {
   CatalogueError Error;
 };
 
-// The whole content of the file `name` of the folder, found without regard
-// to case (an exact match wins); its path is stored in path. A byte-order
-// mark at its start is dropped. A missing or unreadable file, or something
-// other than a file in its place, throws a CatalogueFailure naming it.
+// The bytes of the file `name` of the folder as they stand, found without
+// regard to case (an exact match wins); its path is stored in path. A
+// missing or unreadable file, something other than a file in its place, or
+// a file larger than kMaxCatalogueFileBytes throws a CatalogueFailure
+// naming it.
+std::string ReadCatalogueFileBytes(const std::filesystem::path& folder, std::string_view name,
+                                   std::filesystem::path& path);
+
+// The content of that file as the program reads it: its bytes, a
+// byte-order mark at their start dropped.
 std::string ReadCatalogueFile(const std::filesystem::path& folder, std::string_view name,
                               std::filesystem::path& path);
 

@@ -270,13 +270,11 @@ void SelectCombination(const Combination& combination, bool commercial,
 
 }  // namespace
 
-Trial TryDesign(const Combination& combination, double capacitanceUf, bool commercial,
-                const std::string& listedText) {
-  TrialScope scope;
-  SelectCombination(combination, commercial, listedText);
-  gSelection.Capacitance = capacitanceUf / 1000000.0;
-  SetDielectricConstants(combination.dielectric);
+namespace {
 
+// Designs what the selection holds now, any dialog ending the trial.
+Trial DesignSelected() {
+  TrialScope scope;
   Trial trial;
   try {
     trial.outcome = CalcChipDesign();
@@ -289,6 +287,26 @@ Trial TryDesign(const Combination& combination, double capacitanceUf, bool comme
   trial.minEffectives = gChip.MinEffectives;
   trial.allowedChips = gCaseGeometry.MaxThickCheck == 1 ? 1 : gCaseGeometry.MaxThickCheck;
   return trial;
+}
+
+}  // namespace
+
+Trial TryDesign(const Combination& combination, double capacitanceUf, bool commercial,
+                const std::string& listedText) {
+  SelectCombination(combination, commercial, listedText);
+  gSelection.Capacitance = capacitanceUf / 1000000.0;
+  SetDielectricConstants(combination.dielectric);
+  return DesignSelected();
+}
+
+Trial TryMil123Design(const Combination& combination, double capacitanceUf) {
+  SelectCombination(combination, false, "");
+  gSelection.Mil123Entry = true;
+  gSelection.Capacitance = capacitanceUf / 1000000.0;
+  SetDielectricConstants(combination.dielectric);
+  // The decoding of a part number scales every chip alike.
+  gChip.LengthWidthScale = 0.83;
+  return DesignSelected();
 }
 
 std::string Trial::Fault() const {

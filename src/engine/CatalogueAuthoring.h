@@ -65,6 +65,10 @@ struct Trial {
 Trial TryDesign(const Combination& combination, double capacitanceUf, bool commercial = false,
                 const std::string& listedText = "");
 
+// The same trial in MIL-PRF-123 entry: the chip sizes take that entry's
+// rules and rows (the combination's voltage is index 8 there).
+Trial TryMil123Design(const Combination& combination, double capacitanceUf);
+
 // The text the capacitance pick-list shows for a value in µF ("82 µF",
 // "4.7 nF", "150 pF").
 std::string ListedText(double capacitanceUf);

@@ -43,6 +43,9 @@ constexpr Row kC0g1206At600To1500V[] = {
     {Range, 5, 23, All, 0, 1.6, 2, 1, 0.00023, 4},
     {Range, 23, 100, All, 0, 1.4, 2, 1, 0.00075},
     {Range, 100, 200, All, 0, 1.4, 2, 1, 0.0032},
+    // MIL-PRF-123 entry: its 600 V rule would build these with fewer than
+    // five effectives.
+    {Range, 220, 270, Mil, 0, 2.0, 1, 1, 0.00468},
 };
 constexpr Row kC0g1206At2000V[] = {
     {Below, 2.2, 0, All, 0, 2.4, 2, 2, 0.000056},
@@ -56,6 +59,9 @@ constexpr Row kC0g1210At600To2000V[] = {
     {Range, 8.2, 36, All, 0, 1.6, 2, 2, 0.0003},
     {Range, 36, 180, All, 0, 1.4, 2, 2, 0.0011},
     {Range, 180, 430, All, 0, 1.4, 2, 2, 0.0059},
+    // MIL-PRF-123 entry: its 600 V rule would build these with fewer than
+    // five effectives.
+    {Range, 470, 560, Mil, 0, 2.0, 1, 1, 0.0093},
 };
 constexpr Row kC0g1808At600To4000V[] = {
     {Below, 2.2, 0, All, 0, 2.4, 3, 4, 0.000084},

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the program into a temporary prefix whose name is not UTF-8
-# (Latin-1 "café") and starts the installed copy on the offscreen platform
+# (Latin-1 "café"): the program folder (program, catalogue, part lists and
+# pictures) goes to lib/quenta10/, bin/ holds only the link to the program,
+# and the desktop entry, which desktop-file-validate accepts, starts it.
+# The installed copy is started through that link on the offscreen platform
 # far enough to see its catalogue loaded. It is started from a folder that
 # holds a damaged catalogue, which must not be read; a damage to the
 # installed catalogue is reported by file, record and field.
@@ -19,13 +22,20 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
   echo "FAIL: cmake --install"
   exit 1
 }
-for f in bin/quenta10 bin/DESNPARA.DAT bin/CLCMXCAP.DAT bin/CLCMinCAP.DAT bin/LUKUPCAS.DAT \
-         bin/kd.jpg share/applications/quenta10.desktop \
-         share/icons/hicolor/scalable/apps/quenta10.svg; do
+folder="$prefix/lib/quenta10"
+for f in DESNPARA.DAT CLCMXCAP.DAT CLCMinCAP.DAT LUKUPCAS.DAT mil-prf-49470_25.dat kd.jpg; do
+  [ -f "$folder/$f" ] || fail "lib/quenta10/$f not installed"
+done
+[ -f "$folder/quenta10" ] && [ -x "$folder/quenta10" ] || fail "lib/quenta10/quenta10 is not an executable file"
+[ -e "$folder/.gitkeep" ] && fail "lib/quenta10/.gitkeep installed"
+[ -L "$prefix/bin/quenta10" ] || fail "bin/quenta10 is not a link"
+[ "$(readlink -f "$prefix/bin/quenta10")" = "$(readlink -f "$folder/quenta10")" ] ||
+  fail "bin/quenta10 leads to $(readlink -f "$prefix/bin/quenta10")"
+others=$(ls -A "$prefix/bin" | grep -vx quenta10)
+[ -n "$others" ] && fail "bin/ holds more than the program's link: $others"
+for f in share/applications/quenta10.desktop share/icons/hicolor/scalable/apps/quenta10.svg; do
   [ -f "$prefix/$f" ] || fail "$f not installed"
 done
-[ -x "$prefix/bin/quenta10" ] || fail "bin/quenta10 is not executable"
-[ -e "$prefix/bin/.gitkeep" ] && fail "bin/.gitkeep installed"
 entry="$prefix/share/applications/quenta10.desktop"
 grep -qx "Exec=\"$prefix/bin/quenta10\"" "$entry" || fail "desktop entry: $(grep ^Exec "$entry")"
 grep -qx "Icon=quenta10" "$entry" || fail "desktop entry names no icon"
@@ -33,9 +43,12 @@ if command -v desktop-file-validate >/dev/null; then
   # Only the prefix's own name, which is not UTF-8, may be objected to.
   sed "s|$prefix|/opt/quenta10|" "$entry" >"$top/quenta10.desktop"
   desktop-file-validate "$top/quenta10.desktop" || fail "desktop entry not valid"
+else
+  fail "desktop-file-validate is not installed (package desktop-file-utils)"
 fi
 
-# Started from elsewhere, with a damaged catalogue in the current folder.
+# Started as the desktop entry names it (bin/quenta10) from elsewhere, with
+# a damaged catalogue in the current folder.
 cwd="$top/elsewhere"
 mkdir -p "$cwd"
 echo "x" >"$cwd/DESNPARA.DAT"
@@ -46,10 +59,11 @@ start() {
 start
 rc=$?
 [ $rc -eq 0 ] || fail "the installed program ended with $rc: $(cat "$top/err")"
-grep -qF "catalogue loaded from $prefix/bin" "$top/out" || fail "no catalogue loaded: $(cat "$top/out")"
+grep -qxF "Quenta10 started: catalogue loaded from $folder" "$top/out" ||
+  fail "no catalogue loaded: $(cat "$top/out")"
 
 # A layer multiplier too large to use, in the installed catalogue.
-echo "1,1,0,1.2,1e20,5,1" >>"$prefix/bin/DESNPARA.DAT"
+echo "1,1,0,1.2,1e20,5,1" >>"$folder/DESNPARA.DAT"
 start
 rc=$?
 [ $rc -eq 1 ] || fail "a damaged catalogue ended with $rc"
@@ -58,7 +72,7 @@ grep -qE "DESNPARA\.DAT, record [0-9]+, field 5 cannot be used: the layer multip
 
 # Without its own catalogue the program does not take the current folder's.
 cp "$build/bin/"*.DAT "$cwd/"
-rm "$prefix/bin/CLCMinCAP.DAT" "$prefix/bin/DESNPARA.DAT"
+rm "$folder/CLCMinCAP.DAT" "$folder/DESNPARA.DAT"
 start
 rc=$?
 [ $rc -eq 1 ] || fail "a program folder without catalogue ended with $rc"

@@ -372,6 +372,17 @@ TEST(CatalogueReload, WhatStandsInPlaceOfAFileIsNamed) {
   EXPECT_FALSE(LoadCatalogueTables(copy.Folder()));
 }
 
+// A file larger than any catalogue is refused unread.
+TEST(CatalogueReload, AFileLargerThanACatalogueIsRefused) {
+  CatalogueCopy copy;
+  fs::resize_file(*FindFileIgnoringCase(copy.Folder(), "CLCMXCAP.DAT"), kMaxCatalogueFileBytes + 1);
+  const auto error = LoadCatalogueTables(copy.Folder());
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->Fault, CatalogueFault::TooLarge);
+  EXPECT_EQ(error->File, "CLCMXCAP.DAT");
+  EXPECT_NE(error->Message().find("larger than a catalogue file can be"), std::string::npos);
+}
+
 TEST(FindFileIgnoringCase, PrefersExactNameAndRegularFiles) {
   CatalogueCopy copy;
   EXPECT_EQ(FindFileIgnoringCase(copy.Folder(), "DESNPARA.DAT")->filename(), "desnpara.dat");

@@ -5,15 +5,17 @@
 //   quenta10-gen-catalogue --check <folder>
 //                                      compares them with the files there,
 //                                      and checks that every value those
-//                                      files offer designs without a dialog
+//                                      files offer, and every MIL-PRF-123
+//                                      part, designs without a dialog
 //   quenta10-gen-catalogue --gaps <folder>
 //                                      also lists the E24 values between
 //                                      a combination's limits that ask a
 //                                      question or show a notice, offered
 //                                      or not
+//   quenta10-gen-catalogue --help      prints the usage
 //
 // Any problem is reported on standard error ("problem: ...") and makes the
-// exit status 1.
+// exit status 1; a command line it does not take, 2.
 
 #include <cstdio>
 #include <filesystem>
@@ -23,6 +25,7 @@
 #include "GeneratedFile.h"
 #include "catalogue/CatalogueFiles.h"
 #include "engine/CatalogueAuthoring.h"
+#include "military/Mil123Check.h"
 
 namespace {
 
@@ -45,6 +48,20 @@ void ListGaps(const quenta::authoring::Catalogue& catalogue) {
   }
 }
 
+constexpr const char* kUsage =
+    "usage: quenta10-gen-catalogue [--check] [--gaps] <folder>\n"
+    "       quenta10-gen-catalogue --help\n"
+    "  <folder>   where the four catalogue files are written\n"
+    "  --check    compare the files in <folder> with what would be written, and check\n"
+    "             that every offered value and every MIL-PRF-123 part designs\n"
+    "  --gaps     also list the E24 values within each offered range that do not design\n";
+
+// A command line the tool does not take: what is wrong, then the usage.
+int Refuse(const std::string& why) {
+  std::cerr << "quenta10-gen-catalogue: " << why << "\n" << kUsage;
+  return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,14 +70,27 @@ int main(int argc, char** argv) {
   std::filesystem::path folder;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      return 0;
+    }
     if (arg == "--check") check = true;
     else if (arg == "--gaps") gaps = true;
+    else if (arg.starts_with("-")) return Refuse("unknown option " + arg);
+    else if (!folder.empty()) return Refuse("more than one folder: " + folder.string() + ", " + arg);
     else folder = arg;
   }
-  if (folder.empty()) {
-    std::cerr << "usage: quenta10-gen-catalogue [--check] <folder>\n";
-    return 2;
-  }
+  if (folder.empty()) return Refuse("no folder given");
+
+  // The files there as the program reads them: what the program's start-up
+  // refuses (a file missing or damaged, anything but a file of a catalogue
+  // file's size in its place) is refused before anything is derived.
+  auto loadChecked = [&folder] {
+    const auto error = quenta::LoadCatalogueTables(folder);
+    if (error) std::cerr << "problem: " << error->Message() << "\n";
+    return !error;
+  };
+  if (check && !loadChecked()) return 1;
 
   const quenta::authoring::Catalogue catalogue = quenta::authoring::BuildCatalogue();
   for (const std::string& problem : catalogue.problems) std::cerr << "problem: " << problem << "\n";
@@ -85,22 +115,28 @@ int main(int argc, char** argv) {
   };
   int status = catalogue.problems.empty() ? 0 : 1;
   for (const auto& [name, text] : files) {
-    if (!generator::WriteOrCheck(folder / name, text, check)) {
+    if (!generator::WriteOrCheck(folder, name, text, check)) {
       if (!check) return 1;
       status = 1;
     }
   }
   if (check) {
-    // The files there as the program reads them, with their own design rules.
-    if (const auto error = quenta::LoadCatalogueTables(folder)) {
-      std::cerr << "problem: " << error->Message() << "\n";
-      return 1;
-    }
+    // The folder's own design rules again, in place of the rows the
+    // derivation loaded.
+    if (!loadChecked()) return 1;
     for (const std::string& problem :
          quenta::authoring::OfferedValueProblems(quenta::authoring::LimitsInForce())) {
       std::cerr << "problem: " << problem << "\n";
       status = 1;
     }
+    const quenta::authoring::Mil123CodeCheck mil123 = quenta::authoring::CheckMil123Codes();
+    for (const std::string& known : mil123.known)
+      std::cerr << "known: MIL-PRF-123 " << known << "\n";
+    for (const std::string& problem : mil123.problems) {
+      std::cerr << "problem: MIL-PRF-123 " << problem << "\n";
+      status = 1;
+    }
+    std::cerr << mil123.codes << " MIL-PRF-123 codes designed\n";
   }
   return status;
 }

@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
       std::cerr << "problem: " << file.name << ": " << problem << "\n";
       status = 1;
     }
-    if (!generator::WriteOrCheck(folder / file.name, file.text, check)) {
+    if (!generator::WriteOrCheck(folder, file.name, file.text, check)) {
       if (!check) return 1;
       status = 1;
     }
