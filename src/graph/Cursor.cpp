@@ -247,7 +247,10 @@ void MoveGraphCursor() {
   GraphForm& f = F_QuentaGrafForm();
   const int kind = f.GrafName.listIndex();
   if (!CursorApplies(f)) return;
-  WriteValuesAt(kind, LeadingNumber(f.Text2[0].text()));
+  const double position = LeadingNumber(f.Text2[0].text());
+  WriteValuesAt(kind, position);
+  // A typed rise warns as the pointer at that rise does.
+  if (kind == kTemperatureRise) ShowRiseWarning(position);
   DrawMarker(kind);
 }
 
