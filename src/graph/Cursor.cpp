@@ -192,7 +192,8 @@ void ShowVoltagePoint(long k, bool withVolts) {
   if (!ok) return;
   SetReadout(1, change);
   SetReadout(2, left);
-  if (withVolts) SetReadout(0, volts);
+  // The step's voltage as the round number it is.
+  if (withVolts) F_QuentaGrafForm().Text2[0].setText(RoundSig3DecimalText(volts));
 }
 
 // The plotted point of the capacitance-change curve, 1 to `last`, whose

@@ -243,12 +243,12 @@ void F_QuentaGrafForm_GPlot_Click() {
     const bool mil123 = main.OB_MIL123.value();
     const double thickness = DielectricThicknessTotal();
     const double fieldLimit = CurveFieldLimit();
-    double volts = 0, left = 0;
+    double left = 0;
     int cutIndex = 0;
     raw1.assign(kVoltageSteps + 1, 0.0);
     for (int i = 1; i <= kVoltageSteps; ++i) {
       const auto at = static_cast<std::size_t>(i);
-      volts = volts + gCurve.CurveVoltMax / kVoltageSteps;
+      const double volts = CurveStepVolts(i);
       const CapVoltagePoint p = CapVoltageAt(volts, thickness, unit, mil123);
       if (cutIndex == 0 && !(p.field <= fieldLimit)) cutIndex = i;
       if (p.leftKnown) left = p.left;
