@@ -11,13 +11,13 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
 #include <algorithm>
 #include <string>
 
 #include "qt/QtServices.h"
+#include "qt/QtTestSupport.h"
 
 namespace {
 
@@ -54,11 +54,8 @@ std::pair<std::string, bool> ShowDialog(const std::string& lastName, int entries
 }
 
 TEST(SaveDialog, OpensInTheLastFilesFolderElseDocumentsElseHomeWithItsColumnsWhole) {
-  QTemporaryDir home;
-  ASSERT_TRUE(home.isValid());
-  const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
-  qputenv("HOME", home.path().toUtf8());
-  qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
+  const qttest::ScopedHome home;
+  ASSERT_TRUE(home.valid());
   auto at = [&](const char* name) { return home.filePath(name).toStdString(); };
 
   EXPECT_EQ(qtui::saveDialogFolder("").toStdString(), at(""));
@@ -73,12 +70,6 @@ TEST(SaveDialog, OpensInTheLastFilesFolderElseDocumentsElseHomeWithItsColumnsWho
   EXPECT_EQ(ShowDialog("", 0).first, at("Documents"));
   EXPECT_EQ(qtui::saveDialogFolder(at("missing/data.txt")).toStdString(), at("Documents"));
   EXPECT_EQ(ShowDialog(at("saves/data.txt"), 3), std::pair(at("saves"), true));
-
-  qputenv("HOME", savedHome);
-  if (savedConfig.isNull())
-    qunsetenv("XDG_CONFIG_HOME");
-  else
-    qputenv("XDG_CONFIG_HOME", savedConfig);
 }
 
 }  // namespace
