@@ -1,6 +1,9 @@
 #include "catalogue/NumberHelpers.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string_view>
 #include <utility>
@@ -39,6 +42,30 @@ double RoundSig3(double x) {
 
 std::string RoundSig3Text(double x) {
   const double cut = RoundSig3(x);
+  return std::isfinite(cut) ? FormatGeneral(cut) : std::string();
+}
+
+double RoundSig3Decimal(double x) {
+  if (x == 0 || !std::isfinite(x)) return x;
+  // The shortest digits, "-4.6e+00", cut after the third significant
+  // digit or at the decimal point, whichever comes later.
+  char text[64];
+  const auto end = std::to_chars(text, text + sizeof text, x, std::chars_format::scientific).ptr;
+  const std::string_view shortest(text, static_cast<std::size_t>(end - text));
+  const std::size_t e = shortest.find('e');
+  const int exponent = std::atoi(std::string(shortest.substr(e + 1)).c_str());
+  std::string digits;
+  for (char c : shortest.substr(0, e))
+    if (c >= '0' && c <= '9') digits += c;
+  const auto keep = static_cast<std::size_t>(std::max(3, exponent + 1));
+  if (digits.size() > keep) digits.resize(keep);
+  std::string cut(x < 0 ? "-" : "");
+  cut.append(1, digits[0]).append(".").append(digits, 1).append("e").append(std::to_string(exponent));
+  return LeadingNumber(cut);
+}
+
+std::string RoundSig3DecimalText(double x) {
+  const double cut = RoundSig3Decimal(x);
   return std::isfinite(cut) ? FormatGeneral(cut) : std::string();
 }
 

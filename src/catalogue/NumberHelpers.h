@@ -20,6 +20,13 @@ double RoundSig3(double x);
 // text (FormatGeneral); blank when it is not finite.
 std::string RoundSig3Text(double x);
 
+// The same cut made on the decimal that a double stands for, its shortest
+// text that reads back as the same double, rather than on its binary
+// value: 4.6 (held as 4.5999999999999996) gives 4.6 where RoundSig3 gives
+// 4.59. For a value worked out to be a round decimal, a step voltage say.
+double RoundSig3Decimal(double x);
+std::string RoundSig3DecimalText(double x);
+
 // True when value is one of values.
 constexpr bool IsOneOf(int value, std::initializer_list<int> values) {
   for (int v : values)

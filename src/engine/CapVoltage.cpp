@@ -72,6 +72,8 @@ void FieldAndChange(double volts, double thickness, double& field, double& chang
 
 }  // namespace
 
+double CurveStepVolts(int step) { return step * gCurve.CurveVoltMax / kSteps; }
+
 double DielectricThicknessTotal() {
   return gChip.DielThickness * gChip.Mult * gChip.Cascades * 0.72;
 }
@@ -146,7 +148,6 @@ void CalcCapVoltageCurve(const std::string& unitLetter) {
   curve.DielThickTotal = DielectricThicknessTotal();
   const double thickness = curve.DielThickTotal;
   const double fieldLimit = CurveFieldLimit();
-  const double step = curve.CurveVoltMax / kSteps;
   double start = 0;
   const bool unitKnown = StartingCapacitance(gSelection.Mil123Entry, unitLetter, start);
 
@@ -155,7 +156,7 @@ void CalcCapVoltageCurve(const std::string& unitLetter) {
   double volts = 0, field = 0, change = 0, shown = curve.CapDisplay;
   int16_t cut = 0;
   for (int i = 1; i <= kSteps; ++i) {
-    volts = volts + step;
+    volts = CurveStepVolts(i);
     FieldAndChange(volts, thickness, field, change);
     if (cut == 0 && !(field <= fieldLimit)) cut = static_cast<int16_t>(i);
     if (unitKnown) shown = start - start * (std::fabs(change) / 100);

@@ -19,6 +19,11 @@ void SetCurveVoltMax(int voltageIndex, int lastIndex);
 // points at 1 to 500.
 void CalcCapVoltageCurve(const std::string& unitLetter);
 
+// The voltage of step i of the curve, i x CurveVoltMax / 500: worked out
+// for each step on its own, so that a step falling on a round voltage (12,
+// 300, 0.7) is that voltage.
+double CurveStepVolts(int step);
+
 // 0.72 times the dielectric thickness, the layer multiplier and the
 // cascades of the chip design: the thickness the curve's field is worked
 // over.

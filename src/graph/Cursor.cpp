@@ -192,7 +192,8 @@ void ShowVoltagePoint(long k, bool withVolts) {
   if (!ok) return;
   SetReadout(1, change);
   SetReadout(2, left);
-  if (withVolts) SetReadout(0, volts);
+  // The step's voltage as the round number it is.
+  if (withVolts) F_QuentaGrafForm().Text2[0].setText(RoundSig3DecimalText(volts));
 }
 
 // The plotted point of the capacitance-change curve, 1 to `last`, whose
@@ -247,7 +248,10 @@ void MoveGraphCursor() {
   GraphForm& f = F_QuentaGrafForm();
   const int kind = f.GrafName.listIndex();
   if (!CursorApplies(f)) return;
-  WriteValuesAt(kind, LeadingNumber(f.Text2[0].text()));
+  const double position = LeadingNumber(f.Text2[0].text());
+  WriteValuesAt(kind, position);
+  // A typed rise warns as the pointer at that rise does.
+  if (kind == kTemperatureRise) ShowRiseWarning(position);
   DrawMarker(kind);
 }
 

@@ -1,9 +1,11 @@
 #include "graph/GraphDataText.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "catalogue/NumberHelpers.h"
 #include "catalogue/NumberText.h"
+#include "graph/Plot.h"
 
 namespace quenta {
 
@@ -47,6 +49,14 @@ std::string Cut(double value, DataTextForm form) { return NumberText(RoundSig3(v
 std::string Kilohertz(float hertz, DataTextForm form) {
   const float kilohertz = hertz / 1000.0f;
   return Cut(kilohertz, form);
+}
+
+// A step voltage of the single-precision column, cut as the decimal it
+// stands for (the shortest text that reads back as the same single): a
+// step at 4.6 V is written 4.6, not 4.59.
+std::string Volts(float volts, DataTextForm form) {
+  if (!std::isfinite(volts)) return Cut(volts, form);
+  return NumberText(RoundSig3Decimal(LeadingNumber(SingleText(volts))), form);
 }
 
 template <typename T>
@@ -108,7 +118,7 @@ std::string GraphDataLine(const GraphColumns& c, long i, DataTextForm form) {
     case 2:
     case 3:
     case 4: return Kilohertz(x, form) + Separator(sep.first) + Cut(y1, form);
-    case 5: return Cut(x, form) + Separator(sep.first) + Cut(y1, form);
+    case 5: return Volts(x, form) + Separator(sep.first) + Cut(y1, form);
     default: return "";
   }
 }

@@ -67,6 +67,7 @@ class PageDrawer {
   PageDrawer(ui::Printer& printer, const GraphPage& page) : p_(printer), page_(page) {}
 
   void draw() {
+    ui::startFromOwnSettings(p_);
     p_.setScale(1);
     p_.setOrientation(ui::Orientation::Landscape);
     box_ = PlotBoxFor(p_.pageWidth(), p_.pageHeight());

@@ -27,6 +27,9 @@ using ui::ValueType;
 constexpr int kFrequencyPoints = 735;  // Int(7350 / 10)
 constexpr int kRisePoints = 450;       // Int(4500 / 10)
 constexpr int kVoltageSteps = 500;
+// The capacitance-change graph's vertical scale ends (%).
+constexpr int kChangeScaleLow = -70;
+constexpr int kChangeScaleFull = -100;
 constexpr const char* kRangeMessage = "End value must be greater than Start value.";
 
 const StartSnap kStartRows[] = {
@@ -240,12 +243,12 @@ void F_QuentaGrafForm_GPlot_Click() {
     const bool mil123 = main.OB_MIL123.value();
     const double thickness = DielectricThicknessTotal();
     const double fieldLimit = CurveFieldLimit();
-    double volts = 0, left = 0;
+    double left = 0;
     int cutIndex = 0;
     raw1.assign(kVoltageSteps + 1, 0.0);
     for (int i = 1; i <= kVoltageSteps; ++i) {
       const auto at = static_cast<std::size_t>(i);
-      volts = volts + gCurve.CurveVoltMax / kVoltageSteps;
+      const double volts = CurveStepVolts(i);
       const CapVoltagePoint p = CapVoltageAt(volts, thickness, unit, mil123);
       if (cutIndex == 0 && !(p.field <= fieldLimit)) cutIndex = i;
       if (p.leftKnown) left = p.left;
@@ -325,7 +328,12 @@ void F_QuentaGrafForm_GPlot_Click() {
     default: {
       graph.setProperty(115, 0);
       graph.setProperty(118, 0);
-      graph.setProperty(119, -70);
+      // The scale runs down to -70 %, or to -100 % when the plotted curve
+      // falls below -70 %, so that the whole curve lies within the plot.
+      bool belowScale = false;
+      for (int i = 1; i <= g.CurveLastPoint; ++i)
+        if (raw1[static_cast<std::size_t>(i)] < kChangeScaleLow) belowScale = true;
+      graph.setProperty(119, belowScale ? kChangeScaleFull : kChangeScaleLow);
       graph.setProperty(112, 0);
       // The scale ends at the last plotted point's voltage: the rated
       // voltage, or where the curve was cut. The curve, the cursor and the

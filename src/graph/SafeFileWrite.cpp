@@ -60,20 +60,28 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-bool WriteAll(int fd, std::string_view content) {
+// Writes the text into the file from byte `at` on.
+bool WriteAll(int fd, std::string_view content, off_t at = 0) {
   const char* p = content.data();
   std::size_t left = content.size();
   while (left > 0) {
-    const ssize_t n = write(fd, p, left);
+    const ssize_t n = pwrite(fd, p, left, at);
     if (n < 0) {
       if (errno == EINTR) continue;
       return false;
     }
     p += n;
+    at += n;
     left -= static_cast<std::size_t>(n);
   }
   return true;
 }
+
+int ReserveWithFallocate(int fd, long long length) {
+  return fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(length)) == 0 ? 0 : errno;
+}
+
+RoomReservation gReserveRoom = ReserveWithFallocate;
 
 // While it lives, a write beyond the file-size limit fails with EFBIG
 // instead of ending the program with SIGXFSZ.
@@ -159,11 +167,35 @@ int ReplaceThroughTemporary(const std::string& folder, const std::string& name,
   return 0;
 }
 
+// Makes sure of the room for the text in the open file before anything of
+// its old content changes: reserved where the file system can reserve
+// room, else by writing first the part of the text that lies beyond the
+// old end, which is cut off again when it does not fit. Returns 0 or the
+// error; `kept` then tells that the file is as it was.
+int MakeRoom(int fd, std::string_view content, bool& kept) {
+  kept = true;
+  const auto size = static_cast<off_t>(content.size());
+  if (size == 0) return 0;
+  const int reserved = gReserveRoom(fd, size);
+  if (reserved == 0) return 0;
+  if (reserved != EOPNOTSUPP && reserved != ENOSYS) return reserved;
+  struct stat st {};
+  if (fstat(fd, &st) != 0) return errno;
+  const off_t oldSize = st.st_size;
+  if (size <= oldSize) return 0;  // the text fits in the room the file has
+  const std::string_view beyond = content.substr(static_cast<std::size_t>(oldSize));
+  if (WriteAll(fd, beyond, oldSize) && fsync(fd) == 0) return 0;
+  const int error = errno;
+  kept = ftruncate(fd, oldSize) == 0 && fsync(fd) == 0;
+  return error;
+}
+
 // Writes the text into the target itself. A new file that fails is
 // removed again. An existing file is changed only once the text is sure to
-// fit: within the file-size limit, and with its room on the disk reserved
-// first (where the file system can reserve it).
-int WriteInPlace(const std::string& target, bool exists, std::string_view content) {
+// fit: within the file-size limit, and with its room on the disk made
+// first. `kept` tells, on a failure, that an existing file is as it was.
+int WriteInPlace(const std::string& target, bool exists, std::string_view content, bool& kept) {
+  kept = true;
   const auto size = static_cast<off_t>(content.size());
   if (!exists) {
     const int fd = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -179,14 +211,17 @@ int WriteInPlace(const std::string& target, bool exists, std::string_view conten
     return EFBIG;
   const int fd = open(target.c_str(), O_WRONLY | O_CLOEXEC);
   if (fd < 0) return errno;
-  int error = 0;
-  if (size > 0 && fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 &&
-      errno != EOPNOTSUPP && errno != ENOSYS) {
-    error = errno;  // nothing of the file has changed
-  } else if (!WriteAll(fd, content) || ftruncate(fd, size) != 0 || fsync(fd) != 0) {
+  int error = MakeRoom(fd, content, kept);
+  if (error == 0 && (!WriteAll(fd, content) || ftruncate(fd, size) != 0 || fsync(fd) != 0)) {
+    // With the room made, only a fault of the disk gets here: the file may
+    // be part-written.
     error = errno;
+    kept = false;
   }
-  if (close(fd) != 0 && error == 0) error = errno;
+  if (close(fd) != 0 && error == 0) {
+    error = errno;
+    kept = false;
+  }
   return error;
 }
 
@@ -219,11 +254,19 @@ std::optional<std::string> WriteFileReplacing(const std::string& path, std::stri
   std::string folder, name;
   SplitPath(target, folder, name);
   if (name.empty()) return "No file name was given.";
-  bool inPlace = false;
+  bool inPlace = false, kept = true;
   int error = ReplaceThroughTemporary(folder, name, target, exists ? &old : nullptr, content, inPlace);
-  if (error != 0 && inPlace) error = WriteInPlace(target, exists, content);
+  if (error != 0 && inPlace) error = WriteInPlace(target, exists, content, kept);
   if (error == 0) return std::nullopt;
-  return FailureText(error, folder);
+  std::string text = FailureText(error, folder);
+  if (exists) text += kept ? " The old file is unchanged." : " The old file may have been changed.";
+  return text;
+}
+
+RoomReservation SetRoomReservation(RoomReservation reserve) {
+  const RoomReservation previous = gReserveRoom;
+  gReserveRoom = reserve ? reserve : ReserveWithFallocate;
+  return previous;
 }
 
 }  // namespace quenta

@@ -12,15 +12,26 @@
 namespace quenta {
 
 // Writes `content` to the file at `path`, creating it or replacing it
-// whole. Returns nothing on success, else why it failed, as a sentence for
-// the user; then no file was created or changed. A target that exists but
-// may not be written (a folder, a read-only file) is refused before
-// anything is written, since replacing it would get round its protection.
-// A symbolic link is followed: the file it points to is replaced. Written
-// in place, an existing file is changed only once the text is sure to fit
-// (file-size limit, room on the disk), so only a fault of the disk itself
-// can leave it part-written. A write beyond the file-size limit fails with
-// a message and does not end the program.
+// whole. Returns nothing on success, else why it failed, as sentences for
+// the user; then no file was created or changed, and for a file that was
+// to be replaced they end by saying that the old file is unchanged. A
+// target that exists but may not be written (a folder, a read-only file)
+// is refused before anything is written, since replacing it would get
+// round its protection. A symbolic link is followed: the file it points to
+// is replaced. Written in place, an existing file is changed only once the
+// text is sure to fit (file-size limit, room on the disk, made by writing
+// the text's part beyond the old end first where the file system cannot
+// reserve room), so only a fault of the disk itself can leave it
+// part-written, which the message then says. A write beyond the file-size
+// limit fails with a message and does not end the program.
 std::optional<std::string> WriteFileReplacing(const std::string& path, std::string_view content);
+
+// How room on the disk is reserved for a file written in place: given the
+// open file and the length, 0 or the error. By default fallocate, keeping
+// the file's size. A test puts in one that answers EOPNOTSUPP, as a file
+// system does that cannot reserve room; nullptr puts fallocate back.
+// Returns the reservation it replaces.
+using RoomReservation = int (*)(int fd, long long length);
+RoomReservation SetRoomReservation(RoomReservation reserve);
 
 }  // namespace quenta

@@ -114,6 +114,7 @@ void Command2_Click() {
   try {
     f.setMousePointer(ui::MousePointer::Hourglass);
     printer.setOrientation(ui::Orientation::Portrait);
+    ui::startFromOwnSettings(printer);
     printer.setFontName("Arial");
     printer.setFontSize(12);
 

@@ -23,7 +23,8 @@ std::vector<ReportRow> ReportRows();
 std::vector<std::string> ReportNotice();
 
 // The Print command: prints the report in Arial 12 pt, labels at x 0 and
-// values at 4200 twips, one row a line. A printer failure abandons the page
+// values at 4200 twips, one row a line, in black, whatever settings an
+// earlier printout left on the printer. A printer failure abandons the page
 // (nothing of it is printed) and shows the "Error!" box with the error's
 // number and description.
 void Command2_Click();

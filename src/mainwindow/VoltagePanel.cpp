@@ -76,7 +76,7 @@ void HScroll1_Change() {
   const int i = f.HScroll1.value();
   // A new text runs Text2_Change first; the two writes after it decide
   // what the panel shows.
-  f.Text2.setText(RoundSig3Text(At(c.volts, i)));
+  f.Text2.setText(RoundSig3DecimalText(At(c.volts, i)));
   f.Text3.setText(RoundSig3Text(At(c.change, i)));
   f.Text4.setText(RoundSig3Text(CapacitanceAt(c, i)));
 }
@@ -95,7 +95,7 @@ void Text2_Change() {
   if (v >= limit) {
     // At or beyond the end of the curve: its last point, with the scroll
     // bar there too. Both writes end their chains (see HScroll1_Change).
-    f.Text2.setText(RoundSig3Text(At(c.volts, last)));
+    f.Text2.setText(RoundSig3DecimalText(At(c.volts, last)));
     v = limit;
     f.HScroll1.setValue(last);
   }

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -19,6 +20,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTreeView>
 #include <QUrl>
 
 #include "qt/Binder.h"
@@ -100,6 +102,29 @@ QString pdfFolder() {
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
   return QDir::homePath();
+}
+
+QString saveDialogFolder(const std::string& lastName) {
+  if (!lastName.empty()) {
+    const QString folder = QFileInfo(toQ(lastName)).absolutePath();
+    if (QFileInfo(folder).isDir()) return folder;
+  }
+  return pdfFolder();
+}
+
+void showDetailColumnsWhole(QFileDialog& dialog) {
+  auto* view = dialog.findChild<QTreeView*>();
+  if (!view) return;  // a dialog of the desktop's own
+  // Size, type and date as wide as what they show, the name taking the
+  // rest, in a dialog wide enough for all four (within the screen).
+  QHeaderView* header = view->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  const QScreen* screen = dialog.screen();
+  const int room = screen ? screen->availableGeometry().width() * 9 / 10 : 900;
+  const int wanted = dialog.fontMetrics().averageCharWidth() * 110;
+  dialog.resize(std::max(dialog.sizeHint().width(), std::min(wanted, room)), dialog.sizeHint().height());
 }
 
 namespace {
@@ -433,7 +458,11 @@ std::optional<std::string> QtServices::saveFileDialog(const ui::SaveDialogReques
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(dialogFilter(request.filter));
   dialog.setDefaultSuffix(toQ(request.defaultExt));
-  if (!request.defaultName.empty()) dialog.selectFile(toQ(request.defaultName));
+  // In the folder of the name proposed (the last one chosen), else in the
+  // documents folder, never in the folder the program was started from.
+  dialog.setDirectory(saveDialogFolder(request.defaultName));
+  if (!request.defaultName.empty()) dialog.selectFile(QFileInfo(toQ(request.defaultName)).fileName());
+  showDetailColumnsWhole(dialog);
   const bool accepted = dialog.exec() == QDialog::Accepted;
   if (endRequested()) throw ui::ProgramEnd{};
   const QStringList chosen = dialog.selectedFiles();

@@ -19,6 +19,7 @@
 #include "ui/Services.h"
 
 class QEventLoop;
+class QFileDialog;
 class QPainter;
 class QPrinter;
 
@@ -148,6 +149,15 @@ class QtServices : public ui::Services {
 // Where a printout goes as a PDF file when the system has no printer: the
 // user's documents folder, else the home folder.
 QString pdfFolder();
+
+// The folder the save dialog opens in: that of the name it proposes (the
+// file chosen last in this run) where that folder is there, else
+// pdfFolder().
+QString saveDialogFolder(const std::string& lastName);
+// Gives the save dialog's size, type and date columns the width of what
+// they show, widening the dialog within the screen for them; nothing for
+// a dialog of the desktop's own.
+void showDetailColumnsWhole(QFileDialog& dialog);
 
 // Message text with the program's line breaks (CR LF, or a lone CR or LF)
 // as Qt line breaks.

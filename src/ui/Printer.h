@@ -100,4 +100,15 @@ class Printer {
   virtual void killDoc() = 0;
 };
 
+// Gives a document the settings every document starts from, whatever an
+// earlier one left behind (one whose settings could not all be put back
+// after a printer failure, say): positions in twips, lines one dot wide,
+// text and lines in black. Only a setting that differs is written; a
+// failure propagates as that of any operation of the document.
+inline void startFromOwnSettings(Printer& printer) {
+  if (printer.scale() != 1) printer.setScale(1);
+  if (printer.drawWidth() != 1) printer.setDrawWidth(1);
+  if (printer.foreColor() != colors::black) printer.setForeColor(colors::black);
+}
+
 }  // namespace ui

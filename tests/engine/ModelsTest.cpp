@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "catalogue/DesignState.h"
 #include "engine/CapVoltage.h"
@@ -634,6 +635,41 @@ TEST_F(ModelCapVoltage, VoltageFitsByRating) {
     // The last step is at the rated voltage.
     EXPECT_NEAR(gCurve.GraphY1[500], r.rating, 1e-9);
     EXPECT_NEAR(gCurve.GraphY3[500], r.expected, 0.0005) << r.flag << " at " << r.rating;
+  }
+}
+
+// i x rated / 500 volts as its decimal (thousandths at most), cut to three
+// significant digits with every integer digit kept, without trailing zeros.
+std::string ExactStepText(int i, int rated) {
+  const long thousandths = 2L * i * rated;
+  const int decimals = thousandths >= 100000 ? 0 : thousandths >= 10000 ? 1 : thousandths >= 1000 ? 2 : 3;
+  long kept = thousandths;
+  for (int d = decimals; d < 3; ++d) kept /= 10;
+  std::string digits = std::to_string(kept);
+  if (digits.size() <= static_cast<std::size_t>(decimals))
+    digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+  std::string text = digits.substr(0, digits.size() - static_cast<std::size_t>(decimals));
+  std::string fraction = digits.substr(text.size());
+  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+  return fraction.empty() ? text : text + "." + fraction;
+}
+
+// Every step of every rating lies at i x rated / 500 and the panel shows
+// its exact value (600, 300, 12; 3, 0.7, 0.3), not one a little below.
+TEST_F(ModelCapVoltage, EveryStepShowsItsExactVoltage) {
+  Flags(0, 0, 0, 0, 0);
+  form().Label8.setCaption("\u00B5");
+  gChip.DielThickness = 1e6;  // no step beyond the field limit
+  for (int index = 1; index <= 15; ++index) {
+    SetCurveVoltMax(index, 15);
+    const int rated = static_cast<int>(gCurve.CurveVoltMax);
+    Curve();
+    for (int i = 1; i <= 500; ++i) {
+      EXPECT_EQ(gCurve.GraphY1[static_cast<std::size_t>(i)], static_cast<double>(i) * rated / 500);
+      form().HScroll1.setValue(i);
+      HScroll1_Change();
+      EXPECT_EQ(form().Text2.text(), ExactStepText(i, rated)) << "step " << i << " of " << rated << " V";
+    }
   }
 }
 

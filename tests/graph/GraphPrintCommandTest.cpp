@@ -1,14 +1,18 @@
 // Print Graph in the graph window: which path each graph takes, the busy
 // pointer, the heading of a Z5U part, the blink timer around the window's
 // image, the range checked before the printer hears of anything, printer
-// failures, and the page's curve model against the plot's.
+// failures, which never reach a later document, and the page's curve model
+// against the plot's.
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "graph/CurveModel.h"
 #include "graph/GraphPrintCommand.h"
 #include "graph/GraphSession.h"
+#include "mainwindow/Report.h"
 #include "ui/Headless.h"
 
 namespace quenta::test {
@@ -108,6 +112,81 @@ TEST_F(PrintGraph, APrinterFailureEndsThePrintWithTheErrorBox) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].text, "Printing Error\r\nError Number: 486\r\nNo printer is installed.");
   EXPECT_TRUE(g().Timer1.enabled());
+}
+
+// What a document puts on paper: each mark with the settings it is made
+// in, replayed from the printer's settings at the document's start.
+struct Settings {
+  std::string orientation, scale, width, fore, font, size;
+};
+Settings settingsOf(const ui::Printer& p) {
+  return {p.orientation() == ui::Orientation::Landscape ? "landscape" : "portrait",
+          std::to_string(p.scale()), std::to_string(p.drawWidth()),
+          ui::colorText(p.foreColor()), ui::quoteText(p.fontName()), std::to_string(p.fontSize())};
+}
+Ops onPaper(const Ops& document, Settings start) {
+  auto& [orientation, scale, width, fore, font, size] = start;
+  Ops out;
+  for (const std::string& op : document) {
+    const std::string word = op.substr(0, op.find(' '));
+    const std::string rest = op.substr(op.find(' ') + 1);
+    if (word == "orientation") orientation = rest;
+    else if (word == "scale") scale = std::to_string(std::stod(rest));
+    else if (word == "drawwidth") width = rest;
+    else if (word == "forecolor") fore = rest;
+    else if (word == "font") font = rest;
+    else if (word == "fontsize") size = std::to_string(std::stod(rest));
+    else out.push_back(op + " in " + orientation + ", scale " + scale + ", width " + width + ", " +
+                       fore + ", " + font + " " + size);
+  }
+  return out;
+}
+
+// A printer failure on any of the last operations of a printed graph page,
+// those that put its settings back among them, never reaches the next
+// document: the results report and the page printed next come out as
+// they do after a page printed without failure.
+TEST_F(PrintGraph, AFailureAtTheEndOfAPageNeverReachesTheNextDocument) {
+  open();
+  // The next document on its own, on paper.
+  auto next = [&](const std::function<void()>& print) {
+    printer().killDoc();  // what the page left pending, its settings put back
+    const Settings before = settingsOf(printer());
+    const std::size_t sent = printer().documents().size();
+    print();
+    EXPECT_EQ(printer().documents().size(), sent + 1);
+    return onPaper(printer().documents().back(), before);
+  };
+  auto report = [&] { Command2_Click(); };
+  auto page = [&] { g().Command1.click(); };
+  for (int kind : {kEsrImpedance, kTemperatureRise, kMaxCurrent, kMaxRipple, kPhaseAngle,
+                   kCapacitanceChange}) {
+    choose(kind);
+    // Each page below starts on a printer in its first settings, so that
+    // its failure falls on the operation meant.
+    auto fresh = [&] {
+      ui::startFromOwnSettings(printer());
+      printer().killDoc();
+    };
+    // The operations of the page, those that follow its end included.
+    fresh();
+    page();
+    const auto operations = static_cast<int>(printer().documents().back().size() + printer().pending().size());
+    const Ops reportAfter = next(report);
+    const Ops pageAfter = next(page);
+    for (int k = std::max(0, operations - 12); k < operations; ++k) {
+      SCOPED_TRACE("kind " + std::to_string(kind) + ", failure at operation " + std::to_string(k) +
+                   " of " + std::to_string(operations));
+      fresh();
+      printer().failAfter(k, 482, "Printer error: out of paper.");
+      page();
+      EXPECT_EQ(next(report), reportAfter);
+      fresh();
+      printer().failAfter(k, 482, "Printer error: out of paper.");
+      page();
+      EXPECT_EQ(next(page), pageAfter);
+    }
+  }
 }
 
 TEST_F(PrintGraph, ThePagesModelAgreesWithThePlotAtTheSameFrequency) {

@@ -2,7 +2,8 @@
 // permissions, and the targets that are refused or fail (a folder in its
 // place, a missing folder, a read-only file), which leave nothing behind.
 // A file the user may write in a folder that takes no temporary file is
-// written in place; a file-size limit or a full disk leaves it whole.
+// written in place; a file-size limit or a full disk leaves it whole, also
+// where the file system cannot reserve room.
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -11,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -181,7 +183,8 @@ TEST_F(SafeFileWrite, AFileSizeLimitLeavesTheOldFileWhole) {
   });
   if (WIFEXITED(status) && WEXITSTATUS(status) == 2) GTEST_SKIP() << "no other user";
   EXPECT_EQ(status, 0) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
-  const std::string tooLarge = "The data is larger than the file-size limit allows.";
+  const std::string tooLarge =
+      "The data is larger than the file-size limit allows. The old file is unchanged.";
   EXPECT_EQ(text, "saved|" + tooLarge + "|" + tooLarge);
   EXPECT_EQ(read(path("closed/data.txt")), "new\r\n");
   EXPECT_EQ(read(path("data.txt")), "old");
@@ -226,7 +229,48 @@ TEST_F(SafeFileWrite, AReadOnlyOrFullDiskKeepsTheOldFile) {
   });
   if (WIFEXITED(status) && WEXITSTATUS(status) == 2) GTEST_SKIP() << "no disk could be mounted";
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(text, "The disk is read-only.|The disk is read-only.|The disk is full.|old");
+  EXPECT_EQ(text,
+            "The disk is read-only.|The disk is read-only.|The disk is full. The old file is "
+            "unchanged.|old");
+}
+
+// A file system that cannot reserve room (fallocate answers EOPNOTSUPP, as
+// on NFSv3 and many FUSE file systems): written in place on a full disk,
+// the old file stays whole, also where it spans more than one page. A text
+// that fits in the old file's room, or one for which room is left, is
+// written whole.
+TEST_F(SafeFileWrite, WithoutReservationAFullDiskKeepsTheOldFile) {
+  fs::permissions(folder, fs::perms::all);
+  fs::create_directory(path("disk"));
+  const std::string older(6000, 'o');
+  const auto [status, text] = inChild([&]() -> Said {
+    const std::string disk = path("disk");
+    if (!mountDisk(disk, "size=64k")) return std::nullopt;
+    SetRoomReservation([](int, long long) { return int(EOPNOTSUPP); });
+    fs::create_directory(disk + "/closed");
+    const std::string file = disk + "/closed/data.txt";
+    write(file, older);
+    chmod(file.c_str(), 0666);
+    chmod((disk + "/closed").c_str(), 0555);
+    std::ofstream filler(disk + "/filler", std::ios::binary);
+    for (int i = 0; i < 64 && filler; ++i) filler << std::string(4096, 'f') << std::flush;
+    filler.close();
+    chmod((disk + "/filler").c_str(), 0666);
+    if (!asAnotherUser()) return std::nullopt;
+    std::vector<std::string> out{said(WriteFileReplacing(file, std::string(20000, 'y')))};
+    out.push_back(read(file) == older ? "old kept" : "old changed");
+    out.push_back(said(WriteFileReplacing(file, "short\r\n")));
+    out.push_back(read(file));
+    // Room again.
+    if (truncate((disk + "/filler").c_str(), 0) != 0) return std::nullopt;
+    out.push_back(said(WriteFileReplacing(file, std::string(20000, 'y'))));
+    out.push_back(read(file) == std::string(20000, 'y') ? "new whole" : "new damaged");
+    return out;
+  });
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 2) GTEST_SKIP() << "no disk could be mounted";
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(text,
+            "The disk is full. The old file is unchanged.|old kept|saved|short\r\n|saved|new whole");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <memory>
 
@@ -39,6 +40,32 @@ class PdfServices : public ui::HeadlessServices {
 
  private:
   qtui::QtPrinter printer_;
+};
+
+// HOME, and the desktop's settings under it, in a temporary folder while it
+// lives; the folders the program looks up (Documents) are made there.
+class ScopedHome {
+ public:
+  ScopedHome() : savedHome_(qgetenv("HOME")), savedConfig_(qgetenv("XDG_CONFIG_HOME")) {
+    qputenv("HOME", home_.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home_.filePath(".config").toUtf8());
+  }
+  ~ScopedHome() {
+    qputenv("HOME", savedHome_);
+    if (savedConfig_.isNull())
+      qunsetenv("XDG_CONFIG_HOME");
+    else
+      qputenv("XDG_CONFIG_HOME", savedConfig_);
+  }
+  ScopedHome(const ScopedHome&) = delete;
+  ScopedHome& operator=(const ScopedHome&) = delete;
+  bool valid() const { return home_.isValid(); }
+  QString path() const { return home_.path(); }
+  QString filePath(const QString& name) const { return home_.filePath(name); }
+
+ private:
+  QTemporaryDir home_;
+  QByteArray savedHome_, savedConfig_;
 };
 
 // What a tool of Debian's poppler-utils prints (pdftotext, pdfinfo, ...).

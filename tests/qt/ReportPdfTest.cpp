@@ -123,20 +123,11 @@ TEST_F(ReportPdf, PagesKeepAPrintersMargins) {
 }
 
 TEST(PdfFolder, IsTheDocumentsFolderElseHome) {
-  QTemporaryDir home;
-  ASSERT_TRUE(home.isValid());
-  const QByteArray savedHome = qgetenv("HOME");
-  const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
-  qputenv("HOME", home.path().toUtf8());
-  qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
+  const qttest::ScopedHome home;
+  ASSERT_TRUE(home.valid());
   EXPECT_EQ(qtui::pdfFolder(), home.path());
   ASSERT_TRUE(QDir(home.path()).mkdir("Documents"));
   EXPECT_EQ(qtui::pdfFolder(), home.filePath("Documents"));
-  qputenv("HOME", savedHome);
-  if (savedConfig.isNull())
-    qunsetenv("XDG_CONFIG_HOME");
-  else
-    qputenv("XDG_CONFIG_HOME", savedConfig);
 }
 
 }  // namespace
