@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -60,8 +61,9 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-// Writes the text into the file from byte `at` on.
-bool WriteAll(int fd, std::string_view content, off_t at = 0) {
+// Writes the text into the file from byte `at` on; `written`, when given,
+// counts the bytes that reached the file, also when the write fails.
+bool WriteAll(int fd, std::string_view content, off_t at = 0, std::size_t* written = nullptr) {
   const char* p = content.data();
   std::size_t left = content.size();
   while (left > 0) {
@@ -73,6 +75,7 @@ bool WriteAll(int fd, std::string_view content, off_t at = 0) {
     p += n;
     at += n;
     left -= static_cast<std::size_t>(n);
+    if (written) *written += static_cast<std::size_t>(n);
   }
   return true;
 }
@@ -167,6 +170,23 @@ int ReplaceThroughTemporary(const std::string& folder, const std::string& name,
   return 0;
 }
 
+// Reads the whole old content of the open file, when it can be read and is
+// no larger than a copy kept in memory may be.
+bool ReadOldContent(int fd, std::string& content) {
+  constexpr off_t kLargestKept = 64 * 1024 * 1024;
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || st.st_size > kLargestKept) return false;
+  content.resize(static_cast<std::size_t>(st.st_size));
+  std::size_t got = 0;
+  while (got < content.size()) {
+    const ssize_t n = pread(fd, content.data() + got, content.size() - got, static_cast<off_t>(got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    got += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
 // Makes sure of the room for the text in the open file before anything of
 // its old content changes: reserved where the file system can reserve
 // room, else by writing first the part of the text that lies beyond the
@@ -209,14 +229,26 @@ int WriteInPlace(const std::string& target, bool exists, std::string_view conten
   if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
       content.size() > limit.rlim_cur)
     return EFBIG;
-  const int fd = open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  // Opened for reading too where the file may be read, so that its old
+  // content can be put back should the write still fail.
+  int fd = open(target.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd < 0) fd = open(target.c_str(), O_WRONLY | O_CLOEXEC);
   if (fd < 0) return errno;
+  std::string oldContent;
+  const bool haveOld = ReadOldContent(fd, oldContent);
   int error = MakeRoom(fd, content, kept);
-  if (error == 0 && (!WriteAll(fd, content) || ftruncate(fd, size) != 0 || fsync(fd) != 0)) {
-    // With the room made, only a fault of the disk gets here: the file may
-    // be part-written.
+  std::size_t written = 0;
+  if (error == 0 &&
+      (!WriteAll(fd, content, 0, &written) || ftruncate(fd, size) != 0 || fsync(fd) != 0)) {
+    // With the room made, only a fault of the disk gets here, or a file
+    // that needs new room where it is overwritten (one with holes, or on a
+    // copy-on-write disk). The old content goes back over the bytes the
+    // write reached, which hold their room now; the rest never changed.
     error = errno;
-    kept = false;
+    const std::string_view reached =
+        std::string_view(oldContent).substr(0, std::min(written, oldContent.size()));
+    kept = haveOld && WriteAll(fd, reached) &&
+           ftruncate(fd, static_cast<off_t>(oldContent.size())) == 0 && fsync(fd) == 0;
   }
   if (close(fd) != 0 && error == 0) {
     error = errno;

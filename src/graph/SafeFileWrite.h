@@ -21,8 +21,10 @@ namespace quenta {
 // is replaced. Written in place, an existing file is changed only once the
 // text is sure to fit (file-size limit, room on the disk, made by writing
 // the text's part beyond the old end first where the file system cannot
-// reserve room), so only a fault of the disk itself can leave it
-// part-written, which the message then says. A write beyond the file-size
+// reserve room). Should the write still fail part-way (a fault of the disk,
+// a file with holes), the old content is put back over what was written;
+// only where that fails too does the message say the old file may have
+// been changed. A write beyond the file-size
 // limit fails with a message and does not end the program.
 std::optional<std::string> WriteFileReplacing(const std::string& path, std::string_view content);
 

@@ -236,7 +236,8 @@ TEST_F(SafeFileWrite, AReadOnlyOrFullDiskKeepsTheOldFile) {
 
 // A file system that cannot reserve room (fallocate answers EOPNOTSUPP, as
 // on NFSv3 and many FUSE file systems): written in place on a full disk,
-// the old file stays whole, also where it spans more than one page. A text
+// the old file stays whole, also where it spans more than one page or has a
+// hole that takes new room when it is overwritten. A text
 // that fits in the old file's room, or one for which room is left, is
 // written whole.
 TEST_F(SafeFileWrite, WithoutReservationAFullDiskKeepsTheOldFile) {
@@ -251,6 +252,12 @@ TEST_F(SafeFileWrite, WithoutReservationAFullDiskKeepsTheOldFile) {
     const std::string file = disk + "/closed/data.txt";
     write(file, older);
     chmod(file.c_str(), 0666);
+    // A file with a hole: overwriting the hole takes new room.
+    const std::string holed = disk + "/closed/holed.txt";
+    write(holed, std::string(4096, 'o'));
+    if (truncate(holed.c_str(), 200000) != 0) return std::nullopt;
+    chmod(holed.c_str(), 0666);
+    const std::string holedBefore = read(holed);
     chmod((disk + "/closed").c_str(), 0555);
     std::ofstream filler(disk + "/filler", std::ios::binary);
     for (int i = 0; i < 64 && filler; ++i) filler << std::string(4096, 'f') << std::flush;
@@ -261,6 +268,8 @@ TEST_F(SafeFileWrite, WithoutReservationAFullDiskKeepsTheOldFile) {
     out.push_back(read(file) == older ? "old kept" : "old changed");
     out.push_back(said(WriteFileReplacing(file, "short\r\n")));
     out.push_back(read(file));
+    out.push_back(said(WriteFileReplacing(holed, std::string(100000, 'y'))));
+    out.push_back(read(holed) == holedBefore ? "holed kept" : "holed changed");
     // Room again.
     if (truncate((disk + "/filler").c_str(), 0) != 0) return std::nullopt;
     out.push_back(said(WriteFileReplacing(file, std::string(20000, 'y'))));
@@ -270,7 +279,8 @@ TEST_F(SafeFileWrite, WithoutReservationAFullDiskKeepsTheOldFile) {
   if (WIFEXITED(status) && WEXITSTATUS(status) == 2) GTEST_SKIP() << "no disk could be mounted";
   EXPECT_EQ(status, 0);
   EXPECT_EQ(text,
-            "The disk is full. The old file is unchanged.|old kept|saved|short\r\n|saved|new whole");
+            "The disk is full. The old file is unchanged.|old kept|saved|short\r\n|"
+            "The disk is full. The old file is unchanged.|holed kept|saved|new whole");
 }
 
 }  // namespace
