@@ -32,10 +32,24 @@ double DefaultFit(double F) {
          8.64 * Exp(-12 * F) - 2.57 * std::exp(-9.0);
 }
 
-// The capacitance the curve starts from, in the unit the main window
-// shows. False when the unit is not known: the capacitance shown then
-// stays as it was.
-bool StartingCapacitance(bool mil123Entry, const std::string& prefix, double& c) {
+bool UsableThickness(double thickness) { return thickness > 0 && std::isfinite(thickness); }
+
+// The field over the thickness at a voltage and the change of capacitance
+// there (never above 0, and never below -100 %: a fit that runs on past
+// the whole capacitance would show a negative one). Without a usable
+// thickness the field is unbounded: the curve is unusable from its first
+// point and shows no change.
+void FieldAndChange(double volts, double thickness, double& field, double& change) {
+  const bool thickOk = UsableThickness(thickness);
+  field = thickOk ? volts / thickness : HUGE_VAL;
+  change = thickOk ? CapChangeFit(field, volts) : 0;
+  if (change > 0) change = 0;
+  if (change < -100) change = -100;
+}
+
+}  // namespace
+
+bool NominalCapacitance(const std::string& prefix, bool mil123Entry, double& c) {
   if (mil123Entry) {
     const std::string& text = gSelection.CapacitanceText;
     const std::string unit = RightChars(text, 2);
@@ -55,23 +69,6 @@ bool StartingCapacitance(bool mil123Entry, const std::string& prefix, double& c)
   return true;
 }
 
-bool UsableThickness(double thickness) { return thickness > 0 && std::isfinite(thickness); }
-
-// The field over the thickness at a voltage and the change of capacitance
-// there (never above 0, and never below -100 %: a fit that runs on past
-// the whole capacitance would show a negative one). Without a usable
-// thickness the field is unbounded: the curve is unusable from its first
-// point and shows no change.
-void FieldAndChange(double volts, double thickness, double& field, double& change) {
-  const bool thickOk = UsableThickness(thickness);
-  field = thickOk ? volts / thickness : HUGE_VAL;
-  change = thickOk ? CapChangeFit(field, volts) : 0;
-  if (change > 0) change = 0;
-  if (change < -100) change = -100;
-}
-
-}  // namespace
-
 double CurveStepVolts(int step) { return step * gCurve.CurveVoltMax / kSteps; }
 
 double DielectricThicknessTotal() {
@@ -87,13 +84,9 @@ CapVoltagePoint CapVoltageAt(double volts, double dielThickTotal, const std::str
   CapVoltagePoint p;
   FieldAndChange(volts, dielThickTotal, p.field, p.change);
   double start = 0;
-  p.leftKnown = StartingCapacitance(mil123Entry, unitLetter, start);
+  p.leftKnown = NominalCapacitance(unitLetter, mil123Entry, start);
   if (p.leftKnown) p.left = start - start * (std::fabs(p.change) / 100);
   return p;
-}
-
-bool NominalCapacitance(const std::string& unitLetter, bool mil123Entry, double& c) {
-  return StartingCapacitance(mil123Entry, unitLetter, c);
 }
 
 void SetCurveVoltMax(int voltageIndex, int lastIndex) {
@@ -149,7 +142,7 @@ void CalcCapVoltageCurve(const std::string& unitLetter) {
   const double thickness = curve.DielThickTotal;
   const double fieldLimit = CurveFieldLimit();
   double start = 0;
-  const bool unitKnown = StartingCapacitance(gSelection.Mil123Entry, unitLetter, start);
+  const bool unitKnown = NominalCapacitance(unitLetter, gSelection.Mil123Entry, start);
 
   // The point's values are kept in locals; the curve's fields end with
   // those of the last point.

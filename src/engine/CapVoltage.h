@@ -49,7 +49,8 @@ CapVoltagePoint CapVoltageAt(double volts, double dielThickTotal, const std::str
 
 // The capacitance the curve starts from, unchanged by any voltage, in the
 // unit whose letter the main window shows (in MIL-PRF-123 entry the unit of
-// CapacitanceText). False for a unit that is not known.
+// CapacitanceText). False for a unit that is not known: the capacitance
+// the curve shows then stays as it was.
 bool NominalCapacitance(const std::string& unitLetter, bool mil123Entry, double& c);
 
 // The change of capacitance in percent at field F (volts per unit of the

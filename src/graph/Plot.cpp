@@ -1,5 +1,6 @@
 #include "graph/Plot.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -330,9 +331,9 @@ void F_QuentaGrafForm_GPlot_Click() {
       graph.setProperty(118, 0);
       // The scale runs down to -70 %, or to -100 % when the plotted curve
       // falls below -70 %, so that the whole curve lies within the plot.
-      bool belowScale = false;
-      for (int i = 1; i <= g.CurveLastPoint; ++i)
-        if (raw1[static_cast<std::size_t>(i)] < kChangeScaleLow) belowScale = true;
+      const bool belowScale =
+          std::any_of(raw1.begin() + 1, raw1.begin() + 1 + std::max(0, g.CurveLastPoint),
+                      [](double change) { return change < kChangeScaleLow; });
       graph.setProperty(119, belowScale ? kChangeScaleFull : kChangeScaleLow);
       graph.setProperty(112, 0);
       // The scale ends at the last plotted point's voltage: the rated
