@@ -48,6 +48,7 @@ CapEntryForm::CapEntryForm() : ui::Form("F_CapEntry") {
   onActivate = cap_entry::Form_Activate;
   onKeyPress = cap_entry::Form_KeyPress;
   onUnload = cap_entry::Form_Unload;
+  Text1.onGotFocus = cap_entry::Text1_GotFocus;
   Text1.onLostFocus = cap_entry::Text1_LostFocus;
   B_CalcOK.onClick = cap_entry::B_CalcOK_Click;
 }
@@ -111,10 +112,14 @@ namespace cap_entry {
 void Form_Activate() {
   CapEntryForm& d = F_CapEntry();
   d.Text1.setText(Proposal(d));
-  // OK comes first in the tab order: it holds the focus, so Enter at once
-  // submits the proposal.
-  d.setActiveControl(&d.B_CalcOK);
+  // The caret stands in the box with the proposal selected: what the user
+  // types at once replaces it, and Enter at once submits it (OK is the
+  // default button).
+  d.setActiveControl(&d.Text1);
+  d.Text1.selectAll();
 }
+
+void Text1_GotFocus() { F_CapEntry().Text1.selectAll(); }
 
 void Text1_LostFocus() {
   CapEntryForm& d = F_CapEntry();

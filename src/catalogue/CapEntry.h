@@ -68,8 +68,11 @@ void SayNotACapacitance(const std::string& typed);
 
 // The dialog's handlers.
 namespace cap_entry {
-// Each time the dialog opens: proposes half the upper bound, OK focused.
+// Each time the dialog opens: proposes half the upper bound, selected in the
+// focused entry box.
 void Form_Activate();
+// Entering the box (Tab, a click) selects its whole text.
+void Text1_GotFocus();
 // Leaving the entry box turns a value typed in picofarads ("470p") into
 // microfarads; OK reads the units typed behind the number as they are.
 void Text1_LostFocus();

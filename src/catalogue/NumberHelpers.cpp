@@ -170,14 +170,26 @@ NumberStatus ReadTypedMicrofarads(std::string_view text, double& microfarads) {
   return status;
 }
 
+double TypedUnitDivisor(std::string_view text) {
+  return UnitDivisor(SplitTypedCapacitance(text).unit);
+}
+
 std::optional<std::string> PicofaradShorthand(const std::string& text) {
   const TypedCapacitance typed = SplitTypedCapacitance(text);
-  if (UnitDivisor(typed.unit) != 1000000) return std::nullopt;
-  // A lone "P" stands for no number: 0.
-  if (typed.number.empty() && typed.unit != "P" && typed.unit != "p") return std::nullopt;
-  const double microfarads = LeadingNumber(typed.number) / 1000000;
-  if (!std::isfinite(microfarads)) return std::nullopt;
-  return FormatGeneral(microfarads);
+  if (typed.number.empty() || UnitDivisor(typed.unit) != 1000000) return std::nullopt;
+  double picofarads = 0;
+  if (ParseWholeNumber(typed.number, picofarads) != NumberStatus::Ok) return std::nullopt;
+  // Only a value that stays the same capacitance in microfarads is
+  // rewritten: a number of 0 or less, or one so small that its microfarads
+  // lose digits or vanish ("1e-320 p"), keeps the text as typed, so that
+  // the message names what the user typed.
+  const double microfarads = picofarads / 1000000;
+  if (!(picofarads > 0) || !std::isnormal(microfarads)) return std::nullopt;
+  const std::string rewritten = FormatGeneral(microfarads);
+  double readBack = 0;
+  if (ParseWholeNumber(rewritten, readBack) != NumberStatus::Ok || readBack != microfarads)
+    return std::nullopt;
+  return rewritten;
 }
 
 }  // namespace quenta

@@ -56,12 +56,19 @@ std::string CapTextToMicrofarads(std::string& text);
 // beyond the double range is OutOfRange.
 NumberStatus ReadTypedMicrofarads(std::string_view text, double& microfarads);
 
+// The divisor of the unit a capacitance was typed with, as
+// ReadTypedMicrofarads reads it: 1000000 for picofarads, 1000 for
+// nanofarads, 1 for microfarads or no unit; 0 for any other text after the
+// number.
+double TypedUnitDivisor(std::string_view text);
+
 // The picofarad shorthand of those boxes, for a text the user has finished
 // typing: a whole value in picofarads (a number, perhaps blanks, then "p"
 // or "pF" in any letter case) is rewritten as its microfarads ("100P" gives
-// "0.0001", "10 pF" "1E-05"), and a lone "P" or "p" as "0". Returns the
-// box's new text, or nothing when the text stays (any other text, "4p7" or
-// "47nF" among them; a number too large to hold).
+// "0.0001", "10 pF" "1E-05"). Returns the box's new text, or nothing when
+// the text stays: any other text ("4p7", "47nF", a lone "P"), and a value
+// whose microfarads would not read back as the same positive capacitance
+// ("0p", "-5 pF", "1e-320 p", a number too large to hold).
 std::optional<std::string> PicofaradShorthand(const std::string& text);
 
 }  // namespace quenta

@@ -166,15 +166,4 @@ void CalcCapVoltageCurve(const std::string& unitLetter) {
   curve.CurveLastPoint = cut == 0 ? kSteps : cut;
 }
 
-std::string FormatUpToTwoDecimals(double value) {
-  if (!std::isfinite(value)) return "";
-  std::string text = FormatFixed(value, 2);
-  while (!text.empty() && text.back() == '0') text.pop_back();
-  // A whole number shows without its decimal point: "2", never "2.".
-  if (!text.empty() && text.back() == '.') text.pop_back();
-  // A value that rounds to zero reads as plain zero.
-  if (text == "-0") text = "0";
-  return text;
-}
-
 }  // namespace quenta

@@ -59,9 +59,4 @@ bool NominalCapacitance(const std::string& unitLetter, bool mil123Entry, double&
 // rated voltages only; at any other the default fit applies.
 double CapChangeFit(double field, double volts);
 
-// A number in the pattern "0.##": at least one integer digit and at most
-// two decimals, rounded; a whole number shows without its point ("3",
-// "2.2", "0.47"). Blank for a value that is not finite.
-std::string FormatUpToTwoDecimals(double value);
-
 }  // namespace quenta

@@ -69,8 +69,12 @@ void TakeEntryInputsFromWindow() {
 
 namespace {
 
-// Counts the runs that reached the results.
+// Counts the runs that reached the results, and all runs.
 unsigned gRunsWithResults = 0;
+unsigned gRunsStarted = 0;
+// Depth of runs the user asked for, and of held calculations.
+int gUserRuns = 0;
+int gHeld = 0;
 
 void CalculateRun() {
   MainForm& f = F_QuentaMainForm();
@@ -80,8 +84,10 @@ void CalculateRun() {
   // A value in picofarads typed into the manual box is rewritten once the
   // typing is over; a run that starts with the box still focused (a scroll
   // bar used without taking the focus) is that moment too.
-  if (f.OB_Part_Num.value() && f.CK_ManCap.value() == ui::CheckBox::Checked)
+  if (f.OB_Part_Num.value() && f.CK_ManCap.value() == ui::CheckBox::Checked) {
     ApplyCapacitanceShorthand();
+    FollowManualCapacitanceUnit();
+  }
 
   // 1-3. The temperature limits of the series.
   SetSeriesTempLimits(sel.SeriesIndex);
@@ -225,10 +231,24 @@ void CalculateRun() {
 
 }  // namespace
 
-bool Calculate() {
+bool Calculate(RunRequest request) {
+  if (request == RunRequest::ByChange && gHeld > 0) return false;
+  struct UserRun {
+    bool on;
+    explicit UserRun(bool asked) : on(asked) { gUserRuns += on; }
+    ~UserRun() { gUserRuns -= on; }
+  } userRun(request == RunRequest::ByUser);
   const unsigned before = gRunsWithResults;
+  ++gRunsStarted;
   CalculateRun();
   return gRunsWithResults != before;
 }
+
+bool UserAskedRun() { return gUserRuns > 0; }
+
+HeldCalculations::HeldCalculations() { ++gHeld; }
+HeldCalculations::~HeldCalculations() { --gHeld; }
+
+unsigned CalculationsStarted() { return gRunsStarted; }
 
 }  // namespace quenta

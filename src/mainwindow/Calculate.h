@@ -19,7 +19,36 @@ namespace quenta {
 // dialog leaves it as it was. The chip design's capacitance re-entry runs
 // a whole nested calculation, whose results are the ones shown.
 // Returns whether this run, or a run nested in it, reached the results.
-bool Calculate();
+//
+// A run the user asked for (the Calculate command, from its button or a
+// calculate key) tells the user why it ends when the typed capacitance is
+// no capacitance. A run that a change of an input starts (a typed
+// temperature, a scroll bar, leaving the frequency box) ends silently:
+// the user is still typing or moving, and has asked for nothing yet.
+// Nested runs count as part of the run they are nested in.
+enum class RunRequest { ByChange, ByUser };
+bool Calculate(RunRequest request = RunRequest::ByChange);
+
+// Whether the run under way, or the run it is nested in, is one the user
+// asked for.
+bool UserAskedRun();
+
+// While one lives, the runs that changes of the inputs start are held
+// back: its owner runs the one calculation they all stand for once its
+// writes are done (a calculate key moving the focus away from a box that
+// calculates when it is left; a box that writes its own text and scroll
+// bar back). So one key or one change calculates once.
+class HeldCalculations {
+ public:
+  HeldCalculations();
+  ~HeldCalculations();
+  HeldCalculations(const HeldCalculations&) = delete;
+  HeldCalculations& operator=(const HeldCalculations&) = delete;
+};
+
+// How many calculations have started since the program did: every run,
+// nested ones included, also those that end without results.
+unsigned CalculationsStarted();
 
 // Writes what the chip design reads of the entry into the design state:
 // the entry mode, the Commercial and Manual Cap boxes and the pick-list's

@@ -26,11 +26,16 @@ bool CheckShownCapacitance() {
   const CapTooLargeResult result = CheckCapTooLarge(shown);
   switch (result.outcome) {
     case CapTooLargeOutcome::Cancelled:
+      // Nothing was designed: nothing this run has shown so far (the
+      // internal temperature) stays, and Print and Graph stay off.
+      ClearResults();
       return false;
     case CapTooLargeOutcome::NotACapacitance:
-      // The run ends without results, and the user learns why.
+      // The run ends without results. A run the user asked for says why;
+      // one that a change started (the user typing elsewhere, a scroll
+      // bar) ends silently.
       ClearResults();
-      SayNotACapacitance(shown.typedText);
+      if (UserAskedRun()) SayNotACapacitance(shown.typedText);
       return false;
     case CapTooLargeOutcome::NoMaximum:
       gUiState.InvalidCombination = kTrue;
@@ -68,6 +73,7 @@ void ReenterTooSmallCapacitance() {
       gUiState.InvalidCombination = kTrue;
       return;
     case CapTooSmallOutcome::Cancelled:
+      ClearResults();
       return;
     case CapTooSmallOutcome::Accepted:
       Calculate();

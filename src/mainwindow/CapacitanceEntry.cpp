@@ -7,11 +7,13 @@
 #include "mainwindow/CapacitanceList.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Results.h"
+#include "mainwindow/UiState.h"
 
 namespace quenta {
 
 void ShowAcceptedCapacitance(const std::string& microfarads) {
   MainForm& f = F_QuentaMainForm();
+  f.Label8.setCaption("\u00B5");
   if (f.CK_ManCap.value() == ui::CheckBox::Checked) {
     f.T_Capacitance.setText(microfarads);
     return;
@@ -36,7 +38,18 @@ void ApplyCapacitanceShorthand() {
   // picofarads. The change this write raises clears the results.
   f.Label8.setFontName("MS Sans Serif");
   f.Label8.setCaption("p");
+  gUiState.ShorthandText = *microfarads;
   f.T_Capacitance.setText(*microfarads);
+}
+
+void FollowManualCapacitanceUnit() {
+  MainForm& f = F_QuentaMainForm();
+  const std::string& text = f.T_Capacitance.text();
+  if (!gUiState.ShorthandText.empty() && text == gUiState.ShorthandText) return;
+  const double divisor = TypedUnitDivisor(text);
+  if (divisor == 1000000) f.Label8.setCaption("p");
+  if (divisor == 1000) f.Label8.setCaption("n");
+  if (divisor == 1) f.Label8.setCaption("\u00B5");
 }
 
 void T_Capacitance_LostFocus() { ApplyCapacitanceShorthand(); }

@@ -10,7 +10,8 @@
 namespace quenta {
 
 // A capacitance accepted in the re-entry dialog: the main window switches
-// to manual capacitance entry, showing the value (µF) in the typed box.
+// to manual capacitance entry, showing the value (µF) in the typed box,
+// and the voltage panel counts in microfarads.
 void ShowAcceptedCapacitance(const std::string& microfarads);
 
 void T_Capacitance_Change();
@@ -19,6 +20,10 @@ void T_Capacitance_Change();
 // Run when the box is left and as a calculation starts, never while the
 // user may still be typing.
 void ApplyCapacitanceShorthand();
+// The voltage panel counts in the unit the manual capacitance was typed in
+// ("47nF" shows 47 in n, "2.2" 2.2 in µ); the value the shorthand wrote
+// keeps its picofarads. A text in no known unit leaves the letter alone.
+void FollowManualCapacitanceUnit();
 void T_Capacitance_LostFocus();
 void T_Capacitance_Click();
 void T_Capacitance_GotFocus();

@@ -65,7 +65,15 @@ bool Command1_Click() {
   MainForm& f = F_QuentaMainForm();
   ShowSeriesPicture(f);
   f.Command1.setFocus();
-  return Calculate();
+  return Calculate(RunRequest::ByUser);
+}
+
+void CalculateByKey() {
+  {
+    const HeldCalculations held;
+    F_QuentaMainForm().Command1.setFocus();
+  }
+  Command1_Click();
 }
 
 namespace {

@@ -19,6 +19,11 @@ void ShowPicture(ui::PictureBox& into, ui::PictureBox& other, const char* file);
 // the calculation reached the results.
 bool Command1_Click();
 
+// A calculate key: the focus moves to Calculate, then Calculate runs. The
+// box the key was typed in may calculate when it is left; the key's own
+// run stands for that one, so the key calculates once.
+void CalculateByKey();
+
 // The Graph command: calculates as Calculate does and, when that reaches
 // the results, opens the graph window on the part.
 void Command3_Click();

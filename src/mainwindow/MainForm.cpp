@@ -101,6 +101,8 @@ MainForm::MainForm() : ui::Form("F_QuentaMainForm") {
   for (ui::TextBox* box : {&T_FreqSpecs[0], &weight_tb[5], &phase[0], &T_Mil_Prf, &T_Norvel_Equiv})
     box->setLocked(true);
   for (int i = 0; i <= 6; ++i) T_TempSpecs[i].setLocked(true);
+  // BW's only case, shown in place of the case list, is no entry either.
+  Text1.setLocked(true);
   L_Specs.add(6).setCaption("Norvel Part Number Prefix");
   L_Specs.add(0).setCaption("Self-Resonance Freq. (kHz)");
   L_Specs.add(1).setCaption("ESR at Self-Res. (mOhms)");
@@ -163,14 +165,17 @@ DesignForm::DesignForm() : ui::Form("F_QuentaDesignForm") {
   setSize(4800, 4200);
   static const char* const captions[] = {"Chips", "Effectives", "Thickness", "Mult",
                                          "in./Chip Thick", "Cascades", "CDF"};
+  // The construction of the last design: shown, never typed.
   for (int i = 0; i <= 6; ++i) {
-    Text1.add(i);
+    Text1.add(i).setLocked(true);
     Label1.add(i).setCaption(captions[i]);
     if (i <= 4) {
       Text1[i].setVisible(false);
       Label1[i].setVisible(false);
     }
   }
+  Text2.setLocked(true);
+  Text3.setLocked(true);
   Label3.setCaption("Eff. Area");
   Label4.setCaption("Covers");
   Label2.setCaption("There is no design defined. Please go back and click Calculate...");

@@ -85,8 +85,7 @@ void T_Frequency_KeyPress(int& keyAscii) {
   // The key only calculates: typed into the box it would clear the results
   // just shown.
   keyAscii = 0;
-  F_QuentaMainForm().Command1.setFocus();
-  Command1_Click();
+  CalculateByKey();
 }
 
 void T_Frequency_LostFocus() {
@@ -98,10 +97,13 @@ void T_Frequency_LostFocus() {
     kilohertz = gSelection.Frequency / 1000;
   if (!(kilohertz >= kLowestKilohertz)) kilohertz = kLowestKilohertz;
   if (kilohertz > kHighestKilohertz) kilohertz = kHighestKilohertz;
-  // The bar moves to the nearest position (calculating at its own
-  // frequency when it moves); the box then keeps the value typed.
-  f.HS_Frequency.setValue(PositionOfFrequency(kilohertz));
-  f.T_Frequency.setText(FrequencyText(kilohertz));
+  // The bar moves to the nearest position; the box then keeps the value
+  // typed. Leaving the box calculates once, at that value.
+  {
+    const HeldCalculations held;
+    f.HS_Frequency.setValue(PositionOfFrequency(kilohertz));
+    f.T_Frequency.setText(FrequencyText(kilohertz));
+  }
   Calculate();
 }
 
@@ -116,7 +118,12 @@ void T_TempAmbient_Change() {
   if (text == "-") return;  // a minus sign typed first
   gTemps.TempAmbient =
       static_cast<int16_t>(TypedTemperature(text, kAmbientLowest, kAmbientHighest));
-  f.HS_TempAmbient.setValue(gTemps.TempAmbient + kAmbientOffset);
+  {
+    // The bar may write the box back ("30x" becomes "30"): one change,
+    // one calculation.
+    const HeldCalculations held;
+    f.HS_TempAmbient.setValue(gTemps.TempAmbient + kAmbientOffset);
+  }
   Calculate();
 }
 
@@ -132,8 +139,13 @@ void T_TempRise_Change() {
   MainForm& f = F_QuentaMainForm();
   const int rise = TypedTemperature(f.T_TempRise.text(), 0, kRiseHighest);
   gTemps.TempRise = static_cast<int16_t>(rise);
-  f.HS_TempRise.setValue(rise);
-  f.T_TempRise.setText(std::to_string(rise));
+  {
+    // The box is written back ("05" becomes "5"): one change, one
+    // calculation.
+    const HeldCalculations held;
+    f.HS_TempRise.setValue(rise);
+    f.T_TempRise.setText(std::to_string(rise));
+  }
   // The caret goes to the end of the box, nothing selected.
   f.T_TempRise.setSelStart(static_cast<int>(f.T_TempRise.text().size()));
   Calculate();

@@ -8,6 +8,7 @@
 
 #include "mainwindow/MainForm.h"
 #include "mainwindow/UiState.h"
+#include "mainwindow/VoltagePanel.h"
 
 namespace quenta {
 
@@ -35,6 +36,7 @@ void ClearResults() {
   f.Command3.setEnabled(false);
   f.Command2.setEnabled(false);
   f.Frame26.setVisible(false);
+  ClearVoltagePanel();
   if (gUiState.InvalidCombination != 0) {
     gUiState.InvalidCombination = 0;
     f.Label3.setVisible(true);

@@ -130,15 +130,15 @@ void Form_Load() {
 
 namespace {
 
-// Whether the key types its character into the control that has the focus:
-// Space and the keypad separator do in a box or list that takes typed text,
-// except Space in the frequency box, which is a calculate key there and
-// never typed.
-bool TypesIntoFocusedBox(const MainForm& f, int keyCode) {
+// Whether the key is left to the control that has the focus: Space and the
+// keypad separator type their character into a box or list that takes
+// typed text. Space in the frequency box is that box's own calculate key:
+// its key press handler calculates, once.
+bool LeftToFocusedBox(const MainForm& f, int keyCode) {
   if (keyCode != 32 && keyCode != 108) return false;
   const ui::Control* focused = f.activeControl();
   if (!focused || !focused->enabled()) return false;
-  if (keyCode == 32 && focused == &f.T_Frequency) return false;
+  if (keyCode == 32 && focused == &f.T_Frequency) return true;
   if (focused->kind() == ui::Kind::ComboBox) return true;
   return focused->kind() == ui::Kind::TextBox &&
          !static_cast<const ui::TextBox*>(focused)->locked();
@@ -153,11 +153,8 @@ void Form_KeyDown(int& keyCode, int shift) {
   // on to the control that has the focus. A character typed into a box
   // only types: calculating too would read the text before it arrives, and
   // its arrival would clear the results again.
-  if (TypesIntoFocusedBox(f, keyCode)) return;
-  if (keyCode == 13 || keyCode == 43 || keyCode == 108 || keyCode == 32) {
-    f.Command1.setFocus();
-    Command1_Click();
-  }
+  if (LeftToFocusedBox(f, keyCode)) return;
+  if (keyCode == 13 || keyCode == 43 || keyCode == 108 || keyCode == 32) CalculateByKey();
 }
 
 void Form_KeyPress(int& keyAscii) {

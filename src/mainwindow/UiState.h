@@ -31,6 +31,9 @@ struct UiState {
   std::string SavedCapText;
   std::string SavedTolText;
   int16_t SavedCommValue = 0;
+  // The microfarads the picofarad shorthand last wrote into the manual
+  // box: while the box holds them, the voltage panel counts in picofarads.
+  std::string ShorthandText;
 };
 
 extern UiState gUiState;

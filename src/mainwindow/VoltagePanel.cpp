@@ -67,11 +67,32 @@ void ShowCapVoltageCurve() {
   f.HScroll1.setMax(gCurve.CurveLastPoint);
   f.Text2.setText("0");
   f.Text3.setText("0");
-  f.Text4.setText(FormatUpToTwoDecimals(Curve().atZeroVolts));
+  // As the bar shows it there: the same digits whichever way 0 V is reached.
+  f.Text4.setText(RoundSig3Text(Curve().atZeroVolts));
 }
+
+void ClearVoltagePanel() {
+  Curve() = PanelCurve{};
+  MainForm& f = F_QuentaMainForm();
+  f.Text3.setText("");
+  f.Text4.setText("");
+}
+
+namespace {
+
+// Without a curve the panel shows no change and no capacitance.
+bool BlankWithoutCurve(MainForm& f) {
+  if (!Curve().volts.empty()) return false;
+  f.Text3.setText("");
+  f.Text4.setText("");
+  return true;
+}
+
+}  // namespace
 
 void HScroll1_Change() {
   MainForm& f = F_QuentaMainForm();
+  if (BlankWithoutCurve(f)) return;
   const PanelCurve& c = Curve();
   const int i = f.HScroll1.value();
   // A new text runs Text2_Change first; the two writes after it decide
@@ -83,6 +104,7 @@ void HScroll1_Change() {
 
 void Text2_Change() {
   MainForm& f = F_QuentaMainForm();
+  if (BlankWithoutCurve(f)) return;
   const PanelCurve& c = Curve();
   f.Text3.setText(" ");
   f.Text4.setText(" ");

@@ -28,6 +28,12 @@ const PanelCurve& PanelCurveCopy();
 // no change, the nominal capacitance.
 void ShowCapVoltageCurve();
 
+// Forgets the curve and blanks the change and the capacitance, while no
+// design is shown: the panel shows no number of a design that is not (or
+// not yet) there. The bar and the typed voltage then show nothing until
+// the next curve.
+void ClearVoltagePanel();
+
 // Handlers of the main window's panel controls.
 void HScroll1_Change();
 void Text2_Change();

@@ -607,8 +607,10 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
       if (!widget) break;
       if (widget == &window_) {
         // Keys reach the window itself only when no control has the focus,
-        // or when a control let them pass up; the latter ran already.
-        if (controlFor(QApplication::focusWidget())) break;
+        // or when a control let them pass up; the latter ran already. The
+        // window's own focus widget tells: a key passed up after a message
+        // box has closed may arrive while no window is active yet.
+        if (controlFor(QApplication::focusWidget()) || controlFor(window_.focusWidget())) break;
       } else {
         auto it = controls_.find(widget);
         if (it == controls_.end() || !takesFocus(it->second->kind())) break;

@@ -57,8 +57,11 @@ TEST_F(CapEntry, OpensWithItsTextsProposingHalfTheUpperBound) {
     EXPECT_EQ(d.Text1.text(), "1.35");
     EXPECT_FALSE(d.Label2.visible());
     EXPECT_FALSE(d.Label3.visible());
-    // OK holds the focus and is the default button; the dialog is modal.
-    EXPECT_EQ(d.activeControl(), &d.B_CalcOK);
+    // The box holds the focus with the proposal selected, so typing
+    // replaces it; OK is the default button; the dialog is modal.
+    EXPECT_EQ(d.activeControl(), &d.Text1);
+    EXPECT_EQ(d.Text1.selStart(), 0);
+    EXPECT_EQ(d.Text1.selLength(), 4);
     EXPECT_TRUE(d.B_CalcOK.isDefault());
     EXPECT_TRUE(d.modal());
     // The check that opened the dialog does not fix the case meanwhile.

@@ -781,18 +781,5 @@ TEST_F(ModelCapVoltage, ZeroRatingGivesAFlatCurveAtZeroVolts) {
   EXPECT_EQ(gCurve.CurveLastPoint, 500);
 }
 
-TEST(ModelFormat, UpToTwoDecimals) {
-  // A whole number shows without its decimal point.
-  EXPECT_EQ(FormatUpToTwoDecimals(3), "3");
-  EXPECT_EQ(FormatUpToTwoDecimals(99.999), "100");
-  EXPECT_EQ(FormatUpToTwoDecimals(0), "0");
-  EXPECT_EQ(FormatUpToTwoDecimals(2.2), "2.2");
-  EXPECT_EQ(FormatUpToTwoDecimals(0.47), "0.47");
-  EXPECT_EQ(FormatUpToTwoDecimals(1.236), "1.24");
-  EXPECT_EQ(FormatUpToTwoDecimals(1234.5678), "1234.57");
-  EXPECT_EQ(FormatUpToTwoDecimals(-0.001), "0");
-  EXPECT_EQ(FormatUpToTwoDecimals(std::nan("")), "");
-}
-
 }  // namespace
 }  // namespace quenta

@@ -188,9 +188,13 @@ TEST_F(CapEntry, PicofaradEntryIsShownInMicrofarads) {
   // A whole value in picofarads is rewritten when the box is left, never
   // while typing goes on.
   const std::pair<const char*, const char*> cases[] = {
-      {"100P", "0.0001"}, {"10p", "1E-05"},  {"P", "0"},        {"2.5e3p", "0.0025"},
+      {"100P", "0.0001"}, {"10p", "1E-05"},  {"2.5e3p", "0.0025"},
       {"100 pF", "0.0001"}, {"4.7\u00A0PF", "4.7E-06"}, {"47", "47"}, {"4p7", "4p7"},
-      {"47pF pF", "47pF pF"}, {"1n8pF", "1n8pF"}, {"47nF", "47nF"}};
+      {"47pF pF", "47pF pF"}, {"1n8pF", "1n8pF"},
+      // Only a positive value that stays the same in microfarads is
+      // rewritten: the message that follows names what was typed.
+      {"P", "P"}, {"0p", "0p"}, {"-0 p", "-0 p"}, {"-5 pF", "-5 pF"}, {"1e-320 p", "1e-320 p"},
+      {"4.9e-324 p", "4.9e-324 p"}, {"1e400p", "1e400p"}, {"47nF", "47nF"}};
   for (auto [typed, shown] : cases) {
     f().Label8.setCaption(kMu);
     f().T_Specs[1].setText("42");

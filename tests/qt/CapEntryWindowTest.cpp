@@ -61,8 +61,11 @@ TEST_F(CapEntryWindow, IsAFixedDialogWithOkAsItsDefaultButton) {
   auto* ok = qobject_cast<QPushButton*>(binder->widgetFor(dialog->B_CalcOK));
   ASSERT_NE(ok, nullptr);
   EXPECT_TRUE(ok->isDefault());
-  EXPECT_EQ(focused(), ok);
-  EXPECT_EQ(qobject_cast<QLineEdit*>(binder->widgetFor(dialog->Text1))->text(), "5");
+  // The caret stands in the box, the proposal selected.
+  auto* edit = qobject_cast<QLineEdit*>(binder->widgetFor(dialog->Text1));
+  EXPECT_EQ(focused(), edit);
+  EXPECT_EQ(edit->text(), "5");
+  EXPECT_EQ(edit->selectedText(), "5");
 }
 
 TEST_F(CapEntryWindow, EnterSubmitsTheProposalOnce) {
