@@ -28,6 +28,9 @@ std::string ErrorText(int error) {
     case ENAMETOOLONG: return "The name is too long.";
     case EFBIG: return "The data is larger than the file-size limit allows.";
     case ELOOP: return "The name leads round a loop of links.";
+    // Only reading a file with holes that was opened for writing alone, to
+    // give its holes room where the disk cannot reserve it, gives EBADF.
+    case EBADF: return "The file may be written but not read, and the disk cannot reserve room for it.";
     default: break;
   }
   std::string text = std::strerror(error);
@@ -187,11 +190,35 @@ bool ReadOldContent(int fd, std::string& content) {
   return true;
 }
 
+// Gives room on the disk to the holes in the first `span` bytes of the
+// open file (described by `st`) by writing zeros over each block there
+// that reads as zeros, which leaves its content as it was also where the
+// disk runs out part-way. Returns 0 or the error.
+int FillHoles(int fd, const struct stat& st, off_t span) {
+  const auto blockSize = static_cast<std::size_t>(st.st_blksize > 0 ? st.st_blksize : 4096);
+  std::string block(blockSize, '\0');
+  const std::string zeros(blockSize, '\0');
+  for (off_t at = 0; at < span;) {
+    const auto want = static_cast<std::size_t>(std::min<off_t>(span - at, static_cast<off_t>(blockSize)));
+    const ssize_t n = pread(fd, block.data(), want, at);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) break;
+    const auto got = static_cast<std::size_t>(n);
+    if (std::string_view(block.data(), got).find_first_not_of('\0') == std::string_view::npos &&
+        !WriteAll(fd, std::string_view(zeros.data(), got), at))
+      return errno;
+    at += n;
+  }
+  return fsync(fd) == 0 ? 0 : errno;
+}
+
 // Makes sure of the room for the text in the open file before anything of
 // its old content changes: reserved where the file system can reserve
-// room, else by writing first the part of the text that lies beyond the
-// old end, which is cut off again when it does not fit. Returns 0 or the
-// error; `kept` then tells that the file is as it was.
+// room, else by giving room to the holes in the part of the old file the
+// text overwrites, and by writing first the part of the text that lies
+// beyond the old end, which is cut off again when it does not fit. Returns
+// 0 or the error; `kept` then tells that the file is as it was.
 int MakeRoom(int fd, std::string_view content, bool& kept) {
   kept = true;
   const auto size = static_cast<off_t>(content.size());
@@ -202,6 +229,13 @@ int MakeRoom(int fd, std::string_view content, bool& kept) {
   struct stat st {};
   if (fstat(fd, &st) != 0) return errno;
   const off_t oldSize = st.st_size;
+  // Only the blocks the file holds on the disk count as its room; a file
+  // with holes holds less than its size.
+  const off_t overwritten = std::min(size, oldSize);
+  if (static_cast<off_t>(st.st_blocks) * 512 < overwritten) {
+    const int error = FillHoles(fd, st, overwritten);
+    if (error != 0) return error;
+  }
   if (size <= oldSize) return 0;  // the text fits in the room the file has
   const std::string_view beyond = content.substr(static_cast<std::size_t>(oldSize));
   if (WriteAll(fd, beyond, oldSize) && fsync(fd) == 0) return 0;
@@ -241,9 +275,9 @@ int WriteInPlace(const std::string& target, bool exists, std::string_view conten
   if (error == 0 &&
       (!WriteAll(fd, content, 0, &written) || ftruncate(fd, size) != 0 || fsync(fd) != 0)) {
     // With the room made, only a fault of the disk gets here, or a file
-    // that needs new room where it is overwritten (one with holes, or on a
-    // copy-on-write disk). The old content goes back over the bytes the
-    // write reached, which hold their room now; the rest never changed.
+    // that needs new room where it is overwritten (on a copy-on-write
+    // disk). The old content goes back over the bytes the write reached,
+    // which hold their room now; the rest never changed.
     error = errno;
     const std::string_view reached =
         std::string_view(oldContent).substr(0, std::min(written, oldContent.size()));

@@ -19,13 +19,14 @@ namespace quenta {
 // is refused before anything is written, since replacing it would get
 // round its protection. A symbolic link is followed: the file it points to
 // is replaced. Written in place, an existing file is changed only once the
-// text is sure to fit (file-size limit, room on the disk, made by writing
-// the text's part beyond the old end first where the file system cannot
-// reserve room). Should the write still fail part-way (a fault of the disk,
-// a file with holes), the old content is put back over what was written;
-// only where that fails too does the message say the old file may have
-// been changed. A write beyond the file-size
-// limit fails with a message and does not end the program.
+// text is sure to fit (file-size limit, room on the disk, made where the
+// file system cannot reserve room by giving the old file's holes their
+// room and writing the text's part beyond the old end first). Should the
+// write still fail part-way (a fault of the disk, a copy-on-write disk),
+// the old content is put back over what was written; only where that
+// fails too does the message say the old file may have been changed. A
+// write beyond the file-size limit fails with a message and does not end
+// the program.
 std::optional<std::string> WriteFileReplacing(const std::string& path, std::string_view content);
 
 // How room on the disk is reserved for a file written in place: given the

@@ -237,7 +237,9 @@ TEST_F(SafeFileWrite, AReadOnlyOrFullDiskKeepsTheOldFile) {
 // A file system that cannot reserve room (fallocate answers EOPNOTSUPP, as
 // on NFSv3 and many FUSE file systems): written in place on a full disk,
 // the old file stays whole, also where it spans more than one page or has a
-// hole that takes new room when it is overwritten. A text
+// hole that takes new room when it is overwritten, and where it is too
+// large for its old content to be kept for putting back. One with holes
+// that may not be read is refused, as its holes cannot be found. A text
 // that fits in the old file's room, or one for which room is left, is
 // written whole.
 TEST_F(SafeFileWrite, WithoutReservationAFullDiskKeepsTheOldFile) {
@@ -258,6 +260,17 @@ TEST_F(SafeFileWrite, WithoutReservationAFullDiskKeepsTheOldFile) {
     if (truncate(holed.c_str(), 200000) != 0) return std::nullopt;
     chmod(holed.c_str(), 0666);
     const std::string holedBefore = read(holed);
+    // Larger than a copy of the old content kept in memory may be.
+    const std::string large = disk + "/closed/large.txt";
+    write(large, std::string(4096, 'o'));
+    if (truncate(large.c_str(), 65 << 20) != 0) return std::nullopt;
+    chmod(large.c_str(), 0666);
+    const std::string largeBefore = read(large);
+    // One with holes that may be written but not read, so not searched for them.
+    const std::string writeOnly = disk + "/closed/write-only.txt";
+    write(writeOnly, std::string(4096, 'o'));
+    if (truncate(writeOnly.c_str(), 200000) != 0) return std::nullopt;
+    chmod(writeOnly.c_str(), 0222);
     chmod((disk + "/closed").c_str(), 0555);
     std::ofstream filler(disk + "/filler", std::ios::binary);
     for (int i = 0; i < 64 && filler; ++i) filler << std::string(4096, 'f') << std::flush;
@@ -270,17 +283,25 @@ TEST_F(SafeFileWrite, WithoutReservationAFullDiskKeepsTheOldFile) {
     out.push_back(read(file));
     out.push_back(said(WriteFileReplacing(holed, std::string(100000, 'y'))));
     out.push_back(read(holed) == holedBefore ? "holed kept" : "holed changed");
+    out.push_back(said(WriteFileReplacing(large, std::string(20000, 'y'))));
+    out.push_back(read(large) == largeBefore ? "large kept" : "large changed");
+    out.push_back(said(WriteFileReplacing(writeOnly, std::string(20000, 'y'))));
     // Room again.
     if (truncate((disk + "/filler").c_str(), 0) != 0) return std::nullopt;
     out.push_back(said(WriteFileReplacing(file, std::string(20000, 'y'))));
     out.push_back(read(file) == std::string(20000, 'y') ? "new whole" : "new damaged");
+    out.push_back(said(WriteFileReplacing(large, std::string(20000, 'y'))));
+    out.push_back(read(large) == std::string(20000, 'y') ? "new whole" : "new damaged");
     return out;
   });
   if (WIFEXITED(status) && WEXITSTATUS(status) == 2) GTEST_SKIP() << "no disk could be mounted";
   EXPECT_EQ(status, 0);
   EXPECT_EQ(text,
             "The disk is full. The old file is unchanged.|old kept|saved|short\r\n|"
-            "The disk is full. The old file is unchanged.|holed kept|saved|new whole");
+            "The disk is full. The old file is unchanged.|holed kept|"
+            "The disk is full. The old file is unchanged.|large kept|"
+            "The file may be written but not read, and the disk cannot reserve room for it. "
+            "The old file is unchanged.|saved|new whole|saved|new whole");
 }
 
 }  // namespace
