@@ -20,9 +20,9 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-// What the path is, links followed; a link whose target is missing is a
-// broken link.
-FileKind KindOf(const fs::path& path) {
+}  // namespace
+
+FileKind FileKindAt(const fs::path& path) {
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
   switch (status.type()) {
@@ -35,19 +35,24 @@ FileKind KindOf(const fs::path& path) {
                                                               : FileKind::Missing;
     }
     case fs::file_type::none:
-    case fs::file_type::unknown:
-      // Cannot be examined (no permission on the way): taken as missing.
+    case fs::file_type::unknown: {
+      // A loop counts only where the name itself is a link; a loop in the
+      // folders on the way leaves the name unreachable, as does a folder
+      // without permission.
+      std::error_code linkEc;
+      if (ec == std::errc::too_many_symbolic_link_levels &&
+          fs::is_symlink(fs::symlink_status(path, linkEc)))
+        return FileKind::LinkLoop;
       return FileKind::Missing;
+    }
     default: return FileKind::Special;
   }
 }
 
-}  // namespace
-
 FoundFile LookUpFile(const fs::path& folder, std::string_view name) {
   if (folder.empty() || name.empty() || name.find('/') != std::string_view::npos) return {};
   const fs::path exact = folder / fs::path(std::string(name));
-  if (const FileKind kind = KindOf(exact); kind != FileKind::Missing) return {kind, exact};
+  if (const FileKind kind = FileKindAt(exact); kind != FileKind::Missing) return {kind, exact};
 
   std::error_code ec;
   fs::directory_iterator it(folder, ec);
@@ -58,7 +63,7 @@ FoundFile LookUpFile(const fs::path& folder, std::string_view name) {
   for (; it != fs::directory_iterator(); it.increment(ec)) {
     const std::string entryName = it->path().filename().string();
     if (!EqualIgnoringCase(entryName, name)) continue;
-    const FileKind kind = KindOf(it->path());
+    const FileKind kind = FileKindAt(it->path());
     if (kind == FileKind::Missing) continue;
     // A regular file beats anything else; among equals the name decides.
     const bool regular = kind == FileKind::Regular;
@@ -88,6 +93,7 @@ const char* FileKindText(FileKind kind) {
     case FileKind::Directory: return "a folder";
     case FileKind::Pipe: return "a named pipe";
     case FileKind::BrokenLink: return "a link to a file that does not exist";
+    case FileKind::LinkLoop: return "a loop of symbolic links";
     case FileKind::Special: return "a device or socket";
   }
   return "not a file";

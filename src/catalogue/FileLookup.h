@@ -13,6 +13,7 @@ enum class FileKind {
   Directory,   // a folder
   Pipe,        // a named pipe, which must never be opened for reading
   BrokenLink,  // a link to something that does not exist
+  LinkLoop,    // a link that leads round a loop of links
   Special,     // a device or a socket
 };
 
@@ -20,6 +21,11 @@ struct FoundFile {
   FileKind Kind = FileKind::Missing;
   std::filesystem::path Path;  // empty when Missing
 };
+
+// What stands at path, links followed. What cannot be examined (no
+// permission on the way, a folder on the way that is a loop of links) is
+// taken as missing.
+FileKind FileKindAt(const std::filesystem::path& path);
 
 // Finds a file in a folder by name without regard to (ASCII) letter case,
 // as the program's data files are named on the systems they come from

@@ -362,6 +362,10 @@ TEST(CatalogueReload, WhatStandsInPlaceOfAFileIsNamed) {
   fs::remove(min);
   fs::create_symlink(copy.Folder() / "gone.dat", min);
   expectFault("a link to a file that does not exist");
+  // A loop of links is not a missing file.
+  fs::remove(min);
+  fs::create_symlink(min, min);
+  expectFault("holds a loop of symbolic links");
   // Found by a case-insensitive listing too.
   fs::remove(min);
   fs::create_directory(copy.Folder() / "clcmincap.dat");
@@ -397,6 +401,16 @@ TEST(FindFileIgnoringCase, PrefersExactNameAndRegularFiles) {
   EXPECT_FALSE(FindFileIgnoringCase(copy.Folder() / "nowhere", "DESNPARA.DAT"));
   // No folder is not the current folder.
   EXPECT_EQ(LookUpFile("", "CMakeCache.txt").Kind, FileKind::Missing);
+}
+
+// A loop of links under the name is one, found by a listing too; in a
+// folder that is itself a loop nothing is found.
+TEST(FindFileIgnoringCase, ALoopOfLinksIsALoopOnlyUnderTheName) {
+  CatalogueCopy copy;
+  fs::create_symlink("extra.dat", copy.Folder() / "extra.dat");
+  EXPECT_EQ(LookUpFile(copy.Folder(), "EXTRA.DAT").Kind, FileKind::LinkLoop);
+  fs::create_symlink("loop", copy.Folder() / "loop");
+  EXPECT_EQ(LookUpFile(copy.Folder() / "loop", "DESNPARA.DAT").Kind, FileKind::Missing);
 }
 
 // A program folder that may be entered but not listed: the exact names

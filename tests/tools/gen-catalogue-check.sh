@@ -5,8 +5,8 @@
 # the too-few-effectives notice fails it, with those values named. The
 # command line: --help prints the usage, an unknown option is refused with
 # it, and --check refuses what is not a catalogue file in the folder (a
-# named pipe, a link to a device, a file too large), naming it, without
-# waiting on it or reading it.
+# named pipe, a link to a device, a loop of links, a file too large),
+# naming it, without waiting on it or reading it.
 set -u
 tool=$1
 shipped=$2
@@ -50,6 +50,9 @@ refused "a named pipe" "LUKUPCAS\.DAT: in place of the file the program folder h
 rm "$dir/cat/LUKUPCAS.DAT"
 ln -s /dev/zero "$dir/cat/LUKUPCAS.DAT"
 refused "a link to /dev/zero" "LUKUPCAS\.DAT: in place of the file the program folder holds a device"
+rm "$dir/cat/LUKUPCAS.DAT"
+ln -s LUKUPCAS.DAT "$dir/cat/LUKUPCAS.DAT"
+refused "a link to itself" "LUKUPCAS\.DAT: in place of the file the program folder holds a loop of symbolic links"
 rm "$dir/cat/LUKUPCAS.DAT"
 truncate -s 100M "$dir/cat/LUKUPCAS.DAT"
 refused "a file of 100 MiB" "LUKUPCAS\.DAT: the file is larger than a catalogue file can be"

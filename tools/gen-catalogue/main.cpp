@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "GeneratedFile.h"
 #include "catalogue/CatalogueFiles.h"
@@ -56,31 +57,15 @@ constexpr const char* kUsage =
     "             that every offered value and every MIL-PRF-123 part designs\n"
     "  --gaps     also list the E24 values within each offered range that do not design\n";
 
-// A command line the tool does not take: what is wrong, then the usage.
-int Refuse(const std::string& why) {
-  std::cerr << "quenta10-gen-catalogue: " << why << "\n" << kUsage;
-  return 2;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool check = false;
-  bool gaps = false;
-  std::filesystem::path folder;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage;
-      return 0;
-    }
-    if (arg == "--check") check = true;
-    else if (arg == "--gaps") gaps = true;
-    else if (arg.starts_with("-")) return Refuse("unknown option " + arg);
-    else if (!folder.empty()) return Refuse("more than one folder: " + folder.string() + ", " + arg);
-    else folder = arg;
-  }
-  if (folder.empty()) return Refuse("no folder given");
+  generator::CommandLine line;
+  if (const auto exit = generator::ReadCommandLine(argc, argv, "quenta10-gen-catalogue", kUsage,
+                                                   {"--check", "--gaps"}, line))
+    return *exit;
+  const bool check = line.Has("--check");
+  const std::filesystem::path& folder = line.folder;
 
   // The files there as the program reads them: what the program's start-up
   // refuses (a file missing or damaged, anything but a file of a catalogue
@@ -103,22 +88,20 @@ int main(int argc, char** argv) {
     std::cerr << "not offered: series " << c.series << " case " << c.caseIndex << " dielectric "
               << c.dielectric << " voltage " << c.voltage << "\n";
   }
-  if (gaps) ListGaps(catalogue);
+  if (line.Has("--gaps")) ListGaps(catalogue);
   std::cerr << catalogue.limits.size() << " reachable combinations, " << offered << " offered, "
             << catalogue.designRules.size() << " design-rule rows\n";
 
-  const std::pair<const char*, std::string> files[] = {
+  const std::vector<generator::File> files = {
       {"DESNPARA.DAT", catalogue.DesignRuleFile()},
       {"CLCMXCAP.DAT", catalogue.MaxCapFile()},
       {"CLCMinCAP.DAT", catalogue.MinCapFile()},
       {"LUKUPCAS.DAT", catalogue.CaseLookupFile()},
   };
   int status = catalogue.problems.empty() ? 0 : 1;
-  for (const auto& [name, text] : files) {
-    if (!generator::WriteOrCheck(folder, name, text, check)) {
-      if (!check) return 1;
-      status = 1;
-    }
+  if (!generator::WriteOrCheck(folder, files, check)) {
+    if (!check) return 1;
+    status = 1;
   }
   if (check) {
     // The folder's own design rules again, in place of the rows the

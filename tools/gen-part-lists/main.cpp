@@ -4,43 +4,51 @@
 //
 //   quenta10-gen-part-lists <folder>           writes the five files into folder
 //   quenta10-gen-part-lists --check <folder>   compares them with the files there
+//   quenta10-gen-part-lists --help             prints the usage
+//
+// Any problem makes the exit status 1; a command line it does not take, 2.
 
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "GeneratedFile.h"
 #include "catalogue/CatalogueFiles.h"
 #include "military/PartListAuthoring.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: quenta10-gen-part-lists [--check] <folder>\n"
+    "       quenta10-gen-part-lists --help\n"
+    "  <folder>   the catalogue the part lists are derived from, and where the five\n"
+    "             part lists are written\n"
+    "  --check    compare the part lists in <folder> with what would be written\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  bool check = false;
-  std::filesystem::path folder;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--check") check = true;
-    else folder = arg;
-  }
-  if (folder.empty()) {
-    std::cerr << "usage: quenta10-gen-part-lists [--check] <folder>\n";
-    return 2;
-  }
-  if (const auto error = quenta::LoadCatalogueTables(folder)) {
+  generator::CommandLine line;
+  if (const auto exit =
+          generator::ReadCommandLine(argc, argv, "quenta10-gen-part-lists", kUsage, {"--check"}, line))
+    return *exit;
+  const bool check = line.Has("--check");
+  if (const auto error = quenta::LoadCatalogueTables(line.folder)) {
     std::cerr << error->Message() << "\n";
     return 1;
   }
 
   int status = 0;
-  for (const auto& file : quenta::authoring::BuildPartLists()) {
+  std::vector<generator::File> files;
+  for (auto& file : quenta::authoring::BuildPartLists()) {
     std::cerr << file.name << ": " << file.records << " records\n";
     for (const std::string& problem : file.problems) {
       std::cerr << "problem: " << file.name << ": " << problem << "\n";
       status = 1;
     }
-    if (!generator::WriteOrCheck(folder, file.name, file.text, check)) {
-      if (!check) return 1;
-      status = 1;
-    }
+    files.push_back({std::move(file.name), std::move(file.text)});
   }
+  if (!generator::WriteOrCheck(line.folder, files, check)) status = 1;
   return status;
 }
