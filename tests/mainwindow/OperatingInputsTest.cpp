@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "catalogue/DesignState.h"
+#include "mainwindow/Calculate.h"
 #include "mainwindow/MainWindowSession.h"
 #include "mainwindow/OperatingInputs.h"
 
@@ -184,6 +185,51 @@ TEST_F(OperatingInputs, RiseIsClampedToWholeDegreesAtOnce) {
   EXPECT_EQ(f().T_TempRise.text(), "20");
   EXPECT_EQ(gTemps.TempRise, 20);
   EXPECT_EQ(f().T_TempSpecs[2].text(), "45");
+  EXPECT_TRUE(resultsShown());
+}
+
+// One key, one calculation: a calculate key moves the focus away from a box
+// that calculates when it is left, and the key's own run stands for that
+// one; a box that writes itself and its bar back calculates once.
+TEST_F(OperatingInputs, EachKeyAndEachChangeCalculatesOnce) {
+  auto runsOf = [](const std::function<void()>& action) {
+    const unsigned before = CalculationsStarted();
+    action();
+    return CalculationsStarted() - before;
+  };
+  struct KeyCase {
+    ui::TextBox* box;
+    const char* text;
+    int code;
+    int character;
+  };
+  const KeyCase keys[] = {
+      {&f().T_Frequency, "150", 13, 13},   {&f().T_Frequency, "250", 32, ' '},
+      {&f().T_Frequency, "300", 76, 'l'},  {&f().T_Frequency, "0.01", 43, 0},
+      {&f().T_TempAmbient, "30x", 13, 13}, {&f().T_TempRise, "7", 13, 13},
+      {&f().T_Capacitance, "1", 13, 13},   {&f().T_Cap_c, "104", 13, 13},
+  };
+  f().T_Capacitance.setVisible(true);
+  for (const KeyCase& k : keys) {
+    k.box->setFocus();
+    k.box->setText(k.text);
+    EXPECT_EQ(runsOf([&] { f().userKey(k.code, k.character); }), 1u) << k.box->id() << " " << k.code;
+    EXPECT_EQ(f().activeControl(), &f().Command1) << k.box->id();
+  }
+  EXPECT_EQ(f().T_Frequency.text(), "0.050");
+  EXPECT_EQ(f().T_TempAmbient.text(), "30");
+  // Changes: a rise written back, an ambient written back by its bar, a
+  // frequency box left at a new value, a bar moved.
+  f().T_TempRise.setFocus();
+  EXPECT_EQ(runsOf([&] { f().T_TempRise.setText("05"); }), 1u);
+  EXPECT_EQ(f().T_TempRise.text(), "5");
+  EXPECT_EQ(runsOf([&] { f().T_TempAmbient.setText("40.5"); }), 1u);
+  f().T_Frequency.setFocus();
+  f().T_Frequency.setText("2000");
+  EXPECT_EQ(runsOf([&] { f().T_TempRise.setFocus(); }), 1u);
+  EXPECT_EQ(f().HS_Frequency.value(), PositionOfFrequency(2000));
+  EXPECT_EQ(gSelection.Frequency, 2000000);
+  EXPECT_EQ(runsOf([&] { f().HS_Frequency.setValue(300); }), 1u);
   EXPECT_TRUE(resultsShown());
 }
 
