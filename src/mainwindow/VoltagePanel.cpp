@@ -36,10 +36,11 @@ int LastPoint(const PanelCurve& c) {
   return std::clamp(c.lastPoint, 0, std::max(top, 0));
 }
 
-// The capacitance shown at point i: point 0 stands for 0 V, where the
-// capacitance is the nominal one, as the change of 0 % there says.
-double CapacitanceAt(const PanelCurve& c, int i) {
-  return i == 0 ? c.atZeroVolts : At(c.capacitance, i);
+// The capacitance shown at point i, cut to three digits. Point 0 stands for
+// 0 V, where the capacitance is the nominal one, as the change of 0 % there
+// says: it shows the digits it was entered with (15 nF as 15, never 14.9).
+std::string CapacitanceText(const PanelCurve& c, int i) {
+  return i == 0 ? RoundSig3DecimalText(c.atZeroVolts) : RoundSig3Text(At(c.capacitance, i));
 }
 
 // Copies the curve just computed out of the shared arrays.
@@ -54,6 +55,9 @@ void KeepPanelCurve() {
   if (!NominalCapacitance(F_QuentaMainForm().Label8.caption(), gSelection.Mil123Entry,
                           c.atZeroVolts))
     c.atZeroVolts = At(c.capacitance, 1);
+  // The capacitance as entered, without the last-place error of its change
+  // of unit (1.5e-8 F times 1e9 is 14.999999999999998).
+  c.atZeroVolts = LeadingNumber(FormatGeneral(c.atZeroVolts));
 }
 
 }  // namespace
@@ -68,7 +72,7 @@ void ShowCapVoltageCurve() {
   f.Text2.setText("0");
   f.Text3.setText("0");
   // As the bar shows it there: the same digits whichever way 0 V is reached.
-  f.Text4.setText(RoundSig3Text(Curve().atZeroVolts));
+  f.Text4.setText(CapacitanceText(Curve(), 0));
 }
 
 void ClearVoltagePanel() {
@@ -99,7 +103,7 @@ void HScroll1_Change() {
   // what the panel shows.
   f.Text2.setText(RoundSig3DecimalText(At(c.volts, i)));
   f.Text3.setText(RoundSig3Text(At(c.change, i)));
-  f.Text4.setText(RoundSig3Text(CapacitanceAt(c, i)));
+  f.Text4.setText(CapacitanceText(c, i));
 }
 
 void Text2_Change() {
@@ -127,7 +131,7 @@ void Text2_Change() {
   int i = 0;
   while (i < top && !(At(c.volts, i) >= v)) ++i;
   f.Text3.setText(RoundSig3Text(At(c.change, i)));
-  f.Text4.setText(RoundSig3Text(CapacitanceAt(c, i)));
+  f.Text4.setText(CapacitanceText(c, i));
 }
 
 }  // namespace quenta

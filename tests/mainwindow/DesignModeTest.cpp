@@ -112,6 +112,36 @@ TEST_F(VoltagePanel, AHugeVoltageEndsAtTheLastPointAndAnEmptyTextReadsAsZero) {
   EXPECT_EQ(f().HScroll1.value(), copy.lastPoint);  // below the limit the bar stays
 }
 
+// 0 V shows the capacitance as entered, whichever way it is reached (the
+// unit's change leaves 470 nF as 469.99999999999994 nF), and while no
+// design is shown the panel shows no number.
+TEST_F(VoltagePanel, ZeroVoltsShowsTheEnteredDigitsAndNoDesignShowsNothing) {
+  pick(f().CB_Type, "GZ");
+  pick(f().CB_Case, "01");
+  pick(f().CB_Volt, "100");
+  pick(f().CB_Dielectric, "X7R");
+  pick(f().CB_Cap, " 470 nF");
+  Command1_Click();
+  ASSERT_EQ(f().Label8.caption(), "n");
+  EXPECT_EQ(f().Text4.text(), "470");
+  f().HScroll1.setValue(1);
+  f().HScroll1.setValue(0);
+  EXPECT_EQ(f().Text4.text(), "470");
+  f().Text2.setText("0");
+  EXPECT_EQ(f().Text4.text(), "470");
+
+  pick(f().CB_Cap, " 220 nF");  // clears the results
+  EXPECT_FALSE(f().Frame26.visible());
+  EXPECT_EQ(f().Text3.text(), "");
+  EXPECT_EQ(f().Text4.text(), "");
+  f().HScroll1.setValue(5);
+  f().Text2.setText("3");
+  EXPECT_EQ(f().Text3.text(), "");
+  EXPECT_EQ(f().Text4.text(), "");
+  Command1_Click();
+  EXPECT_EQ(f().Text4.text(), "220");
+}
+
 TEST(Datasheet, EverySeriesHasItsDocument) {
   const struct {
     int series, caseIndex;
