@@ -13,7 +13,8 @@ namespace quenta {
 
 void ShowAcceptedCapacitance(const std::string& microfarads) {
   MainForm& f = F_QuentaMainForm();
-  f.Label8.setCaption("\u00B5");
+  // MIL-PRF-123 entry keeps the unit of its part number's capacitance.
+  if (!f.OB_MIL123.value()) f.Label8.setCaption("\u00B5");
   if (f.CK_ManCap.value() == ui::CheckBox::Checked) {
     f.T_Capacitance.setText(microfarads);
     return;
