@@ -182,12 +182,13 @@ std::optional<std::string> PicofaradShorthand(const std::string& text) {
   // Only a value that stays the same capacitance in microfarads is
   // rewritten: a number of 0 or less, or one so small that its microfarads
   // lose digits or vanish ("1e-320 p"), keeps the text as typed, so that
-  // the message names what the user typed.
+  // the message names what the user typed. (The text may differ from the
+  // quotient in the last binary place: 0.1 pF reads back as 1E-07.)
   const double microfarads = picofarads / 1000000;
   if (!(picofarads > 0) || !std::isnormal(microfarads)) return std::nullopt;
   const std::string rewritten = FormatGeneral(microfarads);
   double readBack = 0;
-  if (ParseWholeNumber(rewritten, readBack) != NumberStatus::Ok || readBack != microfarads)
+  if (ParseWholeNumber(rewritten, readBack) != NumberStatus::Ok || !std::isnormal(readBack))
     return std::nullopt;
   return rewritten;
 }

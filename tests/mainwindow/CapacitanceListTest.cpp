@@ -188,7 +188,7 @@ TEST_F(CapEntry, PicofaradEntryIsShownInMicrofarads) {
   // A whole value in picofarads is rewritten when the box is left, never
   // while typing goes on.
   const std::pair<const char*, const char*> cases[] = {
-      {"100P", "0.0001"}, {"10p", "1E-05"},  {"2.5e3p", "0.0025"},
+      {"100P", "0.0001"}, {"10p", "1E-05"},  {"2.5e3p", "0.0025"}, {"0.1p", "1E-07"},
       {"100 pF", "0.0001"}, {"4.7\u00A0PF", "4.7E-06"}, {"47", "47"}, {"4p7", "4p7"},
       {"47pF pF", "47pF pF"}, {"1n8pF", "1n8pF"},
       // Only a positive value that stays the same in microfarads is
