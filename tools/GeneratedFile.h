@@ -70,11 +70,27 @@ inline std::optional<int> ReadCommandLine(int argc, char** argv, std::string_vie
   return std::nullopt;
 }
 
-// Writes the files into folder, or with check compares each with the file
-// there, read as the program reads its files (anything but a regular file
-// of a catalogue file's size is refused, named). False (with a line on
-// standard error for each) when a file differs or cannot be read or
-// written.
+// Compares each file with the file of that name in folder, read as the
+// program reads its files (anything but a regular file of a catalogue
+// file's size is refused, named). False (with a line on standard error for
+// each) when a file differs or cannot be read.
+inline bool CheckFiles(const std::filesystem::path& folder, const std::vector<File>& files) {
+  bool ok = true;
+  for (const File& file : files) {
+    std::filesystem::path found;
+    try {
+      if (quenta::ReadCatalogueFileBytes(folder, file.name, found) == file.text) continue;
+      std::cerr << found.string() << " differs from what the generator produces\n";
+    } catch (const quenta::CatalogueFailure& failure) {
+      std::cerr << "problem: " << failure.Error.Message() << "\n";
+    }
+    ok = false;
+  }
+  return ok;
+}
+
+// Writes the files into folder. False (with a line on standard error) when
+// one cannot be written.
 //
 // Before anything is written every target is looked at: a folder, a named
 // pipe, a device, a broken link or a loop of links in a target's place is
@@ -82,24 +98,8 @@ inline std::optional<int> ReadCommandLine(int argc, char** argv, std::string_vie
 // and a device would swallow it. A link to a file is followed. Each file
 // is written through a temporary file that then takes its place, so a
 // failed write leaves the old file whole.
-inline bool WriteOrCheck(const std::filesystem::path& folder, const std::vector<File>& files,
-                         bool check) {
+inline bool WriteFiles(const std::filesystem::path& folder, const std::vector<File>& files) {
   bool ok = true;
-  if (check) {
-    for (const File& file : files) {
-      std::filesystem::path found;
-      try {
-        if (quenta::ReadCatalogueFileBytes(folder, file.name, found) == file.text) continue;
-      } catch (const quenta::CatalogueFailure& failure) {
-        std::cerr << "problem: " << failure.Error.Message() << "\n";
-        ok = false;
-        continue;
-      }
-      std::cerr << found.string() << " differs from what the generator produces\n";
-      ok = false;
-    }
-    return ok;
-  }
   for (const File& file : files) {
     const std::filesystem::path path = folder / file.name;
     const quenta::FileKind kind = quenta::FileKindAt(path);

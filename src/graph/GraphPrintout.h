@@ -118,9 +118,9 @@ struct GraphPage {
 // Draws the page and ends the document, then gives the printer back its
 // orientation and scale. The page starts from its own settings, whatever
 // an earlier printout left on the printer. Nothing is drawn for a refused
-// range or a kind without a drawn page. The first printer failure abandons the document,
-// gives the printer back its settings as far as it can and propagates as
-// ui::PrinterError; nothing of the page is printed.
+// range or a kind without a drawn page. The first printer failure abandons
+// the document, gives the printer back its settings as far as it can and
+// propagates as ui::PrinterError; nothing of the page is printed.
 void DrawGraphPage(ui::Printer& printer, const GraphPage& page);
 
 }  // namespace quenta

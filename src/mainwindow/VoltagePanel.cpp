@@ -43,6 +43,14 @@ std::string CapacitanceText(const PanelCurve& c, int i) {
   return i == 0 ? RoundSig3DecimalText(c.atZeroVolts) : RoundSig3Text(At(c.capacitance, i));
 }
 
+// Without a curve the panel shows no change and no capacitance.
+bool BlankWithoutCurve(MainForm& f) {
+  if (!Curve().volts.empty()) return false;
+  f.Text3.setText("");
+  f.Text4.setText("");
+  return true;
+}
+
 // Copies the curve just computed out of the shared arrays.
 void KeepPanelCurve() {
   PanelCurve& c = Curve();
@@ -77,22 +85,8 @@ void ShowCapVoltageCurve() {
 
 void ClearVoltagePanel() {
   Curve() = PanelCurve{};
-  MainForm& f = F_QuentaMainForm();
-  f.Text3.setText("");
-  f.Text4.setText("");
+  BlankWithoutCurve(F_QuentaMainForm());
 }
-
-namespace {
-
-// Without a curve the panel shows no change and no capacitance.
-bool BlankWithoutCurve(MainForm& f) {
-  if (!Curve().volts.empty()) return false;
-  f.Text3.setText("");
-  f.Text4.setText("");
-  return true;
-}
-
-}  // namespace
 
 void HScroll1_Change() {
   MainForm& f = F_QuentaMainForm();

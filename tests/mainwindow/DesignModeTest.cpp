@@ -69,13 +69,17 @@ class VoltagePanel : public MainWindowSession {
   void SetUp() override {
     MainWindowSession::SetUp();
     ASSERT_TRUE(start(QUENTA_PROGRAM_FOLDER));
-    pick(f().CB_Type, "KD");
-    pick(f().CB_Case, "05");
-    pick(f().CB_Volt, "100");
-    pick(f().CB_Dielectric, "X7R");
-    pick(f().CB_Cap, " 2.2 \u00B5F");
-    Command1_Click();
+    calculate("KD", "05", "100", " 2.2 \u00B5F");
     ASSERT_TRUE(f().Frame26.visible());
+  }
+  // Picks an X7R part from the lists and calculates it.
+  void calculate(const char* type, const char* caseSize, const char* volts, const char* cap) {
+    pick(f().CB_Type, type);
+    pick(f().CB_Case, caseSize);
+    pick(f().CB_Volt, volts);
+    pick(f().CB_Dielectric, "X7R");
+    pick(f().CB_Cap, cap);
+    Command1_Click();
   }
 };
 
@@ -116,12 +120,7 @@ TEST_F(VoltagePanel, AHugeVoltageEndsAtTheLastPointAndAnEmptyTextReadsAsZero) {
 // unit's change leaves 470 nF as 469.99999999999994 nF), and while no
 // design is shown the panel shows no number.
 TEST_F(VoltagePanel, ZeroVoltsShowsTheEnteredDigitsAndNoDesignShowsNothing) {
-  pick(f().CB_Type, "GZ");
-  pick(f().CB_Case, "01");
-  pick(f().CB_Volt, "100");
-  pick(f().CB_Dielectric, "X7R");
-  pick(f().CB_Cap, " 470 nF");
-  Command1_Click();
+  calculate("GZ", "01", "100", " 470 nF");
   ASSERT_EQ(f().Label8.caption(), "n");
   EXPECT_EQ(f().Text4.text(), "470");
   f().HScroll1.setValue(1);

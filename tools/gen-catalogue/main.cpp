@@ -99,10 +99,8 @@ int main(int argc, char** argv) {
       {"LUKUPCAS.DAT", catalogue.CaseLookupFile()},
   };
   int status = catalogue.problems.empty() ? 0 : 1;
-  if (!generator::WriteOrCheck(folder, files, check)) {
-    if (!check) return 1;
-    status = 1;
-  }
+  if (!check && !generator::WriteFiles(folder, files)) return 1;
+  if (check && !generator::CheckFiles(folder, files)) status = 1;
   if (check) {
     // The folder's own design rules again, in place of the rows the
     // derivation loaded.

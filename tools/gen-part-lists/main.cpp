@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
     }
     files.push_back({std::move(file.name), std::move(file.text)});
   }
-  if (!generator::WriteOrCheck(line.folder, files, check)) status = 1;
+  if (!(check ? generator::CheckFiles(line.folder, files) : generator::WriteFiles(line.folder, files)))
+    status = 1;
   return status;
 }
