@@ -27,6 +27,20 @@ std::string Proposal(const CapEntryForm& d) {
   return FormatGeneral(LeadingNumber(d.Label2.caption()) * 0.5);
 }
 
+// Writes the proposal back after a refused entry, selected as on opening:
+// what the user types next replaces it rather than adding to it.
+void ProposeAgain(CapEntryForm& d) {
+  d.Text1.setText(Proposal(d));
+  d.Text1.selectAll();
+}
+
+// The question (title and explanation) the user declined last; empty when
+// the last answer was a value, or the capacitance has changed since.
+std::string& DeclinedQuestion() {
+  static std::string question;
+  return question;
+}
+
 std::function<void(const std::string&)>& AcceptedView() {
   static std::function<void(const std::string&)> view;
   return view;
@@ -59,19 +73,29 @@ CapEntryForm& F_CapEntry() {
   return *form;
 }
 
-void ResetCapEntryForm() { instance().reset(); }
+void ResetCapEntryForm() {
+  instance().reset();
+  ForgetDeclinedCapEntry();
+}
+
+void ForgetDeclinedCapEntry() { DeclinedQuestion().clear(); }
 
 void SetAcceptedCapacitanceView(std::function<void(const std::string&)> view) {
   AcceptedView() = std::move(view);
 }
 
 CapEntryResult ShowCapEntry(double upper, double lower, const std::string& title,
-                            const std::string& message, LowerBound lowerBound) {
+                            const std::string& message, LowerBound lowerBound, Asking asking) {
   const bool exclusive = lowerBound == LowerBound::Exclusive;
   // A range without any admissible value would hold the user in the dialog
   // for good (a maximum of -1 marks a selection without a listed one).
   const bool admissible = exclusive ? upper > std::max(lower, 0.0) : upper >= lower && upper > 0;
   if (!admissible) return CapEntryResult::NoAdmissibleValue;
+  // The explanation names the value entered and the bounds: the same text
+  // is the same question.
+  const std::string question = title + '\n' + message;
+  if (asking == Asking::UnlessDeclined && question == DeclinedQuestion())
+    return CapEntryResult::Cancelled;
 
   CapEntryForm& d = F_CapEntry();
   d.setCaption(title);
@@ -87,8 +111,10 @@ CapEntryResult ShowCapEntry(double upper, double lower, const std::string& title
   if (d.outcome != CapEntryForm::Outcome::Accepted) {
     d.outcome = CapEntryForm::Outcome::Cancelled;
     gCapLimits.CapSearchAllRows = searchAllRows;
+    DeclinedQuestion() = question;
     return CapEntryResult::Cancelled;
   }
+  DeclinedQuestion().clear();
   gCapLimits.CapSearchAllRows = true;
   return CapEntryResult::Accepted;
 }
@@ -134,7 +160,7 @@ void B_CalcOK_Click() {
   double entry = 0;
   if (ReadTypedMicrofarads(d.Text1.text(), entry) == NumberStatus::NotANumber) {
     SayNotACapacitance(d.Text1.text());
-    d.Text1.setText(Proposal(d));
+    ProposeAgain(d);
     return;
   }
 
@@ -147,7 +173,7 @@ void B_CalcOK_Click() {
     ui::msgBox("Capacitance must be greater than " + FormatGeneral(lower) +
                    "\u00B5F and less than " + FormatGeneral(upper) + "\u00B5F.",
                ui::MsgButtons::Ok, "Oops!", ui::MsgIcon::None);
-    d.Text1.setText(Proposal(d));
+    ProposeAgain(d);
     return;
   }
 

@@ -42,6 +42,11 @@ void ResetCapEntryForm();
 
 enum class LowerBound { Inclusive, Exclusive };
 
+// Whether the dialog asks: a run the user asked for always does; a run that
+// a change started (typing elsewhere, a scroll bar) does not ask again the
+// question the user has just declined, and takes it as declined again.
+enum class Asking { Always, UnlessDeclined };
+
 enum class CapEntryResult {
   // The user entered a value within the bounds: gSelection.Capacitance
   // holds it in MICROFARADS (the caller turns it into farads) and the
@@ -59,7 +64,12 @@ enum class CapEntryResult {
 // as it was.
 CapEntryResult ShowCapEntry(double upper, double lower, const std::string& title,
                             const std::string& message,
-                            LowerBound lowerBound = LowerBound::Inclusive);
+                            LowerBound lowerBound = LowerBound::Inclusive,
+                            Asking asking = Asking::Always);
+
+// The capacitance typed has changed: the question declined last may be
+// asked again by any run.
+void ForgetDeclinedCapEntry();
 
 // Tells the user that the text typed into a capacitance box (the manual
 // box, the re-entry dialog's) is no capacitance: the message names the

@@ -70,7 +70,7 @@ int StyleCapLimitFor(int caseIndex) {
   }
 }
 
-CapTooLargeResult CheckCapTooLarge(const ShownCapacitance& shown) {
+CapTooLargeResult CheckCapTooLarge(const ShownCapacitance& shown, Asking asking) {
   CapTooLargeResult result;
   gSelection.Capacitance = ShownFarads(shown);
 
@@ -109,7 +109,8 @@ CapTooLargeResult CheckCapTooLarge(const ShownCapacitance& shown) {
         FormatGeneral(maximum * 1000000) +
         "\u00B5F. Please enter a capacitance that is smaller (or equal to) the max value.";
     const CapEntryResult answer =
-        ShowCapEntry(maximum * 1000000, 0, "Maximum Capacitance Exceeded!", message);
+        ShowCapEntry(maximum * 1000000, 0, "Maximum Capacitance Exceeded!", message,
+                     LowerBound::Inclusive, asking);
     if (answer != CapEntryResult::Accepted) {
       gCapLimits.CapSearchAllRows = searchAllRows;
       result.outcome = CapTooLargeOutcome::Cancelled;
@@ -129,7 +130,7 @@ CapTooLargeResult CheckCapTooLarge(const ShownCapacitance& shown) {
   return result;
 }
 
-CapTooSmallOutcome CheckCapTooSmall(bool militaryEntry) {
+CapTooSmallOutcome CheckCapTooSmall(bool militaryEntry, Asking asking) {
   gChip.FewEffectivesAccepted = 0;
 
   // A military part's capacitance comes from its part number: a new value
@@ -146,7 +147,8 @@ CapTooSmallOutcome CheckCapTooSmall(bool militaryEntry) {
       "larger than the one you just entered.";
   // Only a value above the one entered helps: the same value again would
   // come straight back here.
-  switch (ShowCapEntry(maximum, entered, "Way Too Small!", message, LowerBound::Exclusive)) {
+  switch (ShowCapEntry(maximum, entered, "Way Too Small!", message, LowerBound::Exclusive,
+                       asking)) {
     case CapEntryResult::NoAdmissibleValue:
       return CapTooSmallOutcome::NoAdmissibleValue;
     case CapEntryResult::Cancelled:

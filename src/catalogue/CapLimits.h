@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "catalogue/CapEntry.h"
+
 namespace quenta {
 
 // The commercial upper capacitance limit in microfarads of the case-style
@@ -45,8 +47,10 @@ struct CapTooLargeResult {
 // maximum. The maximum is that of the selected case once a case has been
 // chosen (CapSearchAllRows), else that of the highest listed case; the
 // commercial style limit replaces it while that box counts. On Cancelled,
-// Capacitance keeps the value read from the window.
-CapTooLargeResult CheckCapTooLarge(const ShownCapacitance& shown);
+// Capacitance keeps the value read from the window. `asking` says whether
+// a question the user has just declined is asked again.
+CapTooLargeResult CheckCapTooLarge(const ShownCapacitance& shown,
+                                   Asking asking = Asking::Always);
 
 enum class CapTooSmallOutcome {
   // Military entry: the capacitance comes from the part number, so nothing
@@ -63,6 +67,6 @@ enum class CapTooSmallOutcome {
 // The chip design's re-entry when one layer cannot hold the capacitance:
 // asks for a value above the one entered and at most the selected case's
 // maximum ("Way Too Small!").
-CapTooSmallOutcome CheckCapTooSmall(bool militaryEntry);
+CapTooSmallOutcome CheckCapTooSmall(bool militaryEntry, Asking asking = Asking::Always);
 
 }  // namespace quenta

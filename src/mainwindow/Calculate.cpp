@@ -142,15 +142,18 @@ void CalculateRun() {
   ElectricalWork work;
   SetAllowedRise(work);
 
-  // 9, 10. The operating frequency, typed in kilohertz.
+  // 9, 10. The operating frequency, typed in kilohertz. A run may start
+  // while the box still holds what is being typed (a scroll bar takes no
+  // focus): the typed value counts as leaving the box would hold it, within
+  // the program's range.
   f.setMousePointer(ui::MousePointer::Hourglass);
   double kilohertz = 0;
   if (ParseWholeNumber(f.T_Frequency.text(), kilohertz) != NumberStatus::Ok ||
-      !(kilohertz > 0) || !std::isfinite(kilohertz * 1000)) {
+      !std::isfinite(kilohertz)) {
     EndWithoutResults(f);
     return;
   }
-  sel.Frequency = kilohertz * 1000;
+  sel.Frequency = FrequencyInRange(kilohertz) * 1000;
 
   // 11.
   ShowTemperatureLimits(CheckWindowTemperatures());

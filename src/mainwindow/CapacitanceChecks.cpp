@@ -14,6 +14,11 @@ namespace quenta {
 
 namespace {
 constexpr int16_t kTrue = -1;
+
+// The user who asked for the run is asked again; a run that a change
+// started does not repeat the question the user has just declined (each
+// key typed elsewhere or scroll step would bring it back).
+Asking AskingForRun() { return UserAskedRun() ? Asking::Always : Asking::UnlessDeclined; }
 }  // namespace
 
 bool CheckShownCapacitance() {
@@ -23,7 +28,7 @@ bool CheckShownCapacitance() {
   shown.typedText = f.T_Capacitance.text();
   shown.listedText = f.CB_Cap.text();
   shown.commercialLimit = f.CK_Comm.visible() && f.CK_Comm.value() == ui::CheckBox::Checked;
-  const CapTooLargeResult result = CheckCapTooLarge(shown);
+  const CapTooLargeResult result = CheckCapTooLarge(shown, AskingForRun());
   switch (result.outcome) {
     case CapTooLargeOutcome::Cancelled:
       // Nothing was designed: nothing this run has shown so far (the
@@ -64,7 +69,7 @@ bool CheckShownCapacitance() {
 void ReenterTooSmallCapacitance() {
   MainForm& f = F_QuentaMainForm();
   const bool mil123 = f.OB_MIL123.value();
-  switch (CheckCapTooSmall(mil123 || f.OB_Mil_Prf.value())) {
+  switch (CheckCapTooSmall(mil123 || f.OB_Mil_Prf.value(), AskingForRun())) {
     case CapTooSmallOutcome::MilitaryPart:
       ClearResults();
       (mil123 ? f.Label4 : f.L_Invalid_Mil).setVisible(true);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "catalogue/CapEntry.h"
 #include "catalogue/DesignState.h"
 #include "catalogue/NumberHelpers.h"
 #include "mainwindow/CapacitanceList.h"
@@ -28,6 +29,9 @@ void ShowAcceptedCapacitance(const std::string& microfarads) {
 
 void T_Capacitance_Change() {
   gChip.NonStandardDesign = 0;
+  // Another value: a re-entry the user declined for the one before may be
+  // asked again.
+  ForgetDeclinedCapEntry();
   ClearResults();
 }
 
@@ -68,6 +72,8 @@ void CK_ManCap_Click() {
   gChip.FewEffectivesAccepted = 0;
   ClearResults();
   const bool manual = f.CK_ManCap.value() == ui::CheckBox::Checked;
+  // The list gives the capacitance again, and the voltage panel its unit.
+  if (!manual) FollowListCapacitanceUnit();
   f.CB_Cap.setVisible(!manual);
   f.T_Capacitance.setVisible(manual);
   f.Frame4.setCaption(manual ? "Capacitance (\u00B5F)" : "Capacitance");

@@ -204,6 +204,15 @@ void addFixedEntries(MainForm& f) {
 
 }  // namespace
 
+void FollowListCapacitanceUnit() {
+  MainForm& f = F_QuentaMainForm();
+  if (f.CB_Cap.listCount() == 0) return;
+  const std::string& largest = f.CB_Cap.list(f.CB_Cap.listCount() - 1);
+  if (largest.ends_with(" pF")) f.Label8.setCaption("p");
+  else if (largest.ends_with(" nF")) f.Label8.setCaption("n");
+  else if (largest.ends_with(" " + kMicro + "F")) f.Label8.setCaption(kMicro);
+}
+
 int StyleCapLimit() { return StyleCapLimitFor(gSelection.CaseIndex); }
 
 void FillCapacitanceList() {

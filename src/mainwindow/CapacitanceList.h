@@ -13,6 +13,11 @@ namespace quenta {
 // shows the single entry "No Capacitance".
 void FillCapacitanceList();
 
+// The voltage panel counts in the list's unit (Label8): that of its
+// largest value, as building the list set it. Nothing changes for a list
+// without a value.
+void FollowListCapacitanceUnit();
+
 // StyleCapLimitFor (catalogue/CapLimits.h) of the current CaseIndex.
 int StyleCapLimit();
 

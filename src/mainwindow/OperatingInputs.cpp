@@ -64,6 +64,11 @@ int PositionOfFrequency(double kilohertz) {
 
 std::string FrequencyText(double kilohertz) { return FormatFixed(kilohertz, 3); }
 
+double FrequencyInRange(double kilohertz) {
+  if (!(kilohertz >= kLowestKilohertz)) return kLowestKilohertz;
+  return kilohertz > kHighestKilohertz ? kHighestKilohertz : kilohertz;
+}
+
 void HS_Frequency_Change() {
   MainForm& f = F_QuentaMainForm();
   f.T_Frequency.setText(FrequencyText(FrequencyAtPosition(f.HS_Frequency.value()) / 1000));
@@ -95,8 +100,7 @@ void T_Frequency_LostFocus() {
   if (ParseWholeNumber(f.T_Frequency.text(), kilohertz) != NumberStatus::Ok ||
       !std::isfinite(kilohertz))
     kilohertz = gSelection.Frequency / 1000;
-  if (!(kilohertz >= kLowestKilohertz)) kilohertz = kLowestKilohertz;
-  if (kilohertz > kHighestKilohertz) kilohertz = kHighestKilohertz;
+  kilohertz = FrequencyInRange(kilohertz);
   // The bar moves to the nearest position; the box then keeps the value
   // typed. Leaving the box calculates once, at that value.
   {

@@ -323,8 +323,45 @@ void Binder::makeEditable(ui::Control& control, QComboBox* combo) {
 }
 
 void Binder::userAction(ui::Control& control, const std::function<void()>& write) {
-  callLayer(write);
+  // While a modal box of another run is open nothing done on this window
+  // reaches the program (a scroll bar's repeat still firing behind it, say):
+  // the widget goes back to what its control holds.
+  if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != &window_) {
+    applyAll(control);
+    return;
+  }
+  callLayer([&] {
+    // The press gave the control the focus before it became a click or a
+    // pick: the program hears of that first (leaving a box calculates), as
+    // in the order the user acted. A box that opened meanwhile took the
+    // press, and the click does not happen.
+    if (form_.activeControl() != &control && controlFor(QApplication::focusWidget()) == &control) {
+      const unsigned modals = ui::modalsOpened();
+      form_.setActiveControl(&control);
+      if (ui::modalsOpened() != modals) return;
+    }
+    write();
+  });
   if (!endRequested()) applyAll(control);
+}
+
+void Binder::endScrollBarPresses() {
+  for (auto& [form, binder] : binders()) {
+    (void)form;
+    for (auto& [control, widget] : binder->widgets_) {
+      if (control->kind() != Kind::ScrollBar) continue;
+      auto* bar = static_cast<QScrollBar*>(widget);
+      {
+        // The release a pressed bar would have had: its repeat stops, a
+        // drag ends. Nothing of it reaches the program.
+        const QSignalBlocker blocker(bar);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(bar, &release);
+      }
+      binder->apply(*const_cast<ui::Control*>(control), ui::Prop::Value);
+    }
+  }
 }
 
 // ---- From the controls to the widgets ----------------------------------------

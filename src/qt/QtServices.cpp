@@ -380,6 +380,7 @@ QtServices::~QtServices() = default;
 
 ui::MsgResult QtServices::messageBox(const ui::MessageBoxRequest& request) {
   if (endRequested()) throw ui::ProgramEnd{};
+  Binder::endScrollBarPresses();
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   switch (request.icon) {
     case ui::MsgIcon::None: break;
@@ -413,6 +414,7 @@ void QtServices::runModal(ui::Form& form) {
     return;
   }
   if (form.shown()) {
+    Binder::endScrollBarPresses();
     QEventLoop loop;
     modal_.push_back({&form, &loop});
     loop.exec(QEventLoop::DialogExec);
@@ -451,6 +453,7 @@ void QtServices::shellOpen(const std::string& address) {
 
 std::optional<std::string> QtServices::saveFileDialog(const ui::SaveDialogRequest& request) {
   if (endRequested()) throw ui::ProgramEnd{};
+  Binder::endScrollBarPresses();
   // The dialog adds the default extension to a name typed without one and
   // asks before it lets an existing file be replaced.
   QFileDialog dialog(QApplication::activeWindow(), toQ(request.title));

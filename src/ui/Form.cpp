@@ -54,7 +54,10 @@ void Form::show(ShowMode mode) {
     services().formShown(*this);
   }
   if (onActivate) onActivate();
-  if (modal_) services().runModal(*this);
+  if (modal_) {
+    noteModalOpened();
+    services().runModal(*this);
+  }
 }
 
 void Form::hide() {

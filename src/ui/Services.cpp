@@ -39,8 +39,16 @@ std::string addDefaultExtension(const std::string& name, const std::string& exte
   return name + "." + extension;
 }
 
+namespace {
+unsigned gModalsOpened = 0;
+}  // namespace
+
+unsigned modalsOpened() { return gModalsOpened; }
+void noteModalOpened() { ++gModalsOpened; }
+
 MsgResult msgBox(const std::string& text, MsgButtons buttons, const std::string& title,
                  MsgIcon icon) {
+  noteModalOpened();
   return services().messageBox({text, title, buttons, icon});
 }
 

@@ -104,9 +104,11 @@ std::optional<int> parseKeyChar(const std::string& text) {
 
 std::string boolText(bool value) { return value ? "True" : "False"; }
 
+// As on the real window: a scroll bar is used with the mouse and takes no
+// focus, so using one is not leaving the box that has it.
 bool takesFocus(ui::Kind kind) {
   return kind != ui::Kind::Label && kind != ui::Kind::Frame && kind != ui::Kind::Timer &&
-         kind != ui::Kind::Line && kind != ui::Kind::Graph;
+         kind != ui::Kind::Line && kind != ui::Kind::Graph && kind != ui::Kind::ScrollBar;
 }
 
 ui::Color defaultBack(ui::Kind kind) {
@@ -583,7 +585,10 @@ void Runner::execute(const Args& args) {
     if (!list) fail(args[1] + " is not a list");
     int index = list->findExact(args[2]);
     if (index < 0) fail(args[1] + " has no entry " + quoteText(args[2]));
+    const unsigned modals = ui::modalsOpened();
     userControl(args[1], true);
+    // A box that opened as the press gave the focus took the press.
+    if (ui::modalsOpened() != modals) return;
     if (auto* drop = dynamic_cast<ui::DropDownList*>(list)) drop->setListIndex(index);
     else static_cast<ui::ComboBox*>(list)->setListIndex(index);
   } else if (cmd == "type") {
@@ -619,7 +624,11 @@ void Runner::execute(const Args& args) {
         kind != ui::Kind::OptionButton && kind != ui::Kind::TextBox && kind != ui::Kind::Graph)
       fail(args[1] + " cannot be clicked");
     if (count == 2 && kind != ui::Kind::Graph) fail("only a graph takes a button code");
+    const unsigned modals = ui::modalsOpened();
     ui::Control& c = userControl(args[1], true);
+    // A box that opened as the press gave the focus (leaving a box
+    // calculates) took the press: the click never happens.
+    if (ui::modalsOpened() != modals) return;
     // A graph hears which button: 1 left (the default), 2 right, 4 middle.
     if (auto* graph = dynamic_cast<ui::GraphControl*>(&c)) graph->buttonDown(count == 2 ? number(args[2]) : 1);
     else if (auto* button = dynamic_cast<ui::CommandButton*>(&c)) button->click();
