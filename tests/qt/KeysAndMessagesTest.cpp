@@ -1,16 +1,23 @@
-// Real keys on the real main window, with real message boxes and the real
-// re-entry dialog, each closed by a click of the mouse as a user closes
-// them: one key calculates once and shows at most one message, a message
-// box or dialog coming and going is not the user leaving a box, and runs
-// that a change starts end silently.
+// Real keys and mouse presses on the real main window, with real message
+// boxes and the real re-entry dialog, each answered as a user answers them:
+// one key calculates once and shows at most one message, a message box or
+// dialog coming and going is not the user leaving a box, runs that a change
+// starts end silently and do not ask again what the user declined, a box
+// that opens while a scroll bar is held ends the press, and a scroll bar
+// takes no focus.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QElapsedTimer>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,8 +62,16 @@ class KeysAndMessages : public ::testing::Test {
     QApplication::setActiveWindow(window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     // The user: closes whatever modal window comes up with a click on its
-    // button (OK; the re-entry dialog's OK accepts the proposal).
-    closeModalWindowsByMouse(closer);
+    // button (OK; the re-entry dialog's OK accepts the proposal), unless a
+    // test gives the user something else to do.
+    // (Each time from a timer of its own: Qt does not fire a timer again
+    // while its handler runs, and what the user does may open a box in
+    // turn.)
+    QObject::connect(&closer, &QTimer::timeout, [this] {
+      QTimer::singleShot(0, [this] {
+        if (QWidget* modal = QApplication::activeModalWidget()) user(modal);
+      });
+    });
     closer.start(20);
     // Every focus handler the program has, counted.
     for (ui::Control* c : form().controls()) {
@@ -75,16 +90,12 @@ class KeysAndMessages : public ::testing::Test {
     quenta::ResetForms();
     ui::setServices(nullptr);
   }
-  static void closeModalWindowsByMouse(QTimer& timer) {
-    QObject::connect(&timer, &QTimer::timeout, [] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (!modal) return;
-      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
-      } else if (auto* ok = modal->findChild<QPushButton*>("B_CalcOK")) {
-        QTest::mouseClick(ok, Qt::LeftButton);
-      }
-    });
+  static void closeByMouse(QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+    } else if (auto* ok = modal->findChild<QPushButton*>("B_CalcOK")) {
+      QTest::mouseClick(ok, Qt::LeftButton);
+    }
   }
 
   quenta::MainForm& form() { return quenta::F_QuentaMainForm(); }
@@ -127,6 +138,8 @@ class KeysAndMessages : public ::testing::Test {
   }
 
   CountingServices services;
+  // What the user does, every 20 ms, with the modal window on top.
+  std::function<void(QWidget*)> user = closeByMouse;
   qtui::Binder* binder = nullptr;
   QWidget* window = nullptr;
   QTimer closer;
@@ -234,6 +247,254 @@ TEST_F(KeysAndMessages, RunsOfChangesEndSilently) {
   // Calculate itself says why it ends.
   const Effect effect = press(f.T_TempAmbient, Qt::Key_Return);
   EXPECT_EQ(effect.titles, (std::vector<std::string>{"Not a Capacitance"}));
+}
+
+// ---- Presses, dialogs and scroll bars -----------------------------------------
+
+// The middle of a part of a scroll bar: an arrow, or the track beside the
+// thumb.
+QPoint PartOf(QScrollBar* bar, QStyle::SubControl part) {
+  QStyleOptionSlider opt;
+  opt.initFrom(bar);
+  opt.subControls = QStyle::SC_All;
+  opt.orientation = bar->orientation();
+  opt.minimum = bar->minimum();
+  opt.maximum = bar->maximum();
+  opt.sliderPosition = bar->sliderPosition();
+  opt.sliderValue = bar->value();
+  opt.singleStep = bar->singleStep();
+  opt.pageStep = bar->pageStep();
+  opt.upsideDown = bar->invertedAppearance();
+  return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, part, bar).center();
+}
+
+// The texts of the results that depend on the operating point.
+std::vector<std::string> OperatingResults(quenta::MainForm& f) {
+  std::vector<std::string> texts = {f.T_FreqSpecs[0].text(), f.T_Specs[0].text()};
+  for (int i = 0; i <= 6; ++i) texts.push_back(f.T_TempSpecs[i].text());
+  return texts;
+}
+
+class PressesAndDialogs : public KeysAndMessages {
+ protected:
+  QScrollBar* bar(const ui::ScrollBar& c) { return qobject_cast<QScrollBar*>(widget(c)); }
+  // Types a new text over the manual box's (Manual Cap already ticked).
+  void retype(const QString& text) {
+    auto* box = qobject_cast<QLineEdit*>(widget(form().T_Capacitance));
+    focus(form().T_Capacitance);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+    QApplication::processEvents();
+  }
+  // The user reads each box for a while before closing it; the mouse
+  // button stays held meanwhile.
+  void readBoxesFor(int ms) {
+    user = [this, ms](QWidget* modal) {
+      if (modal != reading) {
+        reading = modal;
+        readSince.start();
+      }
+      if (readSince.elapsed() >= ms) {
+        reading = nullptr;
+        closeByMouse(modal);
+      }
+    };
+  }
+  // Escape in every dialog and box: the user declines.
+  void declineEverything() {
+    user = [](QWidget* modal) {
+      QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
+      QTest::keyClick(target, Qt::Key_Escape);
+    };
+  }
+  int boxesAndDialogs() const { return static_cast<int>(services.titles.size()) + services.dialogs; }
+  void countAfresh() {
+    services.titles.clear();
+    services.dialogs = 0;
+  }
+
+  QWidget* reading = nullptr;
+  QElapsedTimer readSince;
+};
+
+// A box that opens while an arrow or the track of a scroll bar is held
+// ends the press: one click is one step and one box, for each bar, though
+// the button is held well past the bar's repeat delay.
+TEST_F(PressesAndDialogs, ABoxOpeningWhileABarIsHeldEndsThePress) {
+  auto& f = form();
+  manualCapacitance("47nF");  // KD 01 50 V C0G: too few effectives
+  readBoxesFor(800);  // past the bar's repeat delay
+  struct Case {
+    ui::ScrollBar* control;
+    QStyle::SubControl part;
+    int step;
+  };
+  const Case cases[] = {
+      {&f.HS_TempAmbient, QStyle::SC_ScrollBarAddLine, f.HS_TempAmbient.smallChange()},
+      {&f.HS_TempAmbient, QStyle::SC_ScrollBarAddPage, f.HS_TempAmbient.largeChange()},
+      {&f.HS_TempRise, QStyle::SC_ScrollBarAddLine, f.HS_TempRise.smallChange()},
+      {&f.HS_Frequency, QStyle::SC_ScrollBarSubLine, -f.HS_Frequency.smallChange()},
+      {&f.HS_Frequency, QStyle::SC_ScrollBarAddPage, f.HS_Frequency.largeChange()},
+  };
+  for (const Case& c : cases) {
+    retype("47nF");  // designed afresh: the notice comes again
+    countAfresh();
+    const int before = c.control->value();
+    QScrollBar* w = bar(*c.control);
+    const QPoint at = PartOf(w, c.part);
+    QTest::mousePress(w, Qt::LeftButton, {}, at);
+    QTest::qWait(200);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, at);
+    QTest::qWait(300);
+    EXPECT_EQ(services.titles, std::vector<std::string>{"Too few effectives..."}) << c.control->id();
+    EXPECT_EQ(c.control->value(), before + c.step) << c.control->id();
+    EXPECT_EQ(w->value(), c.control->value()) << c.control->id();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  }
+}
+
+// The same for the re-entry dialog: one click, one dialog, one step, also
+// when the user cancels it (the dialog's Escape does not let the bar step
+// on behind it).
+TEST_F(PressesAndDialogs, ADialogOpeningWhileABarIsHeldEndsThePress) {
+  auto& f = form();
+  manualCapacitance("100 uF");
+  declineEverything();
+  const int before = f.HS_TempAmbient.value();
+  QScrollBar* w = bar(f.HS_TempAmbient);
+  const QPoint at = PartOf(w, QStyle::SC_ScrollBarAddLine);
+  user = [this, inner = user](QWidget* modal) {
+    if (!readSince.isValid()) readSince.start();
+    if (readSince.elapsed() >= 1200) inner(modal);
+  };
+  QTest::mousePress(w, Qt::LeftButton, {}, at);
+  QTest::qWait(1500);
+  QTest::mouseRelease(w, Qt::LeftButton, {}, at);
+  QTest::qWait(300);
+  EXPECT_EQ(services.dialogs, 1);
+  EXPECT_EQ(f.HS_TempAmbient.value(), before + 1);
+  EXPECT_EQ(f.T_TempAmbient.text(), std::to_string(before + 1 - 75));
+}
+
+// After a refused answer the dialog selects its proposal again: what the
+// user types next replaces it ("2" is designed, not "3.42"), after a value
+// out of bounds and after a text that is no capacitance alike.
+TEST_F(PressesAndDialogs, AfterARefusalTypingReplacesTheProposal) {
+  auto& f = form();
+  for (const char* refused : {"20", "abc"}) {
+    manualCapacitance("100 uF");
+    int step = 0;
+    user = [&step, refused](QWidget* modal) {
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+        return;
+      }
+      auto* entry = modal->findChild<QLineEdit*>("Text1");
+      ASSERT_NE(entry, nullptr);
+      if (step == 0) {
+        EXPECT_EQ(entry->selectedText(), "3.4");
+        QTest::keyClicks(entry, refused);
+        ++step;
+        QTest::keyClick(entry, Qt::Key_Return);
+      } else if (step == 1) {
+        EXPECT_EQ(entry->text(), "3.4");
+        EXPECT_EQ(entry->selectedText(), "3.4") << refused;
+        QTest::keyClicks(entry, "2");
+        ++step;
+        QTest::keyClick(entry, Qt::Key_Return);
+      } else {
+        closeByMouse(modal);
+      }
+    };
+    countAfresh();
+    press(f.T_Capacitance, Qt::Key_Return);
+    EXPECT_EQ(step, 2);
+    EXPECT_EQ(services.dialogs, 1);
+    EXPECT_EQ(services.titles.size(), 1u);
+    EXPECT_EQ(f.T_Capacitance.text(), "2") << refused;
+    EXPECT_EQ(f.T_Specs[0].text(), "KD015A205K...") << refused;
+    user = closeByMouse;
+    QTest::mouseClick(widget(f.CK_ManCap), Qt::LeftButton, {}, QPoint(5, 5));  // unticked again
+  }
+}
+
+// Once the user has cancelled, keys typed elsewhere, scroll steps and
+// leaving the frequency box do not ask again; a click on Calculate or a
+// calculate key asks once. Before any cancel, a click on Calculate from
+// the frequency box asks once: leaving the box asks, and the dialog takes
+// the press.
+TEST_F(PressesAndDialogs, AfterACancelEachKeyOrClickAsksAtMostOnce) {
+  auto& f = form();
+  manualCapacitance("100 uF");
+  declineEverything();
+  Effect effect = press(f.T_Capacitance, Qt::Key_Return);
+  EXPECT_EQ(effect.dialogs, 1);
+
+  countAfresh();
+  focus(f.T_TempAmbient);
+  auto* ambient = qobject_cast<QLineEdit*>(widget(f.T_TempAmbient));
+  ambient->selectAll();
+  QTest::keyClicks(ambient, "30");
+  QTest::mouseClick(bar(f.HS_TempRise), Qt::LeftButton, {},
+                    PartOf(bar(f.HS_TempRise), QStyle::SC_ScrollBarAddLine));
+  focus(f.T_Frequency);
+  QTest::keyClicks(QApplication::focusWidget(), "5");
+  focus(f.T_TempRise);
+  QTest::qWait(150);
+  EXPECT_EQ(f.T_TempAmbient.text(), "30");
+  EXPECT_EQ(boxesAndDialogs(), 0);
+  EXPECT_TRUE(f.T_Specs[0].text().empty());
+
+  // Calculate asks, once a click or key.
+  focus(f.T_Frequency);
+  countAfresh();
+  QTest::mouseClick(widget(f.Command1), Qt::LeftButton);
+  QTest::qWait(150);
+  EXPECT_EQ(boxesAndDialogs(), 1);
+  effect = press(f.T_TempRise, Qt::Key_Return);
+  EXPECT_EQ(effect.dialogs, 1);
+  EXPECT_TRUE(effect.titles.empty());
+
+  // Another value: the change runs ask again, a click still at most once.
+  retype("200 uF");
+  focus(f.T_Frequency);
+  QTest::keyClicks(QApplication::focusWidget(), "0");
+  countAfresh();
+  QTest::mouseClick(widget(f.Command1), Qt::LeftButton);
+  QTest::qWait(150);
+  EXPECT_EQ(boxesAndDialogs(), 1);
+  countAfresh();
+  focus(f.T_TempAmbient);
+  QTest::keyClick(ambient, Qt::Key_Backspace);
+  QTest::qWait(150);
+  EXPECT_EQ(boxesAndDialogs(), 0);
+}
+
+// A scroll bar takes no focus: a frequency still being typed counts as
+// leaving the box would hold it, so the results beside it are those that
+// Calculate then shows.
+TEST_F(PressesAndDialogs, ATypedFrequencyCountsWithinRangeWhenABarIsClicked) {
+  auto& f = form();
+  press(f.T_Frequency, Qt::Key_Return);
+  ASSERT_FALSE(f.T_Specs[0].text().empty());
+  for (const char* typed : {"200000", "0.01"}) {
+    focus(f.T_Frequency);
+    auto* box = qobject_cast<QLineEdit*>(widget(f.T_Frequency));
+    box->selectAll();
+    QTest::keyClicks(box, typed);
+    QScrollBar* ambient = bar(f.HS_TempAmbient);
+    QTest::mouseClick(ambient, Qt::LeftButton, {}, PartOf(ambient, QStyle::SC_ScrollBarAddLine));
+    QTest::qWait(150);
+    EXPECT_EQ(QApplication::focusWidget(), box) << typed;
+    EXPECT_EQ(f.activeControl(), &f.T_Frequency) << typed;
+    EXPECT_EQ(f.T_Frequency.text(), typed);
+    const std::vector<std::string> shown = OperatingResults(f);
+    EXPECT_FALSE(shown.front().empty()) << typed;
+    press(f.T_Frequency, Qt::Key_Return);
+    EXPECT_EQ(OperatingResults(f), shown) << typed;
+  }
+  EXPECT_EQ(f.T_Frequency.text(), "0.050");
 }
 
 }  // namespace
