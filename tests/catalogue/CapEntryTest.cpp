@@ -83,7 +83,9 @@ TEST_F(CapEntry, RefusesValuesOutsideTheBoundsAndAcceptsBothBounds) {
     type(d, "20");
     d.B_CalcOK.click();
     EXPECT_TRUE(d.shown());
-    EXPECT_EQ(d.Text1.text(), "5");  // the proposal again
+    EXPECT_EQ(d.Text1.text(), "5");  // the proposal again, selected: typing replaces it
+    EXPECT_EQ(d.Text1.selStart(), 0);
+    EXPECT_EQ(d.Text1.selLength(), 1);
     type(d, "0.4");
     d.B_CalcOK.click();
     EXPECT_TRUE(d.shown());
@@ -234,6 +236,43 @@ TEST_F(CapEntry, ARangeWithoutAnyValueIsNotOpened) {
   EXPECT_FALSE(opened);
   EXPECT_EQ(gSelection.Capacitance, 7e-6);
   EXPECT_TRUE(gCapLimits.CapSearchAllRows);
+}
+
+// A run that a change started does not ask again the question the user
+// has just declined; the user asking, another question, or a changed
+// capacitance asks again, and an accepted value forgets the refusal.
+TEST_F(CapEntry, ADeclinedQuestionIsAskedAgainOnlyWhenItMayBe) {
+  int shows = 0;
+  bool accept = false;
+  user = [&](CapEntryForm& d) {
+    ++shows;
+    if (accept) {
+      type(d, "1");
+      enter(d);
+    } else {
+      d.userKey(27, 27);
+    }
+  };
+  auto ask = [](const char* message, Asking asking) {
+    return ShowCapEntry(10, 0, "t", message, LowerBound::Inclusive, asking);
+  };
+  EXPECT_EQ(ask("m", Asking::UnlessDeclined), CapEntryResult::Cancelled);
+  EXPECT_EQ(ask("m", Asking::UnlessDeclined), CapEntryResult::Cancelled);
+  EXPECT_EQ(shows, 1);
+  EXPECT_EQ(ask("m", Asking::Always), CapEntryResult::Cancelled);
+  EXPECT_EQ(shows, 2);
+  EXPECT_EQ(ask("other", Asking::UnlessDeclined), CapEntryResult::Cancelled);
+  EXPECT_EQ(shows, 3);
+  ForgetDeclinedCapEntry();
+  EXPECT_EQ(ask("other", Asking::UnlessDeclined), CapEntryResult::Cancelled);
+  EXPECT_EQ(shows, 4);
+  accept = true;
+  EXPECT_EQ(ask("other", Asking::Always), CapEntryResult::Accepted);
+  EXPECT_EQ(ask("other", Asking::UnlessDeclined), CapEntryResult::Accepted);
+  EXPECT_EQ(shows, 6);
+  // A range without a value is still told as such.
+  EXPECT_EQ(ShowCapEntry(0, 1, "t", "other", LowerBound::Inclusive, Asking::UnlessDeclined),
+            CapEntryResult::NoAdmissibleValue);
 }
 
 }  // namespace

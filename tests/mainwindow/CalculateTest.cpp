@@ -251,6 +251,29 @@ TEST_F(Calculation, ACancelledReEntryEndsTheRunWithoutResults) {
   EXPECT_EQ(f().mousePointer(), ui::MousePointer::Default);
 }
 
+// Once the user has cancelled a re-entry, the runs that changes start
+// clear the results without asking again; Calculate asks, and so does
+// every run once the capacitance is typed anew. The same for both dialogs.
+TEST_F(Calculation, AfterACancelOnlyTheUserIsAskedAgainUntilTheValueChanges) {
+  for (const char* typed : {"0.33", "0.01"}) {  // too large, too small
+    dialogs = 0;
+    manualCapacitance(typed);
+    Calculate(RunRequest::ByUser);
+    EXPECT_EQ(dialogs, 1) << typed;
+    Calculate();
+    Calculate();
+    EXPECT_EQ(dialogs, 1) << typed;
+    EXPECT_TRUE(panelBlank()) << typed;
+    EXPECT_FALSE(f().Command2.enabled()) << typed;
+    Calculate(RunRequest::ByUser);
+    EXPECT_EQ(dialogs, 2) << typed;
+    f().T_Capacitance.setText("");
+    manualCapacitance(typed);
+    Calculate();
+    EXPECT_EQ(dialogs, 3) << typed;
+  }
+}
+
 TEST_F(Calculation, TooSmallACapacitanceShowsTheResultsOfTheNewValue) {
   // What the part shows when calculated at 0.05 µF directly.
   manualCapacitance("0.05");

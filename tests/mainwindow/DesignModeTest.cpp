@@ -116,6 +116,31 @@ TEST_F(VoltagePanel, AHugeVoltageEndsAtTheLastPointAndAnEmptyTextReadsAsZero) {
   EXPECT_EQ(f().HScroll1.value(), copy.lastPoint);  // below the limit the bar stays
 }
 
+// Once Manual Cap is unticked the list gives the capacitance, and the
+// panel its unit, as in a session that never typed one.
+TEST_F(VoltagePanel, TheListsValueCountsInTheListsUnitAgain) {
+  pick(f().CB_Type, "KD");
+  pick(f().CB_Case, "55");
+  pick(f().CB_Volt, "200");
+  pick(f().CB_Dielectric, "Z5U");
+  const std::string largest = f().CB_Cap.text();
+  Command1_Click();
+  const std::string label = f().Label8.caption(), shown = f().Text4.text();
+  ASSERT_EQ(label, "\u00B5");
+  ASSERT_EQ(shown, "10");
+
+  f().CK_ManCap.setValue(ui::CheckBox::Checked);
+  f().T_Capacitance.setText("470n");
+  Command1_Click();
+  ASSERT_EQ(f().Label8.caption(), "n");
+  EXPECT_EQ(f().Text4.text(), "470");
+  f().CK_ManCap.setValue(ui::CheckBox::Unchecked);
+  EXPECT_EQ(f().Label8.caption(), label);
+  pick(f().CB_Cap, largest);
+  Command1_Click();
+  EXPECT_EQ(f().Text4.text(), shown);
+}
+
 // 0 V shows the capacitance as entered, whichever way it is reached (the
 // unit's change leaves 470 nF as 469.99999999999994 nF), and while no
 // design is shown the panel shows no number.

@@ -72,6 +72,33 @@ TEST_F(OperatingInputs, LeavingTheFrequencyBoxClampsItAndMovesTheBar) {
   EXPECT_EQ(gSelection.Frequency, 1000);
 }
 
+// A run that starts while the box is still being typed into (a scroll bar
+// takes no focus) reads the typed frequency as leaving the box would: the
+// results are those Calculate then shows, never those of a frequency
+// outside the program's range. A text that is no number gives none.
+TEST_F(OperatingInputs, ARunWhileTheFrequencyIsTypedReadsItWithinRange) {
+  struct Case {
+    const char* typed;
+    double hertz;
+  };
+  for (const Case c : {Case{"200000", 1e8}, Case{"0.01", 50}, Case{"-3", 50}, Case{"0", 50}}) {
+    f().T_Frequency.setFocus();
+    f().T_Frequency.setText(c.typed);
+    f().HS_TempAmbient.setValue(f().HS_TempAmbient.value() + 1);
+    EXPECT_DOUBLE_EQ(gSelection.Frequency, c.hertz) << c.typed;
+    EXPECT_TRUE(resultsShown()) << c.typed;
+    EXPECT_EQ(f().T_Frequency.text(), c.typed);
+    const std::string esr = f().T_FreqSpecs[0].text();
+    f().Command1.setFocus();
+    EXPECT_DOUBLE_EQ(gSelection.Frequency, c.hertz) << c.typed;
+    EXPECT_EQ(f().T_FreqSpecs[0].text(), esr) << c.typed;
+  }
+  f().T_Frequency.setFocus();
+  f().T_Frequency.setText("1e999");
+  f().HS_TempAmbient.setValue(f().HS_TempAmbient.value() + 1);
+  EXPECT_FALSE(resultsShown());
+}
+
 TEST_F(OperatingInputs, AtStartUpTheBarStandsAtTheFrequencyOfTheBox) {
   EXPECT_EQ(f().HS_Frequency.value(), 262);
   EXPECT_EQ(f().T_Frequency.text(), "100");

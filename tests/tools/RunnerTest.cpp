@@ -93,6 +93,7 @@ struct Owner : ui::Form {
   ui::TextBox Entry{*this, "Entry"};
   ui::CommandButton Report{*this, "Report"};
   ui::Timer Tick{*this, "Tick"};
+  ui::ScrollBar Level{*this, "Level"};
   Dialog* dialog = nullptr;
 };
 
@@ -221,6 +222,26 @@ TEST_F(Session, KeysFocusAndCharacters) {
       << err.str();
   EXPECT_EQ(seen, (std::vector<int>{'A', 13, '0', 176, 0xB5}));
   EXPECT_EQ(owner.Entry.text(), "A0\u00B0\u00B5");
+}
+
+// As on the real window, a scroll bar takes no focus: using it is not
+// leaving the box that has the focus. A box that opens as a click gives
+// the focus (leaving a box that asks) takes the press: the click never
+// happens, also for a pick from a list.
+TEST_F(Session, ScrollBarsTakeNoFocusAndABoxOpeningOnTheFocusTakesTheClick) {
+  int left = 0;
+  owner.Entry.onLostFocus = [&] {
+    ++left;
+    ui::msgBox("Left");
+  };
+  EXPECT_EQ(run("focus Entry\nscroll Level 5\nshow Level\nclick Open\nanswer ok\nshow Result\n"),
+            0)
+      << err.str();
+  EXPECT_EQ(owner.Level.value(), 5);
+  EXPECT_EQ(left, 1);
+  EXPECT_EQ(out.str(), "show F_Owner\nLevel.Value = 5\nmsgbox \"\" \"Left\" ok\nResult.Caption = \"\"\n");
+  EXPECT_EQ(run("focus Level\n"), 2);
+  EXPECT_EQ(err.str(), "line 1: Level cannot take the focus\n");
 }
 
 // A window whose button saves a multi-line text where the save dialog says.
