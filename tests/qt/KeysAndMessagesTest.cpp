@@ -113,6 +113,10 @@ class KeysAndMessages : public ::testing::Test {
   void manualCapacitance(const QString& text) {
     QTest::mouseClick(widget(form().CK_ManCap), Qt::LeftButton, {}, QPoint(5, 5));
     QApplication::processEvents();
+    retype(text);
+  }
+  // Types a new text over the manual box's (Manual Cap ticked).
+  void retype(const QString& text) {
     auto* box = qobject_cast<QLineEdit*>(widget(form().T_Capacitance));
     focus(form().T_Capacitance);
     box->selectAll();
@@ -278,15 +282,6 @@ std::vector<std::string> OperatingResults(quenta::MainForm& f) {
 class PressesAndDialogs : public KeysAndMessages {
  protected:
   QScrollBar* bar(const ui::ScrollBar& c) { return qobject_cast<QScrollBar*>(widget(c)); }
-  // Types a new text over the manual box's (Manual Cap already ticked).
-  void retype(const QString& text) {
-    auto* box = qobject_cast<QLineEdit*>(widget(form().T_Capacitance));
-    focus(form().T_Capacitance);
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-    QApplication::processEvents();
-  }
   // The user reads each box for a while before closing it; the mouse
   // button stays held meanwhile.
   void readBoxesFor(int ms) {
