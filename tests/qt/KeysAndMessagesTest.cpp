@@ -372,6 +372,31 @@ TEST_F(PressesAndDialogs, ADialogOpeningWhileABarIsHeldEndsThePress) {
   EXPECT_EQ(f.T_TempAmbient.text(), std::to_string(before + 1 - 75));
 }
 
+// A drag under way when a box opens (Enter pressed with the thumb held)
+// ends too: nothing of it has been taken, the bar stands at its value, and
+// letting go afterwards changes nothing.
+TEST_F(PressesAndDialogs, ABoxOpeningDuringADragEndsIt) {
+  auto& f = form();
+  manualCapacitance("4,7 pF");
+  QScrollBar* w = bar(f.HS_TempAmbient);
+  const int before = f.HS_TempAmbient.value();
+  const QPoint thumb = PartOf(w, QStyle::SC_ScrollBarSlider);
+  QTest::mousePress(w, Qt::LeftButton, {}, thumb);
+  QTest::mouseMove(w, thumb + QPoint(40, 0));
+  ASSERT_TRUE(w->isSliderDown());
+  countAfresh();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QTest::qWait(150);
+  EXPECT_EQ(services.titles, kNotACapacitance);
+  EXPECT_FALSE(w->isSliderDown());
+  EXPECT_EQ(w->value(), before);
+  QTest::mouseRelease(w, Qt::LeftButton, {}, thumb + QPoint(40, 0));
+  QTest::qWait(100);
+  EXPECT_EQ(f.HS_TempAmbient.value(), before);
+  EXPECT_EQ(w->value(), before);
+  EXPECT_EQ(services.titles, kNotACapacitance);
+}
+
 // After a refused answer the dialog selects its proposal again: what the
 // user types next replaces it ("2" is designed, not "3.42"), after a value
 // out of bounds and after a text that is no capacitance alike.
