@@ -335,11 +335,9 @@ void Binder::userAction(ui::Control& control, const std::function<void()>& write
     // pick: the program hears of that first (leaving a box calculates), as
     // in the order the user acted. A box that opened meanwhile took the
     // press, and the click does not happen.
-    if (form_.activeControl() != &control && controlFor(QApplication::focusWidget()) == &control) {
-      const unsigned modals = ui::modalsOpened();
-      form_.setActiveControl(&control);
-      if (ui::modalsOpened() != modals) return;
-    }
+    if (form_.activeControl() != &control && controlFor(QApplication::focusWidget()) == &control &&
+        !form_.focusForPress(control))
+      return;
     write();
   });
   if (!endRequested()) applyAll(control);

@@ -116,6 +116,12 @@ void Form::setActiveControl(Control* control) {
   if (control && active_ == control && control->onGotFocus) control->onGotFocus();
 }
 
+bool Form::focusForPress(Control& control) {
+  const unsigned modals = modalsOpened();
+  setActiveControl(&control);
+  return modalsOpened() == modals;
+}
+
 Control* Form::find(const std::string& id) const {
   for (Control* c : controls_)
     if (c->id() == id) return c;

@@ -110,6 +110,11 @@ class Form {
   Control* activeControl() const { return active_; }
   // Moves the focus: LostFocus of the old control, then GotFocus of the new.
   void setActiveControl(Control* control);
+  // Moves the focus as the press of a click or a pick does, before it acts.
+  // False when a message box or modal window opened meanwhile (leaving a
+  // box calculates, say): that box took the press, and the click or pick
+  // never happens.
+  bool focusForPress(Control& control);
 
   const std::vector<Control*>& controls() const { return controls_; }
   // Finds a control by "NAME" or "NAME(INDEX)"; nullptr when there is none.

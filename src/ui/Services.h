@@ -80,10 +80,9 @@ void setServices(Services* services);
 MsgResult msgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok,
                  const std::string& title = "", MsgIcon icon = MsgIcon::None);
 
-// How many message boxes and modal windows the program has opened so far.
-// A box that opens while the user's press is under way (leaving a box as a
-// click moves the focus calculates, say) takes that press: the click it
-// would have become never happens.
+// How many message boxes and modal windows the program has opened so far
+// (Form::focusForPress tells by it whether one took a press), and the note
+// of one more.
 unsigned modalsOpened();
 void noteModalOpened();
 

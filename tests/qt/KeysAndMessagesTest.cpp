@@ -282,27 +282,26 @@ std::vector<std::string> OperatingResults(quenta::MainForm& f) {
 class PressesAndDialogs : public KeysAndMessages {
  protected:
   QScrollBar* bar(const ui::ScrollBar& c) { return qobject_cast<QScrollBar*>(widget(c)); }
-  // The user reads each box for a while before closing it; the mouse
+  // Escape in a dialog or box: the user declines.
+  static void pressEscape(QWidget* modal) {
+    QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
+    QTest::keyClick(target, Qt::Key_Escape);
+  }
+  // The user reads each box for a while before answering it; the mouse
   // button stays held meanwhile.
-  void readBoxesFor(int ms) {
-    user = [this, ms](QWidget* modal) {
+  void readBoxesFor(int ms, std::function<void(QWidget*)> answer = closeByMouse) {
+    user = [this, ms, answer](QWidget* modal) {
       if (modal != reading) {
         reading = modal;
         readSince.start();
       }
       if (readSince.elapsed() >= ms) {
         reading = nullptr;
-        closeByMouse(modal);
+        answer(modal);
       }
     };
   }
-  // Escape in every dialog and box: the user declines.
-  void declineEverything() {
-    user = [](QWidget* modal) {
-      QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
-      QTest::keyClick(target, Qt::Key_Escape);
-    };
-  }
+  void declineEverything() { user = pressEscape; }
   int boxesAndDialogs() const { return static_cast<int>(services.titles.size()) + services.dialogs; }
   void countAfresh() {
     services.titles.clear();
@@ -355,14 +354,10 @@ TEST_F(PressesAndDialogs, ABoxOpeningWhileABarIsHeldEndsThePress) {
 TEST_F(PressesAndDialogs, ADialogOpeningWhileABarIsHeldEndsThePress) {
   auto& f = form();
   manualCapacitance("100 uF");
-  declineEverything();
+  readBoxesFor(1200, pressEscape);
   const int before = f.HS_TempAmbient.value();
   QScrollBar* w = bar(f.HS_TempAmbient);
   const QPoint at = PartOf(w, QStyle::SC_ScrollBarAddLine);
-  user = [this, inner = user](QWidget* modal) {
-    if (!readSince.isValid()) readSince.start();
-    if (readSince.elapsed() >= 1200) inner(modal);
-  };
   QTest::mousePress(w, Qt::LeftButton, {}, at);
   QTest::qWait(1500);
   QTest::mouseRelease(w, Qt::LeftButton, {}, at);

@@ -555,6 +555,15 @@ ui::Control& Runner::userControl(const std::string& name, bool focus) {
   return c;
 }
 
+// A control the user presses to click or pick: it must be within reach, and
+// gets the focus first. nullptr when a box that opened as the focus came
+// (leaving a box calculates) took the press: the click or pick never happens.
+ui::Control* Runner::pressControl(const std::string& name) {
+  ui::Control& c = userControl(name, false);
+  if (takesFocus(c.kind()) && !c.form().focusForPress(c)) return nullptr;
+  return &c;
+}
+
 // ---- Commands ----------------------------------------------------------------
 
 void Runner::execute(const Args& args) {
@@ -585,10 +594,7 @@ void Runner::execute(const Args& args) {
     if (!list) fail(args[1] + " is not a list");
     int index = list->findExact(args[2]);
     if (index < 0) fail(args[1] + " has no entry " + quoteText(args[2]));
-    const unsigned modals = ui::modalsOpened();
-    userControl(args[1], true);
-    // A box that opened as the press gave the focus took the press.
-    if (ui::modalsOpened() != modals) return;
+    if (!pressControl(args[1])) return;
     if (auto* drop = dynamic_cast<ui::DropDownList*>(list)) drop->setListIndex(index);
     else static_cast<ui::ComboBox*>(list)->setListIndex(index);
   } else if (cmd == "type") {
@@ -624,11 +630,9 @@ void Runner::execute(const Args& args) {
         kind != ui::Kind::OptionButton && kind != ui::Kind::TextBox && kind != ui::Kind::Graph)
       fail(args[1] + " cannot be clicked");
     if (count == 2 && kind != ui::Kind::Graph) fail("only a graph takes a button code");
-    const unsigned modals = ui::modalsOpened();
-    ui::Control& c = userControl(args[1], true);
-    // A box that opened as the press gave the focus (leaving a box
-    // calculates) took the press: the click never happens.
-    if (ui::modalsOpened() != modals) return;
+    ui::Control* pressed = pressControl(args[1]);
+    if (!pressed) return;
+    ui::Control& c = *pressed;
     // A graph hears which button: 1 left (the default), 2 right, 4 middle.
     if (auto* graph = dynamic_cast<ui::GraphControl*>(&c)) graph->buttonDown(count == 2 ? number(args[2]) : 1);
     else if (auto* button = dynamic_cast<ui::CommandButton*>(&c)) button->click();

@@ -78,6 +78,7 @@ class Runner {
   ui::Form* findForm(const std::string& name);
   ui::Control& control(const std::string& name);
   ui::Control& userControl(const std::string& name, bool takesFocus);
+  ui::Control* pressControl(const std::string& name);
   void show(const Args& args);
   void dump(ui::Form& form);
   // Prints a text one line a row, each with its own line break: its
