@@ -27,10 +27,12 @@ std::string Proposal(const CapEntryForm& d) {
   return FormatGeneral(LeadingNumber(d.Label2.caption()) * 0.5);
 }
 
-// Writes the proposal back after a refused entry, selected as on opening:
-// what the user types next replaces it rather than adding to it.
+// Writes the proposal back after a refused entry, selected in the focused
+// box as on opening, whatever sent the answer (Enter, a click on OK, Space
+// on OK): what the user types next replaces it, and Enter submits it.
 void ProposeAgain(CapEntryForm& d) {
   d.Text1.setText(Proposal(d));
+  d.setActiveControl(&d.Text1);
   d.Text1.selectAll();
 }
 

@@ -235,13 +235,17 @@ void ShowGraphCursor() {
     max = P(1);
   }
   const StartPosition held = HeldWithin(start, min, max);
-  // Box 0 first: its change may move the cursor at once, which the marker
-  // below then draws again at the same place.
+  // Box 0 first. The program writes it: its change is no position typed.
+  f.ManualChange = false;
   f.Text2[0].setText(held.text);
   WriteValuesAt(kind, held.value);
   // The warning agrees with the readouts at the start position.
   if (kind == kTemperatureRise) ShowRiseWarning(held.value);
   DrawMarker(kind);
+  // From the window's first plot on, a position typed into the first box
+  // moves the cursor there: the row never names one position beside the
+  // values of another.
+  f.ManualChange = true;
 }
 
 void MoveGraphCursor() {

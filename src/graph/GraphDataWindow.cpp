@@ -55,12 +55,27 @@ GraphColumns PlottedColumns() {
 
 const std::string& DataFileName() { return dataFileName(); }
 
-void F_QuentaGrafForm_Command2_Click() {
-  GraphDataForm& form = Graph_Data();
-  // The header replaces the old text, so showing it again never adds to it.
+namespace {
+
+// Lists the last completed plot. The header replaces the old text, so
+// listing again never adds to it.
+void ListPlottedPoints(GraphDataForm& form) {
   if (const auto text = GraphDataText(PlottedColumns(), DataTextForm::Display))
     form.RichTextBox1.setText(*text);
+}
+
+}  // namespace
+
+void F_QuentaGrafForm_Command2_Click() {
+  GraphDataForm& form = Graph_Data();
+  ListPlottedPoints(form);
   form.show(ui::ShowMode::Modeless);
+}
+
+void ListNewPlotInOpenGraphData() {
+  // What the open window lists is always what its SAVE DATA writes.
+  const auto& form = instance();
+  if (form && form->shown()) ListPlottedPoints(*form);
 }
 
 void Graph_Data_Command2_Click() {

@@ -36,6 +36,9 @@ const std::string& DataFileName();
 // window.
 void F_QuentaGrafForm_Command2_Click();
 
+// A plot has completed: an open graph-data window lists its points.
+void ListNewPlotInOpenGraphData();
+
 // "SAVE DATA": asks for a file and writes the file form of the data text
 // to it. A cancelled dialog or an empty name writes nothing.
 void Graph_Data_Command2_Click();

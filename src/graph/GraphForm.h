@@ -55,7 +55,8 @@ struct GraphForm : ui::Form {
   ui::CommandButton Command2{*this, "Command2"};
 
   // The window's own variables. The lock and the typed-position flag start
-  // cleared each time the window opens.
+  // cleared each time the window opens; the first plot's cursor sets the
+  // flag, so that a typed position moves the cursor from then on.
   bool LockGraf = false;
   bool ManualChange = false;
   float TitleAngle = 0;

@@ -13,6 +13,7 @@
 #include "engine/Electrical.h"
 #include "graph/Cursor.h"
 #include "graph/CurveModel.h"
+#include "graph/GraphDataWindow.h"
 #include "graph/GraphForm.h"
 #include "graph/GraphPlotData.h"
 #include "graph/GraphPrintout.h"
@@ -266,6 +267,7 @@ void F_QuentaGrafForm_GPlot_Click() {
     f.Label3[1].setCaption("Capacitance " + unit + "F");
   }
   g.PlottedKind = kind;
+  ListNewPlotInOpenGraphData();
 
   // The graph control.
   graph.setProperty(20, 9, ValueType::Int32);

@@ -145,7 +145,7 @@ void CalculateRun() {
   // 9, 10. The operating frequency, typed in kilohertz. A run may start
   // while the box still holds what is being typed (a scroll bar takes no
   // focus): the typed value counts as leaving the box would hold it, within
-  // the program's range.
+  // the program's range and to the box's three decimals.
   f.setMousePointer(ui::MousePointer::Hourglass);
   double kilohertz = 0;
   if (ParseWholeNumber(f.T_Frequency.text(), kilohertz) != NumberStatus::Ok ||
@@ -153,7 +153,7 @@ void CalculateRun() {
     EndWithoutResults(f);
     return;
   }
-  sel.Frequency = FrequencyInRange(kilohertz) * 1000;
+  sel.Frequency = FrequencyAsLeft(kilohertz) * 1000;
 
   // 11.
   ShowTemperatureLimits(CheckWindowTemperatures());

@@ -50,7 +50,12 @@ void ApplyCapacitanceShorthand() {
 void FollowManualCapacitanceUnit() {
   MainForm& f = F_QuentaMainForm();
   const std::string& text = f.T_Capacitance.text();
-  if (!gUiState.ShorthandText.empty() && text == gUiState.ShorthandText) return;
+  // The shorthand's microfarads were typed in picofarads, whatever unit a
+  // list built since (a pick refills the capacitance list) has given.
+  if (!gUiState.ShorthandText.empty() && text == gUiState.ShorthandText) {
+    f.Label8.setCaption("p");
+    return;
+  }
   const double divisor = TypedUnitDivisor(text);
   if (divisor == 1000000) f.Label8.setCaption("p");
   if (divisor == 1000) f.Label8.setCaption("n");

@@ -22,7 +22,8 @@ void T_Capacitance_Change();
 void ApplyCapacitanceShorthand();
 // The voltage panel counts in the unit the manual capacitance was typed in
 // ("47nF" shows 47 in n, "2.2" 2.2 in µ); the value the shorthand wrote
-// keeps its picofarads. A text in no known unit leaves the letter alone.
+// keeps its picofarads, also after a list pick has refilled the list. A
+// text in no known unit leaves the letter alone.
 void FollowManualCapacitanceUnit();
 void T_Capacitance_LostFocus();
 void T_Capacitance_Click();

@@ -33,6 +33,11 @@ int TypedTemperature(const std::string& text, double lowest, double highest) {
   return static_cast<int>(t);
 }
 
+double FrequencyInRange(double kilohertz) {
+  if (!(kilohertz >= kLowestKilohertz)) return kLowestKilohertz;
+  return kilohertz > kHighestKilohertz ? kHighestKilohertz : kilohertz;
+}
+
 void Colour(ui::Control& box, TempLevel level) {
   switch (level) {
     case TempLevel::Within:
@@ -64,9 +69,10 @@ int PositionOfFrequency(double kilohertz) {
 
 std::string FrequencyText(double kilohertz) { return FormatFixed(kilohertz, 3); }
 
-double FrequencyInRange(double kilohertz) {
-  if (!(kilohertz >= kLowestKilohertz)) return kLowestKilohertz;
-  return kilohertz > kHighestKilohertz ? kHighestKilohertz : kilohertz;
+double FrequencyAsLeft(double kilohertz) {
+  double held = 0;
+  ParseWholeNumber(FrequencyText(FrequencyInRange(kilohertz)), held);
+  return held;
 }
 
 void HS_Frequency_Change() {
@@ -100,7 +106,7 @@ void T_Frequency_LostFocus() {
   if (ParseWholeNumber(f.T_Frequency.text(), kilohertz) != NumberStatus::Ok ||
       !std::isfinite(kilohertz))
     kilohertz = gSelection.Frequency / 1000;
-  kilohertz = FrequencyInRange(kilohertz);
+  kilohertz = FrequencyAsLeft(kilohertz);
   // The bar moves to the nearest position; the box then keeps the value
   // typed. Leaving the box calculates once, at that value.
   {

@@ -32,9 +32,11 @@ double FrequencyAtPosition(int position);  // hertz
 int PositionOfFrequency(double kilohertz);
 // A frequency in kHz as the box shows it: three decimals ("100.000").
 std::string FrequencyText(double kilohertz);
-// A typed frequency in kHz held within the program's range, 0.05 to
-// 100000 kHz, as leaving the box holds it.
-double FrequencyInRange(double kilohertz);
+// A typed frequency in kHz as leaving the box holds it: within the
+// program's range, 0.05 to 100000 kHz, and to the box's three decimals
+// (1 Hz). Every run reads the box so, whether it was left or is still
+// being typed into.
+double FrequencyAsLeft(double kilohertz);
 
 // Takes the ambient temperature and the rise in use from their scroll bars
 // into the design state (after the catalogue loader has reset the state

@@ -18,14 +18,14 @@ void ClearResults() {
   f.phase[0].setText("");
   f.T_TempSpecs[0].setText("");
   f.T_TempSpecs[1].setText("");
-  f.T_TempSpecs[0].setBackColor(ui::colors::white);
-  f.T_TempSpecs[1].setBackColor(ui::colors::white);
   f.Label2.setVisible(false);
   f.L_NonStandard.setVisible(false);
-  for (int i : {3, 4, 5, 6}) f.T_TempSpecs[i].setBackColor(ui::colors::white);
-  // The internal temperature box keeps its colour: the temperature check
-  // owns it.
   for (int i : {3, 2, 4, 5, 6}) f.T_TempSpecs[i].setText("");
+  // A warning colour goes with its value: a blank box is black on white.
+  for (int i = 0; i <= 6; ++i) {
+    f.T_TempSpecs[i].setBackColor(ui::colors::white);
+    f.T_TempSpecs[i].setForeColor(ui::colors::black);
+  }
   for (int i : {0, 2, 3}) f.T_Specs[i].setText("");
   f.T_FreqSpecs[0].setText("");
   f.Label1[4].setCaption("ESR at Oper. Freq.");

@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPlainTextEdit>
 #include <QScreen>
 
 #include "catalogue/FileLookup.h"
@@ -216,7 +217,20 @@ std::map<std::string, FormWindow>& entries() {
                                },
                                true};
     // The graph-data window: a plain window the user may resize and close.
-    m["Graph_Data"] = {[] { return buildForm<Ui::Graph_Data>(); }, true};
+    m["Graph_Data"] = {[] {
+                         QWidget* w = buildForm<Ui::Graph_Data>();
+                         // The columns of the list are set apart by blanks:
+                         // a fixed-pitch font lines them up.
+                         if (auto* list = w->findChild<QPlainTextEdit*>("RichTextBox1")) {
+                           QFont font = list->font();
+                           font.setFamilies({"Liberation Mono", "DejaVu Sans Mono", "Monospace"});
+                           font.setStyleHint(QFont::Monospace);
+                           font.setFixedPitch(true);
+                           list->setFont(font);
+                         }
+                         return w;
+                       },
+                       true};
     m["F_QuentaGrafForm"] = {[] {
                                QWidget* w = buildForm<Ui::F_QuentaGrafForm>();
                                const QPixmap chip = chipPicture();

@@ -25,6 +25,7 @@
 
 #include "qt/Binder.h"
 #include "qt/FrontEnd.h"
+#include "qt/ModalPressGuard.h"
 #include "qt/ScreenFit.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
@@ -374,7 +375,11 @@ void QtPrinter::killDoc() {
 
 // ---- Services ----------------------------------------------------------------------
 
-QtServices::QtServices() = default;
+QtServices::QtServices() {
+  // The boxes and dialogs these services open take no press of the
+  // gesture that opened them.
+  installModalPressGuard();
+}
 
 QtServices::~QtServices() = default;
 

@@ -30,8 +30,7 @@ class Cursor : public GraphSession {
     g().setActiveControl(&g().Text2[i]);
     g().Text2[i].setText(text);
   }
-  // A pointer move inside the plot, which lets typed positions move the
-  // cursor from then on.
+  // A pointer move inside the plot.
   void touch() { graph().pointerAt(p172(2) * 1.5, p172(4) * 1.5 + 1e-9); }
 };
 
@@ -132,14 +131,25 @@ TEST_F(Cursor, TypedPositionsAreHeldToTheGraphAndMoveTheMarker) {
   EXPECT_EQ(box(1), f().phase[0].text());
 }
 
-TEST_F(Cursor, BeforeThePointerFirstMovesTypingIsCheckedButMovesNothing) {
+// From the window's first plot on, a typed position moves the marker and
+// the readouts there, as it does once the pointer has crossed the graph;
+// the plot's own start position is no typing.
+TEST_F(Cursor, FromTheFirstPlotATypedPositionMovesTheMarker) {
   open();
   type(0, "1000");
-  EXPECT_DOUBLE_EQ(lineAt(), xOfKhz(100));
+  EXPECT_DOUBLE_EQ(lineAt(), xOfKhz(1000));
+  const std::vector<std::string> typed = {box(1), box(2)};
+  EXPECT_NE(typed[0], "");
   type(0, "5E6");
   EXPECT_EQ(box(0), "100000");
   EXPECT_EQ(messages.size(), 1u);
+  EXPECT_DOUBLE_EQ(lineAt(), 1200);
+  g().GPlot.click();
+  EXPECT_EQ(box(0), "100");
   EXPECT_DOUBLE_EQ(lineAt(), xOfKhz(100));
+  touch();
+  type(0, "1000");
+  EXPECT_EQ((std::vector<std::string>{box(1), box(2)}), typed);
 }
 
 TEST_F(Cursor, NothingMovesWhileTheGraphDrawnIsNotTheOneChosen) {

@@ -76,12 +76,14 @@ TEST_F(OperatingInputs, LeavingTheFrequencyBoxClampsItAndMovesTheBar) {
 // takes no focus) reads the typed frequency as leaving the box would: the
 // results are those Calculate then shows, never those of a frequency
 // outside the program's range. A text that is no number gives none.
+// Within range and to the box's three decimals, as leaving the box holds it.
 TEST_F(OperatingInputs, ARunWhileTheFrequencyIsTypedReadsItWithinRange) {
   struct Case {
     const char* typed;
     double hertz;
   };
-  for (const Case c : {Case{"200000", 1e8}, Case{"0.01", 50}, Case{"-3", 50}, Case{"0", 50}}) {
+  for (const Case c : {Case{"200000", 1e8}, Case{"0.01", 50}, Case{"-3", 50}, Case{"0", 50},
+                       Case{"0.0504", 50}, Case{"12.3456", 12346}}) {
     f().T_Frequency.setFocus();
     f().T_Frequency.setText(c.typed);
     f().HS_TempAmbient.setValue(f().HS_TempAmbient.value() + 1);

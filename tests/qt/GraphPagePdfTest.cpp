@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -119,6 +120,8 @@ TEST_F(GraphPrintPdf, EveryOtherGraphPrintsOneLandscapePage) {
   }
 }
 
+// The lines in a fixed-pitch font, so that the blanks between the columns
+// line them up.
 TEST(GraphDataEditor, ShowsTheLinesAndHandsEditsBackWithCrLf) {
   ui::HeadlessServices services;
   ui::ScopedServices scope(services);
@@ -130,6 +133,7 @@ TEST(GraphDataEditor, ShowsTheLinesAndHandsEditsBackWithCrLf) {
   EXPECT_TRUE(binder->unbound().empty());
   auto* editor = window->findChild<QPlainTextEdit*>("RichTextBox1");
   ASSERT_TRUE(editor);
+  EXPECT_TRUE(QFontInfo(editor->font()).fixedPitch()) << QFontInfo(editor->font()).family().toStdString();
   form.RichTextBox1.setText("FREQ (kHz), Phase Angle(Deg)\r\n1 ,  -89.9");
   EXPECT_EQ(editor->toPlainText(), "FREQ (kHz), Phase Angle(Deg)\n1 ,  -89.9");
   EXPECT_EQ(editor->document()->blockCount(), 2);

@@ -3,8 +3,8 @@
 // one key calculates once and shows at most one message, a message box or
 // dialog coming and going is not the user leaving a box, runs that a change
 // starts end silently and do not ask again what the user declined, a box
-// that opens while a scroll bar is held ends the press, and a scroll bar
-// takes no focus.
+// that opens while a scroll bar is held ends the press and takes no press
+// of the gesture that opened it, and a scroll bar takes no focus.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -392,15 +392,21 @@ TEST_F(PressesAndDialogs, ABoxOpeningDuringADragEndsIt) {
   EXPECT_EQ(services.titles, kNotACapacitance);
 }
 
-// After a refused answer the dialog selects its proposal again: what the
-// user types next replaces it ("2" is designed, not "3.42"), after a value
-// out of bounds and after a text that is no capacitance alike.
+// After a refused answer the dialog's box has the focus again with its
+// proposal selected, whether the answer was sent by Enter or by a click on
+// OK: what the user types next replaces it and Enter sends it ("2" is
+// designed, not "3.42" nor the proposal).
 TEST_F(PressesAndDialogs, AfterARefusalTypingReplacesTheProposal) {
   auto& f = form();
-  for (const char* refused : {"20", "abc"}) {
+  const struct {
+    const char* refused;
+    bool byClick;
+  } cases[] = {{"20", false}, {"abc", false}, {"20", true}, {"abc", true}};
+  for (const auto& c : cases) {
     manualCapacitance("100 uF");
     int step = 0;
-    user = [&step, refused](QWidget* modal) {
+    reading = nullptr;
+    user = [&](QWidget* modal) {
       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
         return;
@@ -408,16 +414,26 @@ TEST_F(PressesAndDialogs, AfterARefusalTypingReplacesTheProposal) {
       auto* entry = modal->findChild<QLineEdit*>("Text1");
       ASSERT_NE(entry, nullptr);
       if (step == 0) {
+        // A click on OK waits until the dialog has been read.
+        if (modal != reading) {
+          reading = modal;
+          readSince.start();
+        }
+        if (c.byClick && readSince.elapsed() <= QApplication::doubleClickInterval()) return;
         EXPECT_EQ(entry->selectedText(), "3.4");
-        QTest::keyClicks(entry, refused);
+        QTest::keyClicks(entry, c.refused);
         ++step;
-        QTest::keyClick(entry, Qt::Key_Return);
+        if (c.byClick)
+          QTest::mouseClick(modal->findChild<QPushButton*>("B_CalcOK"), Qt::LeftButton);
+        else
+          QTest::keyClick(entry, Qt::Key_Return);
       } else if (step == 1) {
+        EXPECT_EQ(modal->focusWidget(), entry) << c.refused << c.byClick;
         EXPECT_EQ(entry->text(), "3.4");
-        EXPECT_EQ(entry->selectedText(), "3.4") << refused;
-        QTest::keyClicks(entry, "2");
+        EXPECT_EQ(entry->selectedText(), "3.4") << c.refused;
         ++step;
-        QTest::keyClick(entry, Qt::Key_Return);
+        QTest::keyClicks(modal->focusWidget(), "2");
+        QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
       } else {
         closeByMouse(modal);
       }
@@ -427,10 +443,55 @@ TEST_F(PressesAndDialogs, AfterARefusalTypingReplacesTheProposal) {
     EXPECT_EQ(step, 2);
     EXPECT_EQ(services.dialogs, 1);
     EXPECT_EQ(services.titles.size(), 1u);
-    EXPECT_EQ(f.T_Capacitance.text(), "2") << refused;
-    EXPECT_EQ(f.T_Specs[0].text(), "KD015A205K...") << refused;
+    EXPECT_EQ(f.T_Capacitance.text(), "2") << c.refused << c.byClick;
+    EXPECT_EQ(f.T_Specs[0].text(), "KD015A205K...") << c.refused << c.byClick;
     user = closeByMouse;
     QTest::mouseClick(widget(f.CK_ManCap), Qt::LeftButton, {}, QPoint(5, 5));  // unticked again
+  }
+}
+
+// The clicks of a double or triple click whose first click opens a box
+// land on the box's button before the user has read it: they answer
+// nothing, and the box stays open. A click after the double-click
+// interval answers it.
+TEST_F(PressesAndDialogs, TheClicksAfterTheOneThatOpensABoxDoNotAnswerIt) {
+  auto& f = form();
+  manualCapacitance("100 uF");
+  QScrollBar* rise = bar(f.HS_TempRise);
+  for (const char* typed : {"100 uF", "47nF"}) {  // the re-entry dialog, a notice
+    retype(typed);
+    countAfresh();
+    const int before = f.HS_TempRise.value();
+    int clicks = 0;
+    std::vector<bool> openAfterClick;
+    reading = nullptr;
+    user = [&](QWidget* modal) {
+      if (modal != reading) {
+        reading = modal;
+        readSince.start();
+      }
+      if (clicks < 2 && readSince.elapsed() >= 100 + 120 * clicks) {
+        ++clicks;
+        closeByMouse(modal);
+        QApplication::processEvents();
+        openAfterClick.push_back(QApplication::activeModalWidget() == modal);
+      } else if (clicks == 2 && readSince.elapsed() > QApplication::doubleClickInterval()) {
+        ++clicks;
+        // The dialog is declined; the notice is read and closed by a click.
+        if (qobject_cast<QMessageBox*>(modal))
+          closeByMouse(modal);
+        else
+          pressEscape(modal);
+      }
+    };
+    QTest::mouseClick(rise, Qt::LeftButton, {}, PartOf(rise, QStyle::SC_ScrollBarAddLine));
+    QTest::qWait(100);
+    EXPECT_EQ(openAfterClick, (std::vector<bool>{true, true})) << typed;
+    EXPECT_EQ(clicks, 3) << typed;
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(boxesAndDialogs(), 1) << typed;
+    EXPECT_EQ(f.HS_TempRise.value(), before + 1) << typed;
+    EXPECT_EQ(f.T_Capacitance.text(), typed);
   }
 }
 

@@ -691,7 +691,7 @@ void Runner::execute(const Args& args) {
     if (ms < 0) fail("wait: the time must not be negative");
     services_->clock().advance(ms);
   } else if (cmd == "show") {
-    usage(1, 2, "show CONTROL [PROPERTY]");
+    usage(1, 3, "show CONTROL [PROPERTY [LINES]]");
     show(args);
   } else if (cmd == "dump") {
     usage(0, 1, "dump [FORM]");
@@ -787,9 +787,17 @@ void Runner::show(const Args& args) {
     return;
   }
   if (auto* box = dynamic_cast<const ui::TextBox*>(&c); box && box->multiLine() && p == "Text") {
-    sayLines(name + ".Text = ", box->text());
+    // A long text may be shown by its first lines.
+    std::size_t most = SIZE_MAX;
+    if (args.size() > 3) {
+      const auto n = parseAs<int>(args[3]);
+      if (!n || *n < 0) fail("not a line count: " + quoteText(args[3]));
+      most = static_cast<std::size_t>(*n);
+    }
+    sayLines(name + ".Text = ", box->text(), most);
     return;
   }
+  if (args.size() > 3) fail("only a text of several lines is shown by its first lines");
   auto value = p ? propertyValue(c, *p) : std::nullopt;
   if (!value) fail(name + " has no property " + prop);
   say(name + "." + *p + " = " + *value);
