@@ -16,8 +16,9 @@ namespace quenta {
 // military combination leaves its label and the panel as they were; an
 // invalid maker combination, a frequency that is not a number (one outside
 // the program's range counts as its nearest end) and a capacitance of 0 or
-// less clear the panel, and so does a cancelled capacitance dialog. The chip design's capacitance re-entry runs
-// a whole nested calculation, whose results are the ones shown.
+// less clear the panel, and so does a cancelled capacitance dialog. The
+// chip design's capacitance re-entry runs a whole nested calculation,
+// whose results are the ones shown.
 // Returns whether this run, or a run nested in it, reached the results.
 //
 // A run the user asked for (the Calculate command, from its button or a

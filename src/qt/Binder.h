@@ -52,7 +52,7 @@ class Binder : public QObject, public ui::FormListener, public ui::ControlListen
   // Brings every widget in step with its control.
   void syncAll();
 
-  // A modal box is about to open: every scroll bar pressed on any window
+  // A modal box is opening: every scroll bar pressed on any window
   // lets go where its control stands (one click, one step; a drag ends on
   // the value the bar holds), so that no repeat steps on behind the box.
   static void endScrollBarPresses();

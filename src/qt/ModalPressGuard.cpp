@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "qt/Binder.h"
+
 namespace qtui {
 
 namespace {
@@ -22,7 +24,10 @@ class ModalPressGuard : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     const QEvent::Type type = event->type();
     if (type == QEvent::Show) {
-      if (auto* w = qobject_cast<QWidget*>(watched); w && w->isWindow() && w->isModal()) opened(w);
+      if (auto* w = qobject_cast<QWidget*>(watched); w && w->isWindow() && w->isModal()) {
+        Binder::endScrollBarPresses();
+        opened(w);
+      }
       return false;
     }
     if ((type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) || shown_.empty())

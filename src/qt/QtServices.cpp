@@ -376,8 +376,8 @@ void QtPrinter::killDoc() {
 // ---- Services ----------------------------------------------------------------------
 
 QtServices::QtServices() {
-  // The boxes and dialogs these services open take no press of the
-  // gesture that opened them.
+  // The boxes and dialogs the program opens end the gesture under way and
+  // take no press of it.
   installModalPressGuard();
 }
 
@@ -385,7 +385,6 @@ QtServices::~QtServices() = default;
 
 ui::MsgResult QtServices::messageBox(const ui::MessageBoxRequest& request) {
   if (endRequested()) throw ui::ProgramEnd{};
-  Binder::endScrollBarPresses();
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   switch (request.icon) {
     case ui::MsgIcon::None: break;
@@ -419,7 +418,6 @@ void QtServices::runModal(ui::Form& form) {
     return;
   }
   if (form.shown()) {
-    Binder::endScrollBarPresses();
     QEventLoop loop;
     modal_.push_back({&form, &loop});
     loop.exec(QEventLoop::DialogExec);
@@ -458,7 +456,6 @@ void QtServices::shellOpen(const std::string& address) {
 
 std::optional<std::string> QtServices::saveFileDialog(const ui::SaveDialogRequest& request) {
   if (endRequested()) throw ui::ProgramEnd{};
-  Binder::endScrollBarPresses();
   // The dialog adds the default extension to a name typed without one and
   // asks before it lets an existing file be replaced.
   QFileDialog dialog(QApplication::activeWindow(), toQ(request.title));
