@@ -61,15 +61,23 @@ class KeysAndMessages : public ::testing::Test {
     window = &binder->window();
     QApplication::setActiveWindow(window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    // The user: closes whatever modal window comes up with a click on its
-    // button (OK; the re-entry dialog's OK accepts the proposal), unless a
-    // test gives the user something else to do.
+    // The user: reads whatever modal window comes up and closes it with a
+    // click on its button (OK; the re-entry dialog's OK accepts the
+    // proposal), unless a test gives the user something else to do. A key
+    // that opened it is let go as it comes up, unless a test holds it.
     // (Each time from a timer of its own: Qt does not fire a timer again
     // while its handler runs, and what the user does may open a box in
     // turn.)
+    readBoxesFor(readTime());
     QObject::connect(&closer, &QTimer::timeout, [this] {
       QTimer::singleShot(0, [this] {
-        if (QWidget* modal = QApplication::activeModalWidget()) user(modal);
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        if (keyDown && !holdKey) {
+          QTest::keyRelease(modal->focusWidget() ? modal->focusWidget() : modal, keyDown);
+          keyDown = {};
+        }
+        user(modal);
       });
     });
     closer.start(20);
@@ -135,15 +143,44 @@ class KeysAndMessages : public ::testing::Test {
     services.titles.clear();
     services.dialogs = 0;
     const unsigned before = quenta::CalculationsStarted();
+    keyDown = key;
     QTest::keyClick(QApplication::focusWidget(), key, mods);
+    keyDown = {};
     // Long enough for every queued event and a late window activation.
     QTest::qWait(150);
     return {quenta::CalculationsStarted() - before, services.titles, services.dialogs};
   }
 
+  // Whether the user has read the modal window for a while, counted from
+  // when it came up.
+  bool hasRead(QWidget* modal, qint64 ms) {
+    if (modal != reading) {
+      reading = modal;
+      readSince.start();
+    }
+    return readSince.elapsed() >= ms;
+  }
+  // The user reads each box for a while before answering it; a mouse
+  // button held meanwhile stays held.
+  void readBoxesFor(qint64 ms, std::function<void(QWidget*)> answer = closeByMouse) {
+    user = [this, ms, answer](QWidget* modal) {
+      if (!hasRead(modal, ms)) return;
+      reading = nullptr;
+      answer(modal);
+    };
+  }
+  // Long enough for a click on a box to be a click of its own, not the
+  // rest of the one that opened it.
+  static qint64 readTime() { return QApplication::doubleClickInterval() + 100; }
+
   CountingServices services;
   // What the user does, every 20 ms, with the modal window on top.
-  std::function<void(QWidget*)> user = closeByMouse;
+  std::function<void(QWidget*)> user;
+  QWidget* reading = nullptr;
+  QElapsedTimer readSince;
+  // The key press() holds down, and whether the user keeps it down.
+  Qt::Key keyDown = {};
+  bool holdKey = false;
   qtui::Binder* binder = nullptr;
   QWidget* window = nullptr;
   QTimer closer;
@@ -287,29 +324,28 @@ class PressesAndDialogs : public KeysAndMessages {
     QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
     QTest::keyClick(target, Qt::Key_Escape);
   }
-  // The user reads each box for a while before answering it; the mouse
-  // button stays held meanwhile.
-  void readBoxesFor(int ms, std::function<void(QWidget*)> answer = closeByMouse) {
-    user = [this, ms, answer](QWidget* modal) {
-      if (modal != reading) {
-        reading = modal;
-        readSince.start();
-      }
-      if (readSince.elapsed() >= ms) {
-        reading = nullptr;
-        answer(modal);
-      }
-    };
-  }
   void declineEverything() { user = pressEscape; }
+  // Moves a box so that the button that answers it (OK; the dialog's OK)
+  // lies under a point of the screen, as a box may come up under the
+  // pointer; returns that button.
+  static QAbstractButton* buttonOver(QWidget* modal, QPoint global) {
+    QAbstractButton* button = nullptr;
+    if (auto* box = qobject_cast<QMessageBox*>(modal))
+      button = box->buttons().front();
+    else
+      button = modal->findChild<QPushButton*>("B_CalcOK");
+    modal->move(modal->pos() + global - button->mapToGlobal(button->rect().center()));
+    EXPECT_TRUE(button->rect().contains(button->mapFromGlobal(global)));
+    return button;
+  }
+  static void clickAt(QWidget* w, QPoint global) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->mapFromGlobal(global));
+  }
   int boxesAndDialogs() const { return static_cast<int>(services.titles.size()) + services.dialogs; }
   void countAfresh() {
     services.titles.clear();
     services.dialogs = 0;
   }
-
-  QWidget* reading = nullptr;
-  QElapsedTimer readSince;
 };
 
 // A box that opens while an arrow or the track of a scroll bar is held
@@ -407,19 +443,15 @@ TEST_F(PressesAndDialogs, AfterARefusalTypingReplacesTheProposal) {
     int step = 0;
     reading = nullptr;
     user = [&](QWidget* modal) {
-      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+      if (qobject_cast<QMessageBox*>(modal)) {
+        if (hasRead(modal, readTime())) closeByMouse(modal);
         return;
       }
       auto* entry = modal->findChild<QLineEdit*>("Text1");
       ASSERT_NE(entry, nullptr);
       if (step == 0) {
         // A click on OK waits until the dialog has been read.
-        if (modal != reading) {
-          reading = modal;
-          readSince.start();
-        }
-        if (c.byClick && readSince.elapsed() <= QApplication::doubleClickInterval()) return;
+        if (!hasRead(modal, c.byClick ? readTime() : 0)) return;
         EXPECT_EQ(entry->selectedText(), "3.4");
         QTest::keyClicks(entry, c.refused);
         ++step;
@@ -445,53 +477,126 @@ TEST_F(PressesAndDialogs, AfterARefusalTypingReplacesTheProposal) {
     EXPECT_EQ(services.titles.size(), 1u);
     EXPECT_EQ(f.T_Capacitance.text(), "2") << c.refused << c.byClick;
     EXPECT_EQ(f.T_Specs[0].text(), "KD015A205K...") << c.refused << c.byClick;
-    user = closeByMouse;
+    readBoxesFor(readTime());
     QTest::mouseClick(widget(f.CK_ManCap), Qt::LeftButton, {}, QPoint(5, 5));  // unticked again
   }
 }
 
-// The clicks of a double or triple click whose first click opens a box
-// land on the box's button before the user has read it: they answer
-// nothing, and the box stays open. A click after the double-click
-// interval answers it.
-TEST_F(PressesAndDialogs, TheClicksAfterTheOneThatOpensABoxDoNotAnswerIt) {
+// A click series whose first click opens a box (a bar stepped a few values
+// at an even pace, a double or triple click) goes on on the box's button,
+// which lies under the pointer, before the user has read the box: however
+// many clicks follow, they answer nothing. A click of its own, after a
+// pause, answers it.
+TEST_F(PressesAndDialogs, TheRestOfAClickSeriesThatOpensABoxAnswersNothing) {
   auto& f = form();
   manualCapacitance("100 uF");
   QScrollBar* rise = bar(f.HS_TempRise);
-  for (const char* typed : {"100 uF", "47nF"}) {  // the re-entry dialog, a notice
-    retype(typed);
+  const QPoint arrow = rise->mapToGlobal(PartOf(rise, QStyle::SC_ScrollBarAddLine));
+  const struct {
+    std::string typed;  // the re-entry dialog, a notice
+    int clicks;
+    int pace;  // ms
+  } cases[] = {{"100 uF", 4, 150}, {"100 uF", 3, 250}, {"47nF", 4, 150}, {"47nF", 3, 250}};
+  for (const auto& c : cases) {
+    retype(QString::fromStdString(c.typed));
+    QTest::qWait(readTime());  // the user's last click is a while ago
     countAfresh();
     const int before = f.HS_TempRise.value();
-    int clicks = 0;
+    int clicks = 1;
     std::vector<bool> openAfterClick;
-    reading = nullptr;
+    QElapsedTimer lastClick;
     user = [&](QWidget* modal) {
-      if (modal != reading) {
-        reading = modal;
-        readSince.start();
-      }
-      if (clicks < 2 && readSince.elapsed() >= 100 + 120 * clicks) {
-        ++clicks;
-        closeByMouse(modal);
+      QAbstractButton* button = buttonOver(modal, arrow);
+      if (!lastClick.isValid()) lastClick.start();  // the first click, as the box comes up
+      if (clicks < c.clicks ? lastClick.elapsed() < c.pace : lastClick.elapsed() <= readTime())
+        return;
+      clickAt(button, arrow);
+      lastClick.start();
+      QApplication::processEvents();
+      if (clicks++ < c.clicks) openAfterClick.push_back(QApplication::activeModalWidget() == modal);
+    };
+    QTest::mouseClick(rise, Qt::LeftButton, {}, rise->mapFromGlobal(arrow));
+    QTest::qWait(100);
+    const std::string what = c.typed + " " + std::to_string(c.pace);
+    EXPECT_EQ(openAfterClick, std::vector<bool>(c.clicks - 1, true)) << what;
+    EXPECT_EQ(clicks, c.clicks + 1) << what;
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(boxesAndDialogs(), 1) << what;
+    EXPECT_EQ(f.HS_TempRise.value(), before + 1) << what;
+    // The dialog, once read, is answered by its OK: the proposal.
+    EXPECT_EQ(f.T_Capacitance.text(), c.typed == "100 uF" ? "3.4" : c.typed) << what;
+  }
+}
+
+// The rest of a double click on a box's button falls on the scroll bar
+// under the box once the box has gone: it does nothing there. A click
+// after a pause steps the bar.
+TEST_F(PressesAndDialogs, TheRestOfADoubleClickOnABoxsButtonDoesNothingBelowIt) {
+  auto& f = form();
+  manualCapacitance("100 uF");
+  QScrollBar* rise = bar(f.HS_TempRise);
+  const QPoint arrow = PartOf(rise, QStyle::SC_ScrollBarAddLine);
+  const int before = f.HS_TempRise.value();
+  for (const char* typed : {"100 uF", "47nF"}) {  // the re-entry dialog, a notice
+    retype(typed);
+    user = [&](QWidget* modal) {
+      if (!hasRead(modal, readTime())) return;
+      reading = nullptr;
+      clickAt(buttonOver(modal, rise->mapToGlobal(arrow)), rise->mapToGlobal(arrow));
+      QTimer::singleShot(120, [&] {
+        QTest::mousePress(rise, Qt::LeftButton, {}, arrow);
+        QTest::mouseDClick(rise, Qt::LeftButton, {}, arrow);
+        QTest::mouseRelease(rise, Qt::LeftButton, {}, arrow);
+      });
+    };
+    countAfresh();
+    press(f.T_Capacitance, Qt::Key_Return);
+    QTest::qWait(100);
+    EXPECT_EQ(boxesAndDialogs(), 1) << typed;
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(f.HS_TempRise.value(), before) << typed;
+    EXPECT_EQ(rise->value(), before) << typed;
+  }
+  readBoxesFor(readTime());
+  QTest::qWait(readTime());
+  QTest::mouseClick(rise, Qt::LeftButton, {}, arrow);
+  EXPECT_EQ(f.HS_TempRise.value(), before + 1);
+}
+
+// A key held as a box opens repeats on it, as presses that may or may not
+// say they repeat: they do nothing. Once it is let go (its release seen,
+// or nothing of it for longer than any repeat delay) a new press answers
+// the box.
+TEST_F(PressesAndDialogs, AKeyHeldAsABoxOpensDoesNothingOnIt) {
+  auto& f = form();
+  manualCapacitance("100 uF");
+  holdKey = true;
+  for (const bool released : {true, false}) {
+    retype("100 uF");
+    int repeats = 0;
+    std::vector<bool> openAfterRepeat;
+    QElapsedTimer lastRepeat;
+    user = [&](QWidget* modal) {
+      QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
+      if (repeats < 8) {
+        if (!hasRead(modal, 700)) return;  // past the repeat delay, then every 20 ms
+        QTest::simulateEvent(target, true, Qt::Key_Return, Qt::NoModifier, "\r", repeats % 2 == 1);
+        ++repeats;
+        lastRepeat.start();
         QApplication::processEvents();
-        openAfterClick.push_back(QApplication::activeModalWidget() == modal);
-      } else if (clicks == 2 && readSince.elapsed() > QApplication::doubleClickInterval()) {
-        ++clicks;
-        // The dialog is declined; the notice is read and closed by a click.
-        if (qobject_cast<QMessageBox*>(modal))
-          closeByMouse(modal);
-        else
-          pressEscape(modal);
+        openAfterRepeat.push_back(QApplication::activeModalWidget() == modal);
+      } else if (released || lastRepeat.elapsed() > 1100) {
+        if (released) QTest::keyRelease(target, Qt::Key_Return);
+        QTest::keyClick(target, Qt::Key_Return);
       }
     };
-    QTest::mouseClick(rise, Qt::LeftButton, {}, PartOf(rise, QStyle::SC_ScrollBarAddLine));
-    QTest::qWait(100);
-    EXPECT_EQ(openAfterClick, (std::vector<bool>{true, true})) << typed;
-    EXPECT_EQ(clicks, 3) << typed;
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(boxesAndDialogs(), 1) << typed;
-    EXPECT_EQ(f.HS_TempRise.value(), before + 1) << typed;
-    EXPECT_EQ(f.T_Capacitance.text(), typed);
+    countAfresh();
+    focus(f.T_Capacitance);
+    QTest::keyPress(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(openAfterRepeat, std::vector<bool>(8, true)) << released;
+    EXPECT_EQ(services.dialogs, 1);
+    EXPECT_EQ(f.T_Capacitance.text(), "3.4") << released;
   }
 }
 
