@@ -1,5 +1,6 @@
 #include "graph/Cursor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -166,11 +167,14 @@ void ShowRiseWarning(double rise) {
   }
 }
 
-// The index of a sweep point from its place along an axis, -1 for a place
-// that is not a number.
+// The sweep point at a place along the axis: the one at or just below it,
+// held to the points the plot wrote (1 to its count), so that the left end
+// of the axis reads the first plotted point; -1 for a place that is not a
+// number.
 long IndexAt(double place) {
   const double i = std::floor(place);
-  return i >= 0 && i <= 1e6 ? static_cast<long>(i) : -1;
+  if (!(i >= 0 && i <= 1e6)) return -1;
+  return std::max(1L, std::min(static_cast<long>(i), static_cast<long>(gGraph.GraphPointCount)));
 }
 
 // The readouts of one point of the plotted arrays, when it is there.

@@ -372,9 +372,13 @@ Decades ValueDecades(float lowest, float highest) {
 }
 
 RiseAxis RiseAxisFor(const PageRange& range) {
+  // The scale lies within 0 to 150 °C: the range is held there before it
+  // becomes whole degrees, whatever the boxes held.
+  const auto held = [](double v) { return v > 150 ? 150.0 : v > 0 ? v : 0.0; };
+  const double start = held(range.start), end = held(range.end);
   RiseAxis a;
-  a.low = range.start < 10 ? 0 : static_cast<int>(std::floor(range.start / 10)) * 10;
-  a.top = range.end > 140 ? 150 : static_cast<int>(std::floor(range.end / 10 + 0.5)) * 10;
+  a.low = start < 10 ? 0 : static_cast<int>(std::floor(start / 10)) * 10;
+  a.top = end > 140 ? 150 : static_cast<int>(std::floor(end / 10 + 0.5)) * 10;
   a.steps = std::max((a.top - a.low) / 10, 1);
   return a;
 }

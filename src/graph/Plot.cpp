@@ -165,11 +165,12 @@ void F_QuentaGrafForm_GPlot_Click() {
     return;
   }
 
-  // The axis: whole decades of hertz, or ten steps of the linear scale, as
-  // the printed page takes them.
+  // The axis: whole decades of hertz, or the rise graph's scale in steps of
+  // 10 °C, as the printed page takes them. The capacitance-change graph
+  // needs neither: its hidden box may hold any number.
   const PageRange range{sweepStart, sweepEnd};
   const Decades decades = IsFrequencyKind(kind) ? FrequencyDecades(range) : Decades{};
-  const double axisHigh = IsFrequencyKind(kind) ? 0 : RiseAxisFor(range).top;
+  const double axisHigh = kind == kTemperatureRise ? RiseAxisFor(range).top : 0;
 
   const FrequencyModel model = GraphFrequencyModel();
 
@@ -267,7 +268,6 @@ void F_QuentaGrafForm_GPlot_Click() {
     f.Label3[1].setCaption("Capacitance " + unit + "F");
   }
   g.PlottedKind = kind;
-  ListNewPlotInOpenGraphData();
 
   // The graph control.
   graph.setProperty(20, 9, ValueType::Int32);
@@ -359,6 +359,10 @@ void F_QuentaGrafForm_GPlot_Click() {
       break;
     }
   }
+  // The rise graph's data column holds the rises as the control took
+  // them, written above: only now is the plot's every column complete.
+  ListNewPlotInOpenGraphData();
+
   graph.setProperty(21, 2);
   graph.setProperty(92, 1);
   g.CursorLineShown = false;

@@ -76,6 +76,10 @@ TEST(GraphPrintout, RiseAxisFromTheFirstBox) {
   }
   EXPECT_TRUE(PageRangeFor(1, "0.4", "100").refused());
   EXPECT_TRUE(PageRangeFor(1, "abc", "100").refused());
+  // Ends that are no finite number of degrees give the scale's own ends.
+  EXPECT_EQ(RiseAxisFor(PageRange{-HUGE_VAL, -HUGE_VAL}).top, 0);
+  EXPECT_EQ(RiseAxisFor(PageRange{NAN, NAN}).steps, 1);
+  EXPECT_EQ(RiseAxisFor(PageRange{HUGE_VAL, HUGE_VAL}).low, 150);
 }
 
 TEST(GraphPrintout, CurrentAxisByTheLargestCurrent) {
