@@ -359,7 +359,7 @@ Decades FrequencyDecades(const PageRange& range) {
 
 Decades ValueDecades(float lowest, float highest) {
   Decades d;
-  if (!(highest > 0) || !(lowest > 0)) {
+  if (!(highest > 0) || !(lowest > 0) || !std::isfinite(highest)) {
     d.low = 0;
     d.high = 1;
     d.count = 1;
@@ -384,8 +384,9 @@ RiseAxis RiseAxisFor(const PageRange& range) {
 }
 
 CurrentAxis CurrentAxisFor(float largest) {
-  // With no current above zero the axis runs to 1 A.
-  const double y = largest > 0 ? static_cast<double>(largest) : 1.0;
+  // With no current above zero (or none that is a number) the axis runs
+  // to 1 A; a scale of more than a million steps is none.
+  const double y = largest > 0 && std::isfinite(largest) ? std::min(static_cast<double>(largest), 1e6) : 1.0;
   CurrentAxis a;
   a.stepColor = kBlack;
   if (y > 10) {

@@ -104,6 +104,10 @@ TEST(GraphPrintout, CurrentAxisByTheLargestCurrent) {
   a = CurrentAxisFor(0);
   EXPECT_DOUBLE_EQ(a.top, 1);
   EXPECT_EQ(a.steps, 10);
+  // A current that is no number, or too large for a scale, gives none
+  // that overflows its count of steps.
+  EXPECT_EQ(CurrentAxisFor(HUGE_VALF).steps, 10);
+  EXPECT_EQ(CurrentAxisFor(1e30f).steps, 100000);
 }
 
 TEST(GraphPrintout, ValueRangeAndDecades) {
@@ -135,6 +139,7 @@ TEST(GraphPrintout, ValueRangeAndDecades) {
   EXPECT_EQ(d.high, 1);
   EXPECT_EQ(d.count, 4);
   EXPECT_EQ(ValueDecades(1, 1).count, 1);
+  EXPECT_EQ(ValueDecades(1, HUGE_VALF).count, 1);
 }
 
 TEST(GraphPrintout, AxisLabelsHaveASignPlaceAndNoLeadingZero) {
