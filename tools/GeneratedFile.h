@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ToolUsage.h"
 #include "catalogue/FileLookup.h"
 #include "catalogue/RecordReader.h"
 #include "graph/SafeFileWrite.h"
@@ -35,30 +36,22 @@ struct CommandLine {
   }
 };
 
-// Reads the command line of the generator `tool`, which takes the options
-// `known` and one folder, into line. Nothing when the run goes on, else
-// the exit status: --help (or -h) prints the usage on standard output, 0;
-// an unknown option, no folder or more than one is named on standard
-// error before the usage, 2. The arguments are taken in order, so the
-// first of these decides.
-inline std::optional<int> ReadCommandLine(int argc, char** argv, std::string_view tool,
-                                          std::string_view usage,
+// Reads the command line of a generator, which takes the options `known`
+// and one folder, into line. Nothing when the run goes on, else the exit
+// status: --help (or -h) prints the usage, 0; an unknown option, no folder
+// or more than one is refused, 2 (see ToolUsage.h). The arguments are
+// taken in order, so the first of these decides.
+inline std::optional<int> ReadCommandLine(int argc, char** argv, const tool::Usage& usage,
                                           std::initializer_list<std::string_view> known,
                                           CommandLine& line) {
-  auto refuse = [&](const std::string& why) {
-    std::cerr << tool << ": " << why << "\n" << usage;
-    return 2;
-  };
+  auto refuse = [&](const std::string& why) { return usage.Refuse(why.c_str()); };
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--help" || arg == "-h") {
-      std::cout << usage;
-      return 0;
-    }
+    if (tool::Usage::AsksForHelp(argv[i])) return usage.Help();
     if (arg.starts_with("-")) {
       bool taken = false;
       for (const std::string_view option : known) taken = taken || arg == option;
-      if (!taken) return refuse("unknown option " + arg);
+      if (!taken) return usage.RefuseOption(argv[i]);
       line.options.push_back(arg);
     } else if (!line.folder.empty()) {
       return refuse("more than one folder: " + line.folder.string() + ", " + arg);

@@ -10,6 +10,9 @@
 // status 1 when a goal is missed.
 //
 // Runs on the platform QT_QPA_PLATFORM names, offscreen when none is set.
+//
+//   quenta10-gui-footprint [PROGRAM [ROUNDS]]
+//   quenta10-gui-footprint --help
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -17,6 +20,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,6 +32,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "ToolUsage.h"
 #include "qt/FirstPaint.h"
 #include "qt/QtServices.h"
 
@@ -153,19 +158,46 @@ std::string folderOf(const std::string& path) {
   return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
+constexpr tool::Usage kUsage = {
+    "quenta10-gui-footprint",
+    "usage: quenta10-gui-footprint [PROGRAM [ROUNDS]]\n"
+    "       quenta10-gui-footprint --help\n"
+    "  PROGRAM    the program measured (default: quenta10 beside this tool)\n"
+    "  ROUNDS     how many times each window is started, the medians taken (default 9)\n"
+    "Prints the memory and first paint of PROGRAM's window against a bare Qt window and\n"
+    "a one-label window, on the platform QT_QPA_PLATFORM names (offscreen when none);\n"
+    "the exit status is 1 when a goal is missed, 2 when nothing could be measured.\n"
+    "The tool starts itself with --bare and --label for the two windows.\n"};
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], "--bare") == 0) return runWindow(argc, argv, false);
   if (argc > 1 && std::strcmp(argv[1], "--label") == 0) return runWindow(argc, argv, true);
+  std::vector<const char*> given;
+  for (int i = 1; i < argc; ++i) {
+    if (tool::Usage::AsksForHelp(argv[i])) return kUsage.Help();
+    if (argv[i][0] == '-') return kUsage.RefuseOption(argv[i]);
+    given.push_back(argv[i]);
+  }
+  if (given.size() > 2) return kUsage.Refuse("more than a program and a number of rounds given");
+  int rounds = 9;
+  if (given.size() == 2) {
+    char* end = nullptr;
+    const long value = std::strtol(given[1], &end, 10);
+    if (end == given[1] || *end != '\0' || value < 1 || value > INT_MAX) {
+      return kUsage.Refuse(
+          ("ROUNDS is not a whole number of at least 1: " + std::string(given[1])).c_str());
+    }
+    rounds = static_cast<int>(value);
+  }
 
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   char self[4096];
   const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
   if (n <= 0) return 2;
   self[n] = '\0';
-  const std::string program = argc > 1 ? argv[1] : folderOf(self) + "/quenta10";
-  const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
+  const std::string program = !given.empty() ? given[0] : folderOf(self) + "/quenta10";
 
   std::printf("platform %s, median of %d runs\n", std::getenv("QT_QPA_PLATFORM"), rounds);
   std::vector<Program> programs = {

@@ -13,11 +13,24 @@
 
 #include <cstdio>
 
+#include "ToolUsage.h"
+
+namespace {
+
+constexpr tool::Usage kUsage = {
+    "quenta10-peak-rss",
+    "usage: quenta10-peak-rss COMMAND [ARGUMENTS...]\n"
+    "       quenta10-peak-rss --help\n"
+    "  COMMAND    the path of the program to run (not looked up in PATH), with its\n"
+    "             ARGUMENTS; its peak resident size is printed in KiB, and the exit\n"
+    "             status is 1 when it could not be run or did not end with 0\n"};
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: quenta10-peak-rss COMMAND [ARGUMENTS...]\n");
-    return 2;
-  }
+  if (argc < 2) return kUsage.Refuse("no command given");
+  if (tool::Usage::AsksForHelp(argv[1])) return kUsage.Help();
+  if (argv[1][0] == '-') return kUsage.RefuseOption(argv[1]);
   const pid_t pid = fork();
   if (pid < 0) return 1;
   if (pid == 0) {

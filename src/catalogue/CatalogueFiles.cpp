@@ -54,6 +54,18 @@ LastReads& Last() {
   return last;
 }
 
+// The files without a record: of the load under way, and of the tables in use.
+std::vector<std::string_view> gFreshWithoutRecords;
+std::vector<std::string_view> gWithoutRecords;
+
+// The content of a catalogue file, noted when it holds no record.
+std::string ReadTableFile(const std::filesystem::path& folder, std::string_view name,
+                          std::filesystem::path& path) {
+  std::string data = ReadCatalogueFile(folder, name, path);
+  if (HoldsNoRecord(data)) gFreshWithoutRecords.push_back(name);
+  return data;
+}
+
 float SingleField(const RecordReader& records, double value, int field) {
   if (!(std::fabs(value) <= FLT_MAX)) {
     records.Fail(CatalogueFault::Overflow, field,
@@ -89,7 +101,7 @@ void CheckCapacitance(const RecordReader& records, double value, int field) {
 
 void LoadDesignRules(const std::filesystem::path& folder, DesignRuleTables& rules) {
   std::filesystem::path path;
-  const std::string data = ReadCatalogueFile(folder, kDesignRuleFile, path);
+  const std::string data = ReadTableFile(folder, kDesignRuleFile, path);
   if (Last().designRules.Reuse(data, rules)) return;
   RecordReader records(kDesignRuleFile, path, data, kDesignRuleFields);
   while (records.NextRecord()) {
@@ -112,7 +124,7 @@ void LoadDesignRules(const std::filesystem::path& folder, DesignRuleTables& rule
 void LoadCapLimits(const std::filesystem::path& folder, std::string_view name,
                    CapLimitTables& tables, bool maximum) {
   std::filesystem::path path;
-  const std::string data = ReadCatalogueFile(folder, name, path);
+  const std::string data = ReadTableFile(folder, name, path);
   LastRead<CapLimitTables::CapTable>& last = maximum ? Last().maxCap : Last().minCap;
   CapLimitTables::CapTable& table = maximum ? tables.MaxCapTable : tables.MinCapTable;
   if (last.Reuse(data, table)) return;
@@ -149,7 +161,7 @@ void LoadCapLimits(const std::filesystem::path& folder, std::string_view name,
 
 void LoadCaseLookup(const std::filesystem::path& folder, CapLimitTables& tables) {
   std::filesystem::path path;
-  const std::string data = ReadCatalogueFile(folder, kCaseLookupFile, path);
+  const std::string data = ReadTableFile(folder, kCaseLookupFile, path);
   if (Last().caseLookup.Reuse(data, tables.CaseLookup)) return;
   RecordReader records(kCaseLookupFile, path, data, kCaseLookupFields);
   while (records.NextRecord()) {
@@ -206,6 +218,7 @@ std::optional<CatalogueError> LoadCatalogueTables(const std::filesystem::path& f
   freshLimits.MaxCapTable.Fill(-1);
   freshLimits.MinCapTable.Fill(-1);
   freshLimits.CaseLookup.Fill(-1);
+  gFreshWithoutRecords.clear();
 
   try {
     LoadDesignRules(folder, freshRules);
@@ -223,8 +236,11 @@ std::optional<CatalogueError> LoadCatalogueTables(const std::filesystem::path& f
   gCapLimits.MaxCapTable.swap(freshLimits.MaxCapTable);
   gCapLimits.MinCapTable.swap(freshLimits.MinCapTable);
   gCapLimits.CaseLookup.swap(freshLimits.CaseLookup);
+  gWithoutRecords.swap(gFreshWithoutRecords);
   return std::nullopt;
 }
+
+const std::vector<std::string_view>& CatalogueFilesWithoutRecords() { return gWithoutRecords; }
 
 void ForgetCatalogueReads() { Last() = LastReads{}; }
 

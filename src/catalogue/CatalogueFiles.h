@@ -76,6 +76,12 @@ struct CatalogueError {
 // tables in use stay as they were and the fault is returned.
 std::optional<CatalogueError> LoadCatalogueTables(const std::filesystem::path& folder);
 
+// The catalogue files that held no record (nothing but blanks and line
+// breaks, as a failed copy leaves them) when the tables in use were
+// loaded, in loading order. They load as any other file: their tables stay
+// as preset, nothing offered. Empty when every file held a record.
+const std::vector<std::string_view>& CatalogueFilesWithoutRecords();
+
 // The loader keeps each file's bytes and tables from the last load that
 // read it through, and takes a file read again with the same bytes from
 // there instead of parsing it again. This drops what it keeps, so that

@@ -1,11 +1,13 @@
 #include "catalogue/RecordReader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <utility>
 
 #include "catalogue/FileLookup.h"
 #include "catalogue/NumberText.h"
+#include "catalogue/TextChars.h"
 
 namespace quenta {
 
@@ -19,11 +21,12 @@ bool IsTerminator(char c) { return c == ',' || c == '\r' || c == '\n'; }
 
 std::string Quoted(std::string_view text) {
   constexpr std::size_t kMax = 40;
-  std::string out(1, '"');
-  for (char c : text.substr(0, kMax)) {
-    out += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
-  }
-  if (text.size() > kMax) out += "...";
+  std::size_t cut = std::min(text.size(), kMax);
+  // A character the cut falls into is shown whole (at most 4 bytes long).
+  const auto continues = [&] { return (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80; };
+  while (cut < text.size() && cut < kMax + 3 && continues()) ++cut;
+  std::string out = '"' + EscapeNonText(text.substr(0, cut));
+  if (cut < text.size()) out += "...";
   out += '"';
   return out;
 }
@@ -37,7 +40,8 @@ std::string ReadCatalogueFileBytes(const std::filesystem::path& folder, std::str
   };
   if (found.Kind == FileKind::Missing) {
     path = folder;
-    throw fail(CatalogueFault::MissingFile, "the file is missing from the program folder.");
+    throw fail(CatalogueFault::MissingFile, "the file is missing from the program folder " +
+                                                EscapeNonText(folder.string()) + ".");
   }
   path = found.Path;
   if (found.Kind != FileKind::Regular) {
@@ -72,6 +76,8 @@ std::string ReadCatalogueFile(const std::filesystem::path& folder, std::string_v
   if (data.starts_with("\xEF\xBB\xBF")) data.erase(0, 3);
   return data;
 }
+
+bool HoldsNoRecord(std::string_view data) { return std::ranges::all_of(data, IsWhite); }
 
 double RoundHalfEven(double value) {
   const double down = std::floor(value);

@@ -32,9 +32,12 @@ std::string ReadCatalogueFileBytes(const std::filesystem::path& folder, std::str
 std::string ReadCatalogueFile(const std::filesystem::path& folder, std::string_view name,
                               std::filesystem::path& path);
 
-// A field's text in double quotes as it may appear in a message: control
-// characters replaced, long texts cut.
+// A field's text in double quotes as it may appear in a message: bytes
+// that are not text written as \xNN, long texts cut.
 std::string Quoted(std::string_view text);
+
+// Whether the content holds no record: nothing but blanks and line breaks.
+bool HoldsNoRecord(std::string_view data);
 
 // Rounds to the nearest whole number, halves to the even neighbour, as
 // index fields are read.

@@ -9,6 +9,7 @@ namespace quenta {
 
 using ui::CharCount;
 using ui::DropRightChars;
+using ui::EscapeNonText;
 using ui::RightChars;
 
 }  // namespace quenta

@@ -3,9 +3,12 @@
 #include <cmath>
 #include <initializer_list>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "catalogue/CatalogueFiles.h"
 #include "catalogue/DesignState.h"
+#include "catalogue/TextChars.h"
 #include "engine/StartupScan.h"
 #include "mainwindow/Calculate.h"
 #include "mainwindow/Commands.h"
@@ -50,6 +53,29 @@ void reportCatalogueFault(MainForm& f, const CatalogueError& error) {
   ui::msgBox(faultText(error) + "\r\n\r\nThe catalogue loaded before stays in use.",
              ui::MsgButtons::Ok, "Catalogue Error", ui::MsgIcon::Exclamation);
   f.setMousePointer(pointer);
+}
+
+// A catalogue file without a record loads as any other, leaving its table
+// with nothing offered, and the program goes on; but the parts that file
+// would offer then read as invalid combinations, as parts that do not
+// exist would, so the start-up says which files hold nothing and where.
+void reportFilesWithoutRecords() {
+  const std::vector<std::string_view>& files = CatalogueFilesWithoutRecords();
+  if (files.empty()) return;
+  const bool one = files.size() == 1;
+  std::string names;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (i > 0) names += i + 1 == files.size() ? " and " : ", ";
+    names += files[i];
+  }
+  ui::msgBox(std::string(one ? "The catalogue file " : "The catalogue files ") + names +
+                 " cannot be used: " + (one ? "the file" : "the files") +
+                 " in the program folder " + EscapeNonText(ProgramFolder()) +
+                 (one ? " holds" : " hold") + " no record.\r\n\r\nThe program starts as if " +
+                 (one ? "it" : "they") +
+                 " listed nothing: parts may be missing from the lists or read as invalid "
+                 "combinations although they exist.",
+             ui::MsgButtons::Ok, "Catalogue Error", ui::MsgIcon::Exclamation);
 }
 
 }  // namespace
@@ -126,6 +152,7 @@ void Form_Load() {
   f.Timer2.setEnabled(false);
 
   LoadDataAndInitForm();
+  reportFilesWithoutRecords();
 }
 
 namespace {

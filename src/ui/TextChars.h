@@ -23,4 +23,10 @@ std::string DropRightChars(std::string_view text, std::size_t n);
 // n characters or fewer.
 std::size_t CharOffset(std::string_view text, std::size_t n);
 
+// The text as a message may show it: every byte that is not part of a
+// printable UTF-8 character (a control character, or a byte of no valid
+// UTF-8 sequence, as in binary data or a Latin-1 name) written as \xNN,
+// two upper-case hexadecimal digits.
+std::string EscapeNonText(std::string_view text);
+
 }  // namespace ui

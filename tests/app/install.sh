@@ -6,7 +6,8 @@
 # The installed copy is started through that link on the offscreen platform
 # far enough to see its catalogue loaded. It is started from a folder that
 # holds a damaged catalogue, which must not be read; a damage to the
-# installed catalogue is reported by file, record and field.
+# installed catalogue is reported by file, record and field, a missing or
+# empty file with its folder.
 # Usage: install.sh CMAKE BUILD_DIR
 set -u
 cmake=$1
@@ -76,7 +77,22 @@ rm "$folder/CLCMinCAP.DAT" "$folder/DESNPARA.DAT"
 start
 rc=$?
 [ $rc -eq 1 ] || fail "a program folder without catalogue ended with $rc"
-grep -qF "DESNPARA.DAT" "$top/err" || fail "the missing file is not named: $(cat "$top/err")"
+# The folder's name, not UTF-8, shows its Latin-1 byte as an escape.
+shown="$top/caf\\xE9/lib/quenta10"
+grep -qF "DESNPARA.DAT cannot be used: the file is missing from the program folder $shown." "$top/err" ||
+  fail "the missing file is not named with its folder: $(cat "$top/err")"
+
+# Empty catalogue files (a failed copy) load, but the check names them and
+# their folder, and fails.
+cp "$build/bin/"*.DAT "$folder/"
+: >"$folder/CLCMXCAP.DAT"
+printf '\r\n' >"$folder/LUKUPCAS.DAT"
+start
+rc=$?
+[ $rc -eq 1 ] || fail "empty catalogue files ended with $rc"
+grep -qF "The catalogue files CLCMXCAP.DAT and LUKUPCAS.DAT cannot be used: the files in the program folder $shown hold no record." "$top/err" ||
+  fail "the empty files are not named: $(cat "$top/err")"
+grep -q "catalogue loaded" "$top/out" && fail "empty catalogue files are said to be loaded"
 
 [ $failures -eq 0 ] && echo "installed and started"
 exit $((failures > 0))

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <system_error>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <sys/stat.h>
@@ -265,6 +266,8 @@ TEST_P(CatalogueFaults, AreReportedWithFileRecordAndField) {
 }
 
 const std::string kLookup126 = Lines(126, kLookupLine);
+const std::string kLongField =
+    "KD,1,5,1," + std::string(39, 'x') + "\u00B5y,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1\n";
 const std::string kLookupOverflow =
     Lines(2, kLookupLine) + "0,1,2,32767.5" + Lines(1, kLookupLine).substr(10);
 
@@ -272,7 +275,7 @@ INSTANTIATE_TEST_SUITE_P(
     EachKind, CatalogueFaults,
     ::testing::Values(
         FaultCase{"MissingFile", "CLCMinCAP.DAT", nullptr, CatalogueFault::MissingFile, 0, 0,
-                  "missing"},
+                  "missing from the program folder /"},
         FaultCase{"ShortRecord", "DESNPARA.DAT", "1,2,0,1.5,1,3,1\n1,2,0,1.5,1,3\n",
                   CatalogueFault::EndOfFileInRecord, 2, 7, "ends inside"},
         // A blank line between records is an empty field and shifts the rest.
@@ -280,6 +283,13 @@ INSTANTIATE_TEST_SUITE_P(
                   CatalogueFault::EndOfFileInRecord, 3, 2, "7 fields"},
         FaultCase{"Word", "CLCMXCAP.DAT", "KD,1,5,1,10,8.2x,1,1,1,1,1,1,1,1,1,1,1,1,1,1\n",
                   CatalogueFault::NotANumber, 1, 6, "\"8.2x\""},
+        // Bytes that are not text show as escapes, a UTF-8 character as it is.
+        FaultCase{"NotText", "CLCMXCAP.DAT",
+                  "KD,1,5,1,10,8.2\x01\xB5\xC2\xB5\x7F,1,1,1,1,1,1,1,1,1,1,1,1,1,1\n",
+                  CatalogueFault::NotANumber, 1, 6, "\"8.2\\x01\\xB5\u00B5\\x7F\" is not"},
+        // A long text is cut after 40 bytes, not inside a character.
+        FaultCase{"LongText", "CLCMXCAP.DAT", kLongField.c_str(), CatalogueFault::NotANumber, 1,
+                  5, "x\u00B5...\" is not"},
         FaultCase{"Infinity", "CLCMinCAP.DAT", "KD,1,5,1,inf,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1\n",
                   CatalogueFault::NotANumber, 1, 5, "not a number"},
         FaultCase{"SeriesIndex", "CLCMXCAP.DAT", "KD,26,5,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1\n",
@@ -374,6 +384,27 @@ TEST(CatalogueReload, WhatStandsInPlaceOfAFileIsNamed) {
   fs::remove(copy.Folder() / "clcmincap.dat");
   fs::create_symlink(kBasic / "ClcMinCap.dat", min);
   EXPECT_FALSE(LoadCatalogueTables(copy.Folder()));
+}
+
+// A file with no record (empty, or blanks and line breaks only) loads as
+// the rules say, its table left at -1, and is listed until a load that
+// succeeds finds every file holding records.
+TEST(CatalogueReload, FilesWithoutRecordsLoadAndAreListed) {
+  CatalogueCopy copy;
+  copy.Write("CLCMXCAP.DAT", "");
+  copy.Write("LUKUPCAS.DAT", " \r\n\t\n");
+  const auto error = LoadCatalogueTables(copy.Folder());
+  ASSERT_FALSE(error) << error->Message();
+  EXPECT_EQ(CatalogueFilesWithoutRecords(),
+            (std::vector<std::string_view>{"CLCMXCAP.DAT", "LUKUPCAS.DAT"}));
+  EXPECT_EQ(gCapLimits.MaxCapTable(1, 5, 1, 1), -1.0);
+  EXPECT_EQ(gCapLimits.CaseLookup(1, 1), -1);
+  EXPECT_EQ(gCapLimits.MinCapTable(1, 5, 1, 1), 0.001);
+  copy.Remove("DESNPARA.DAT");
+  ASSERT_TRUE(LoadCatalogueTables(copy.Folder()));
+  EXPECT_EQ(CatalogueFilesWithoutRecords().size(), 2u);
+  ASSERT_FALSE(LoadCatalogueTables(kBasic));
+  EXPECT_TRUE(CatalogueFilesWithoutRecords().empty());
 }
 
 // A file larger than any catalogue is refused unread.

@@ -1,6 +1,11 @@
 // Start-up of the main window, its keys and its lifetime.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "catalogue/DesignState.h"
@@ -11,6 +16,7 @@
 namespace quenta::test {
 namespace {
 
+namespace fs = std::filesystem;
 using Texts = std::vector<std::string>;
 
 // Counts how often the series list is emptied: once per loader run.
@@ -94,7 +100,30 @@ TEST_F(Startup, MissingCatalogueFileEndsBeforeTheWindowShows) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].title, "Catalogue Error");
   EXPECT_NE(messages[0].text.find("CLCMinCAP.DAT"), std::string::npos) << messages[0].text;
-  EXPECT_NE(messages[0].text.find("missing"), std::string::npos) << messages[0].text;
+  EXPECT_NE(messages[0].text.find("missing from the program folder " +
+                                   fixtureFolder("missing-min") + ".\r\n"),
+            std::string::npos)
+      << messages[0].text;
+}
+
+// An empty catalogue file loads, leaving nothing offered: the start-up
+// says so once, naming the file and the folder, and the window shows.
+TEST_F(Startup, AnEmptyCatalogueFileIsNamedAndTheWindowShows) {
+  const fs::path folder =
+      fs::temp_directory_path() / ("quenta-empty-" + std::to_string(::getpid()));
+  fs::remove_all(folder);
+  fs::copy(fixtureFolder("catalogue"), folder);
+  std::ofstream(folder / "CLCMXCAP.DAT", std::ios::trunc).close();
+  const bool started = start(folder.string());
+  fs::remove_all(folder);
+  ASSERT_TRUE(started);
+  EXPECT_TRUE(f().shown());
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].title, "Catalogue Error");
+  EXPECT_EQ(messages[0].text.substr(0, messages[0].text.find("\r\n")),
+            "The catalogue file CLCMXCAP.DAT cannot be used: the file in the program folder " +
+                folder.string() + " holds no record.");
+  EXPECT_EQ(entries(f().CB_Cap), (Texts{"No Capacitance"}));
 }
 
 TEST_F(Startup, FailedReloadKeepsTablesAndSession) {

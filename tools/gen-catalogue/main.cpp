@@ -61,7 +61,7 @@ constexpr const char* kUsage =
 
 int main(int argc, char** argv) {
   generator::CommandLine line;
-  if (const auto exit = generator::ReadCommandLine(argc, argv, "quenta10-gen-catalogue", kUsage,
+  if (const auto exit = generator::ReadCommandLine(argc, argv, {"quenta10-gen-catalogue", kUsage},
                                                    {"--check", "--gaps"}, line))
     return *exit;
   const bool check = line.Has("--check");

@@ -30,8 +30,8 @@ constexpr const char* kUsage =
 
 int main(int argc, char** argv) {
   generator::CommandLine line;
-  if (const auto exit =
-          generator::ReadCommandLine(argc, argv, "quenta10-gen-part-lists", kUsage, {"--check"}, line))
+  if (const auto exit = generator::ReadCommandLine(argc, argv, {"quenta10-gen-part-lists", kUsage},
+                                                   {"--check"}, line))
     return *exit;
   const bool check = line.Has("--check");
   if (const auto error = quenta::LoadCatalogueTables(line.folder)) {

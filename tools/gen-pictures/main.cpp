@@ -3,7 +3,8 @@
 // with strip or wire leads, coated parts) in an oblique view, and writes
 // them as JPEG files into the program folder.
 //
-//   quenta10-gen-pictures OUTPUT_FOLDER
+//   quenta10-gen-pictures <folder>     writes the pictures into folder
+//   quenta10-gen-pictures --help       prints the usage
 #include <QColor>
 #include <QDir>
 #include <QFont>
@@ -18,6 +19,8 @@
 #include <cstdlib>
 #include <functional>
 #include <vector>
+
+#include "GeneratedFile.h"
 
 namespace {
 
@@ -388,17 +391,22 @@ bool write(const QString& folder, const Picture& picture) {
   return true;
 }
 
+constexpr const char* kUsage =
+    "usage: quenta10-gen-pictures <folder>\n"
+    "       quenta10-gen-pictures --help\n"
+    "  <folder>   where the series pictures (JPEG files) are written\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: quenta10-gen-pictures OUTPUT_FOLDER\n");
-    return 2;
-  }
+  generator::CommandLine line;
+  if (const auto exit =
+          generator::ReadCommandLine(argc, argv, {"quenta10-gen-pictures", kUsage}, {}, line))
+    return *exit;
   // Drawing needs no screen.
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QGuiApplication app(argc, argv);
-  const QString folder = QString::fromLocal8Bit(argv[1]);
+  const QString folder = QString::fromLocal8Bit(line.folder.c_str());
 
   const std::vector<Picture> pictures = {
       {"kd.jpg", drawKd},

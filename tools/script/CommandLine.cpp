@@ -4,10 +4,23 @@
 #include <iostream>
 
 #include "Runner.h"
+#include "ToolUsage.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
 
 namespace script {
+
+namespace {
+
+constexpr tool::Usage kUsage = {
+    "quenta10-script",
+    "usage: quenta10-script [--folder DIR] [SCRIPT]\n"
+    "       quenta10-script --help\n"
+    "  SCRIPT         the session script to run (default: standard input); what the\n"
+    "                 user would see is printed on standard output\n"
+    "  --folder DIR   the program folder (default: the build's own)\n"};
+
+}  // namespace
 
 int runMain(int argc, char** argv) {
   namespace fs = std::filesystem;
@@ -15,11 +28,14 @@ int runMain(int argc, char** argv) {
   std::string scriptPath;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
-    if (arg == "--folder" && i + 1 < argc) {
+    if (tool::Usage::AsksForHelp(argv[i])) return kUsage.Help();
+    if (arg == "--folder") {
+      if (i + 1 == argc) return kUsage.Refuse("--folder needs a folder");
       folder = argv[++i];
-    } else if (arg.empty() || arg[0] == '-' || !scriptPath.empty()) {
-      std::cerr << "usage: quenta10-script [--folder DIR] [SCRIPT]\n";
-      return 2;
+    } else if (arg.starts_with("-")) {
+      return kUsage.RefuseOption(argv[i]);
+    } else if (arg.empty() || !scriptPath.empty()) {
+      return kUsage.Refuse(arg.empty() ? "an empty script name" : "more than one script given");
     } else {
       scriptPath = arg;
     }

@@ -14,6 +14,7 @@
 #include <istream>
 #include <iterator>
 #include <ostream>
+#include <string_view>
 
 #include "GraphDump.h"
 #include "graph/GraphForm.h"
@@ -378,12 +379,20 @@ void Runner::installServices() {
 }
 
 void Runner::say(const std::string& line) {
-  // Names in the session's folder read relative to it.
+  // Names in the session's folder read relative to it, and the program
+  // folder reads the same wherever the session runs.
   std::string text = line;
   if (!scratch_.empty()) {
     const std::string prefix = scratch_ + "/";
     for (std::size_t at; (at = text.find(prefix)) != std::string::npos;)
       text.erase(at, prefix.size());
+  }
+  if (const std::string& program = quenta::ProgramFolder(); !program.empty()) {
+    constexpr std::string_view kProgram = "<program folder>";
+    for (std::size_t at = 0; (at = text.find(program, at)) != std::string::npos;) {
+      text.replace(at, program.size(), kProgram);
+      at += kProgram.size();
+    }
   }
   out_ << text << '\n' << std::flush;
 }

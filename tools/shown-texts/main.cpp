@@ -15,6 +15,7 @@
 //       (default 64). Exit code 0 when they agree.
 #include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -27,6 +28,7 @@
 #include <vector>
 
 #include "SelectionSweep.h"
+#include "ToolUsage.h"
 #include "catalogue/CapEntry.h"
 #include "catalogue/DesignState.h"
 #include "mainwindow/MainForm.h"
@@ -239,26 +241,51 @@ int RunCompare(const std::string& oldPath, const std::string& newPath, std::uint
 }  // namespace
 }  // namespace quenta
 
+namespace {
+
+constexpr tool::Usage kUsage = {
+    "quenta10-shown-texts",
+    "usage: quenta10-shown-texts [--curve-values] [FOLDER]\n"
+    "       quenta10-shown-texts --compare OLD NEW [MAX_ULPS]\n"
+    "       quenta10-shown-texts --help\n"
+    "  FOLDER           the program folder (default: the build's own); every text the\n"
+    "                   main window shows over every selection it offers is printed\n"
+    "  --curve-values   also print the capacitance-change curve's values\n"
+    "  --compare        compare two such dumps: texts byte for byte, curve values within\n"
+    "                   MAX_ULPS units in the last place (default 64); exit status 0 when\n"
+    "                   they agree\n"};
+
+}  // namespace
+
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
+  for (const std::string& a : args)
+    if (tool::Usage::AsksForHelp(a.c_str())) return kUsage.Help();
   if (!args.empty() && args[0] == "--compare") {
-    if (args.size() < 3 || args.size() > 4) {
-      std::cerr << "usage: quenta10-shown-texts --compare OLD NEW [MAX_ULPS]\n";
-      return 2;
+    if (args.size() < 3 || args.size() > 4)
+      return kUsage.Refuse("--compare takes OLD NEW [MAX_ULPS]");
+    std::uint64_t maxUlps = 64;
+    if (args.size() == 4) {
+      const std::string& text = args[3];
+      const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), maxUlps);
+      if (ec != std::errc() || end != text.data() + text.size())
+        return kUsage.Refuse(("MAX_ULPS is not a whole number: " + text).c_str());
     }
-    const std::uint64_t maxUlps = args.size() == 4 ? std::strtoull(args[3].c_str(), nullptr, 10) : 64;
     return quenta::RunCompare(args[1], args[2], maxUlps);
   }
   bool curveValues = false;
   std::string folder = QUENTA_PROGRAM_FOLDER;
+  bool folderGiven = false;
   for (const std::string& a : args) {
     if (a == "--curve-values") {
       curveValues = true;
-    } else if (!a.starts_with("-")) {
-      folder = a;
+    } else if (a.starts_with("-")) {
+      return kUsage.RefuseOption(a.c_str());
+    } else if (folderGiven) {
+      return kUsage.Refuse(("more than one folder: " + folder + ", " + a).c_str());
     } else {
-      std::cerr << "usage: quenta10-shown-texts [--curve-values] [FOLDER]\n";
-      return 2;
+      folder = a;
+      folderGiven = true;
     }
   }
   return quenta::RunDump(curveValues, folder);
