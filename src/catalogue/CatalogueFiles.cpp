@@ -265,7 +265,8 @@ std::string CatalogueError::Place() const {
 
 std::string CatalogueError::Message() const {
   std::string message = "Catalogue file " + Place() + ": " + Detail;
-  if (!Path.empty()) message += "\n(" + Path.string() + ")";
+  // A missing file's words already name the folder it was looked for in.
+  if (!Path.empty() && Fault != CatalogueFault::MissingFile) message += "\n(" + Path.string() + ")";
   return message;
 }
 
