@@ -21,10 +21,8 @@ bool IsTerminator(char c) { return c == ',' || c == '\r' || c == '\n'; }
 
 std::string Quoted(std::string_view text) {
   constexpr std::size_t kMax = 40;
-  std::size_t cut = std::min(text.size(), kMax);
-  // A character the cut falls into is shown whole (at most 4 bytes long).
-  const auto continues = [&] { return (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80; };
-  while (cut < text.size() && cut < kMax + 3 && continues()) ++cut;
+  // A character the cut falls into is shown whole.
+  const std::size_t cut = WholeCharEnd(text, std::min(text.size(), kMax));
   std::string out = '"' + EscapeNonText(text.substr(0, cut));
   if (cut < text.size()) out += "...";
   out += '"';

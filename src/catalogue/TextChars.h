@@ -11,5 +11,6 @@ using ui::CharCount;
 using ui::DropRightChars;
 using ui::EscapeNonText;
 using ui::RightChars;
+using ui::WholeCharEnd;
 
 }  // namespace quenta

@@ -386,7 +386,8 @@ RiseAxis RiseAxisFor(const PageRange& range) {
 CurrentAxis CurrentAxisFor(float largest) {
   // With no current above zero (or none that is a number) the axis runs
   // to 1 A; a scale of more than a million steps is none.
-  const double y = largest > 0 && std::isfinite(largest) ? std::min(static_cast<double>(largest), 1e6) : 1.0;
+  const double y =
+      largest > 0 && std::isfinite(largest) ? std::min(static_cast<double>(largest), 1e6) : 1.0;
   CurrentAxis a;
   a.stepColor = kBlack;
   if (y > 10) {

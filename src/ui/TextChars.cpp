@@ -78,6 +78,12 @@ std::size_t CharOffset(std::string_view text, std::size_t n) {
   return text.size();
 }
 
+std::size_t WholeCharEnd(std::string_view text, std::size_t pos) {
+  const std::size_t last = pos + 3;
+  while (pos < text.size() && pos < last && IsContinuation(text[pos])) ++pos;
+  return pos;
+}
+
 std::string EscapeNonText(std::string_view text) {
   constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;

@@ -23,6 +23,11 @@ std::string DropRightChars(std::string_view text, std::size_t n);
 // n characters or fewer.
 std::size_t CharOffset(std::string_view text, std::size_t n);
 
+// The first character boundary at or after byte pos, looking no more than
+// three bytes on (no character is longer than four): a cut there keeps the
+// character it falls into whole.
+std::size_t WholeCharEnd(std::string_view text, std::size_t pos);
+
 // The text as a message may show it: every byte that is not part of a
 // printable UTF-8 character (a control character, or a byte of no valid
 // UTF-8 sequence, as in binary data or a Latin-1 name) written as \xNN,
