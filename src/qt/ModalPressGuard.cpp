@@ -1,5 +1,6 @@
 #include "qt/ModalPressGuard.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include <QPointer>
 #include <QStyleHints>
 #include <QWidget>
+#include <QWindow>
 
 #include "qt/Binder.h"
 
@@ -22,9 +24,25 @@ namespace {
 // (X's own is 660 ms), and so longer than the gap between a key's repeats.
 constexpr qint64 kLongestRepeatDelay = 1000;  // ms
 
+// When the user made an input event: the window system's timestamp, or,
+// for an event that carries none, when the program read it. Only times of
+// one kind are compared.
+struct UserTime {
+  qint64 ms = 0;
+  bool stamped = false;
+
+  // Whether this comes less than `limit` ms after `earlier` (or with it).
+  bool within(const UserTime& earlier, qint64 limit) const {
+    return stamped == earlier.stamped && ms >= earlier.ms && ms - earlier.ms < limit;
+  }
+  bool sameInstant(const UserTime& other) const {
+    return stamped == other.stamped && ms == other.ms;
+  }
+};
+
 class ModalPressGuard : public QObject {
  public:
-  explicit ModalPressGuard(QObject* parent) : QObject(parent) {}
+  explicit ModalPressGuard(QObject* parent) : QObject(parent) { clock_.start(); }
 
  protected:
   // Input events are seen where the window system delivers them and again
@@ -37,13 +55,17 @@ class ModalPressGuard : public QObject {
       case QEvent::Hide:
         if (auto* w = qobject_cast<QWidget*>(watched);
             w && !event->spontaneous() && w->isWindow() && w->isModal()) {
-          if (event->type() == QEvent::Show) Binder::endScrollBarPresses();
+          if (event->type() == QEvent::Show) {
+            Binder::endScrollBarPresses();
+            opened(w);
+          }
           crossed();
         }
         return false;
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonDblClick:
-        return event->spontaneous() && !pressTaken(static_cast<const QMouseEvent&>(*event));
+        return event->spontaneous() &&
+               !pressTaken(watched, static_cast<const QMouseEvent&>(*event));
       case QEvent::KeyPress:
         return event->spontaneous() && !keyPressTaken(static_cast<const QKeyEvent&>(*event));
       case QEvent::KeyRelease:
@@ -55,26 +77,65 @@ class ModalPressGuard : public QObject {
   }
 
  private:
+  UserTime timeOf(const QInputEvent& e) const {
+    if (e.timestamp() != 0) return {static_cast<qint64>(e.timestamp()), true};
+    return {clock_.elapsed(), false};
+  }
+
   // A modal window opened or closed: the series under way and the keys
-  // held cross it.
+  // down cross it. (Whether a series goes on across it is known by its
+  // next press.)
   void crossed() {
-    if (seriesGoesOn()) series_.crossed = true;
-    forgetLetGoKeys();
-    for (HeldKey& k : held_) k.crossed = true;
+    ++boundaries_;
+    for (HeldKey& k : keys_) k.crossed = true;
   }
 
-  bool seriesGoesOn() const {
-    return series_.last.isValid() && series_.last.elapsed() < QApplication::doubleClickInterval();
+  // A modal window appeared: for the double-click interval it takes no
+  // press, counted from now, when the program shows it.
+  void opened(QWidget* window) {
+    forgetOldOpenings();
+    std::erase_if(opened_, [window](const Opening& o) { return o.window == window; });
+    opened_.push_back({window, window->windowHandle(), clock_.elapsed()});
   }
 
-  bool pressTaken(const QMouseEvent& press) {
+  void forgetOldOpenings() {
+    const qint64 now = clock_.elapsed();
+    const int interval = QApplication::doubleClickInterval();
+    std::erase_if(opened_, [now, interval](const Opening& o) {
+      return !o.window || !o.window->isVisible() || now - o.at >= interval;
+    });
+  }
+
+  // Whether a press reaches a modal window that has just appeared: where
+  // the window system delivers it, before the window gives the control
+  // under the pointer the focus, or where it reaches a control directly.
+  bool onJustOpened(const QObject* watched) {
+    forgetOldOpenings();
+    if (auto* w = qobject_cast<const QWidget*>(watched)) watched = w->window();
+    return std::any_of(opened_.begin(), opened_.end(), [watched](const Opening& o) {
+      return o.window.data() == watched || o.handle.data() == watched;
+    });
+  }
+
+  bool pressTaken(const QObject* watched, const QMouseEvent& press) {
+    const UserTime t = timeOf(press);
     const QPoint at = press.globalPosition().toPoint();
     const int distance = QGuiApplication::styleHints()->mouseDoubleClickDistance();
-    const bool sameSeries = seriesGoesOn() && qAbs(at.x() - series_.at.x()) <= distance &&
+    const bool sameSeries = series_.valid &&
+                            t.within(series_.last, QApplication::doubleClickInterval()) &&
+                            qAbs(at.x() - series_.at.x()) <= distance &&
                             qAbs(at.y() - series_.at.y()) <= distance;
-    if (!sameSeries) series_.crossed = false;
+    if (!sameSeries)
+      series_.crossed = false;
+    else if (series_.boundaries != boundaries_)
+      series_.crossed = true;  // a modal window came or went since its last press
+    // A press on a window that has just appeared was made before the user
+    // could read it, and so is the rest of its series.
+    if (onJustOpened(watched)) series_.crossed = true;
+    series_.valid = true;
+    series_.last = t;
     series_.at = at;
-    series_.last.start();
+    series_.boundaries = boundaries_;
     return !series_.crossed;
   }
 
@@ -88,40 +149,58 @@ class ModalPressGuard : public QObject {
   bool keyPressTaken(const QKeyEvent& press) {
     const std::uint64_t id = keyId(press);
     if (id == 0) return true;
-    forgetLetGoKeys();
-    for (HeldKey& k : held_) {
-      if (k.id != id) continue;
-      // Not let go since its last press: a repeat.
-      k.last.start();
-      return !k.crossed;
+    const UserTime t = timeOf(press);
+    auto k = std::find_if(keys_.begin(), keys_.end(), [id](const HeldKey& h) { return h.id == id; });
+    if (k == keys_.end()) {
+      keys_.push_back({id, t, true, false});
+      return true;
     }
-    held_.push_back({id, {}, false});
-    held_.back().last.start();
-    return true;
+    // A repeat: the key is still down and something of it came lately, or
+    // this press comes with the release before it, at one instant.
+    const bool repeat = k->down ? t.within(k->last, kLongestRepeatDelay) : t.sameInstant(k->last);
+    if (!repeat) k->crossed = false;
+    k->down = true;
+    k->last = t;
+    return !k->crossed;
   }
 
   void keyReleased(const QKeyEvent& release) {
     if (release.isAutoRepeat()) return;
     const std::uint64_t id = keyId(release);
-    std::erase_if(held_, [id](const HeldKey& k) { return k.id == id; });
+    for (HeldKey& k : keys_) {
+      if (k.id != id) continue;
+      k.down = false;
+      k.last = timeOf(release);
+    }
   }
 
-  void forgetLetGoKeys() {
-    std::erase_if(held_, [](const HeldKey& k) { return k.last.elapsed() > kLongestRepeatDelay; });
-  }
+  QElapsedTimer clock_;
+  // Modal windows that opened or closed so far.
+  std::uint64_t boundaries_ = 0;
+
+  struct Opening {
+    QPointer<QWidget> window;
+    QPointer<QWindow> handle;
+    qint64 at;  // ms of clock_
+  };
+  std::vector<Opening> opened_;
 
   struct {
-    QElapsedTimer last;  // the series' latest press
+    bool valid = false;
+    UserTime last;  // the series' latest press
     QPoint at;
+    std::uint64_t boundaries = 0;  // boundaries_ at that press
     bool crossed = false;
   } series_;
 
+  // One entry a key ever pressed.
   struct HeldKey {
     std::uint64_t id;
-    QElapsedTimer last;  // its latest press or repeat
-    bool crossed;
+    UserTime last;  // its latest press, repeat or release
+    bool down;      // no release since its press
+    bool crossed;   // down (or its release one of a repeat's pair) at a boundary
   };
-  std::vector<HeldKey> held_;
+  std::vector<HeldKey> keys_;
 };
 
 }  // namespace

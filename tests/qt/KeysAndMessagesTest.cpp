@@ -15,8 +15,10 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 #include <memory>
 #include <string>
@@ -338,14 +340,44 @@ class PressesAndDialogs : public KeysAndMessages {
     EXPECT_TRUE(button->rect().contains(button->mapFromGlobal(global)));
     return button;
   }
-  static void clickAt(QWidget* w, QPoint global) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->mapFromGlobal(global));
-  }
   int boxesAndDialogs() const { return static_cast<int>(services.titles.size()) + services.dialogs; }
   void countAfresh() {
     services.titles.clear();
     services.dialogs = 0;
   }
+
+  // The user's clock, for gestures sent as the window system sends them,
+  // stamped with the time the user made them: sent late, they are what a
+  // busy program reads. (QTest stamps its own clicks on a clock of its own
+  // that only moves on by whole double-click intervals.)
+  int userNow() const { return kUserClockStart + static_cast<int>(userClock.elapsed()); }
+  // A click at a point of the screen, made at a time of the user's clock,
+  // on the window there: the modal window on top where it lies over the
+  // point, else the main window.
+  void clickAt(QPoint global, int ms) {
+    QWidget* top = QApplication::activeModalWidget();
+    if (!top || !top->frameGeometry().contains(global)) top = window;
+    QWindow* handle = top->windowHandle();
+    const QPointF local = handle->mapFromGlobal(QPointF(global));
+    qt_handleMouseEvent(handle, local, global, Qt::LeftButton, Qt::LeftButton,
+                        QEvent::MouseButtonPress, {}, ms);
+    qt_handleMouseEvent(handle, local, global, Qt::NoButton, Qt::LeftButton,
+                        QEvent::MouseButtonRelease, {}, ms + 1);
+  }
+  // A key event as the window system sends it, made at a time of the
+  // user's clock.
+  static void sendKey(QWidget* target, QEvent::Type type, int ms, bool autoRepeat = false) {
+    QKeyEvent event(type, Qt::Key_Return, Qt::NoModifier, "\r", autoRepeat);
+    event.setTimestamp(static_cast<quint64>(ms));
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    qApp->notify(target, &event);
+  }
+  void SetUp() override {
+    KeysAndMessages::SetUp();
+    userClock.start();
+  }
+  static constexpr int kUserClockStart = 10'000'000;
+  QElapsedTimer userClock;
 };
 
 // A box that opens while an arrow or the track of a scroll bar is held
@@ -450,8 +482,10 @@ TEST_F(PressesAndDialogs, AfterARefusalTypingReplacesTheProposal) {
       auto* entry = modal->findChild<QLineEdit*>("Text1");
       ASSERT_NE(entry, nullptr);
       if (step == 0) {
-        // A click on OK waits until the dialog has been read.
-        if (!hasRead(modal, c.byClick ? readTime() : 0)) return;
+        // A click on OK waits until the dialog has been read; Enter comes
+        // a moment after the one that opened it is let go (at the same
+        // instant it would be that key's repeat).
+        if (!hasRead(modal, c.byClick ? readTime() : 20)) return;
         EXPECT_EQ(entry->selectedText(), "3.4");
         QTest::keyClicks(entry, c.refused);
         ++step;
@@ -482,11 +516,36 @@ TEST_F(PressesAndDialogs, AfterARefusalTypingReplacesTheProposal) {
   }
 }
 
+// A box comes up under the pointer, opened by a key: a click the user
+// makes just then (within the double-click interval of its coming up)
+// answers nothing; a click once it has been read answers it.
+TEST_F(PressesAndDialogs, AClickJustAfterABoxOpensAnswersNothing) {
+  auto& f = form();
+  manualCapacitance("100 uF");
+  for (const char* typed : {"100 uF", "47nF"}) {  // the re-entry dialog, a notice
+    retype(typed);
+    std::vector<bool> openAfterClick;
+    reading = nullptr;
+    user = [&](QWidget* modal) {
+      if (!hasRead(modal, openAfterClick.empty() ? 100 : 600)) return;
+      closeByMouse(modal);
+      QApplication::processEvents();
+      openAfterClick.push_back(QApplication::activeModalWidget() == modal);
+    };
+    countAfresh();
+    press(f.T_Capacitance, Qt::Key_Return);
+    EXPECT_EQ(openAfterClick, (std::vector<bool>{true, false})) << typed;
+    EXPECT_EQ(boxesAndDialogs(), 1) << typed;
+  }
+  EXPECT_EQ(f.T_Capacitance.text(), "47nF");
+}
+
 // A click series whose first click opens a box (a bar stepped a few values
 // at an even pace, a double or triple click) goes on on the box's button,
 // which lies under the pointer, before the user has read the box: however
-// many clicks follow, they answer nothing. A click of its own, after a
-// pause, answers it.
+// many clicks follow, they answer nothing, also when the program reads
+// them late, all at once after a busy moment. A click of its own, made
+// after a pause, answers it, however late it is read.
 TEST_F(PressesAndDialogs, TheRestOfAClickSeriesThatOpensABoxAnswersNothing) {
   auto& f = form();
   manualCapacitance("100 uF");
@@ -495,29 +554,32 @@ TEST_F(PressesAndDialogs, TheRestOfAClickSeriesThatOpensABoxAnswersNothing) {
   const struct {
     std::string typed;  // the re-entry dialog, a notice
     int clicks;
-    int pace;  // ms
-  } cases[] = {{"100 uF", 4, 150}, {"100 uF", 3, 250}, {"47nF", 4, 150}, {"47nF", 3, 250}};
+    int pace;   // ms
+    bool late;  // the program busy for a second as the box comes up
+  } cases[] = {{"100 uF", 4, 150, false}, {"100 uF", 3, 250, false}, {"47nF", 4, 150, false},
+               {"47nF", 3, 250, false},   {"100 uF", 3, 150, true},  {"47nF", 4, 150, true}};
   for (const auto& c : cases) {
     retype(QString::fromStdString(c.typed));
     QTest::qWait(readTime());  // the user's last click is a while ago
     countAfresh();
     const int before = f.HS_TempRise.value();
+    const int first = userNow();
+    const int pause = (c.clicks - 1) * c.pace + readTime();  // to the click of its own
     int clicks = 1;
     std::vector<bool> openAfterClick;
-    QElapsedTimer lastClick;
     user = [&](QWidget* modal) {
-      QAbstractButton* button = buttonOver(modal, arrow);
-      if (!lastClick.isValid()) lastClick.start();  // the first click, as the box comes up
-      if (clicks < c.clicks ? lastClick.elapsed() < c.pace : lastClick.elapsed() <= readTime())
-        return;
-      clickAt(button, arrow);
-      lastClick.start();
-      QApplication::processEvents();
-      if (clicks++ < c.clicks) openAfterClick.push_back(QApplication::activeModalWidget() == modal);
+      buttonOver(modal, arrow);
+      const int since = userNow() - first;
+      // The clicks of the series made by now, then the click of its own.
+      while (clicks <= c.clicks && since >= (c.late ? 1000 : clicks < c.clicks ? clicks * c.pace : pause)) {
+        clickAt(arrow, first + (clicks < c.clicks ? clicks * c.pace : pause));
+        QApplication::processEvents();
+        if (clicks++ < c.clicks) openAfterClick.push_back(QApplication::activeModalWidget() == modal);
+      }
     };
-    QTest::mouseClick(rise, Qt::LeftButton, {}, rise->mapFromGlobal(arrow));
+    clickAt(arrow, first);
     QTest::qWait(100);
-    const std::string what = c.typed + " " + std::to_string(c.pace);
+    const std::string what = c.typed + " " + std::to_string(c.pace) + (c.late ? " late" : "");
     EXPECT_EQ(openAfterClick, std::vector<bool>(c.clicks - 1, true)) << what;
     EXPECT_EQ(clicks, c.clicks + 1) << what;
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -529,29 +591,28 @@ TEST_F(PressesAndDialogs, TheRestOfAClickSeriesThatOpensABoxAnswersNothing) {
 }
 
 // The rest of a double click on a box's button falls on the scroll bar
-// under the box once the box has gone: it does nothing there. A click
-// after a pause steps the bar.
+// under the box once the box has gone: it does nothing there, also when
+// the program reads it a second late. A click after a pause steps the bar.
 TEST_F(PressesAndDialogs, TheRestOfADoubleClickOnABoxsButtonDoesNothingBelowIt) {
   auto& f = form();
   manualCapacitance("100 uF");
   QScrollBar* rise = bar(f.HS_TempRise);
-  const QPoint arrow = PartOf(rise, QStyle::SC_ScrollBarAddLine);
+  const QPoint arrow = rise->mapToGlobal(PartOf(rise, QStyle::SC_ScrollBarAddLine));
   const int before = f.HS_TempRise.value();
-  for (const char* typed : {"100 uF", "47nF"}) {  // the re-entry dialog, a notice
+  // The re-entry dialog, a notice; when the second click is read.
+  for (const auto& [typed, readAfter] : {std::pair{"100 uF", 120}, {"47nF", 120}, {"100 uF", 1000}}) {
     retype(typed);
-    user = [&](QWidget* modal) {
+    user = [&, readAfter = readAfter](QWidget* modal) {
       if (!hasRead(modal, readTime())) return;
       reading = nullptr;
-      clickAt(buttonOver(modal, rise->mapToGlobal(arrow)), rise->mapToGlobal(arrow));
-      QTimer::singleShot(120, [&] {
-        QTest::mousePress(rise, Qt::LeftButton, {}, arrow);
-        QTest::mouseDClick(rise, Qt::LeftButton, {}, arrow);
-        QTest::mouseRelease(rise, Qt::LeftButton, {}, arrow);
-      });
+      buttonOver(modal, arrow);
+      const int at = userNow();
+      clickAt(arrow, at);
+      QTimer::singleShot(readAfter, [&, at] { clickAt(arrow, at + 120); });
     };
     countAfresh();
     press(f.T_Capacitance, Qt::Key_Return);
-    QTest::qWait(100);
+    QTest::qWait(readAfter);
     EXPECT_EQ(boxesAndDialogs(), 1) << typed;
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(f.HS_TempRise.value(), before) << typed;
@@ -559,14 +620,16 @@ TEST_F(PressesAndDialogs, TheRestOfADoubleClickOnABoxsButtonDoesNothingBelowIt) 
   }
   readBoxesFor(readTime());
   QTest::qWait(readTime());
-  QTest::mouseClick(rise, Qt::LeftButton, {}, arrow);
+  clickAt(arrow, userNow());
   EXPECT_EQ(f.HS_TempRise.value(), before + 1);
 }
 
 // A key held as a box opens repeats on it, as presses that may or may not
-// say they repeat: they do nothing. Once it is let go (its release seen,
-// or nothing of it for longer than any repeat delay) a new press answers
-// the box.
+// say they repeat, or as a release and a press at one instant: they do
+// nothing, also when the program reads them late, all at once after a busy
+// moment. Once it is let go (its release seen, or nothing of it for longer
+// than any repeat delay) a new press answers the box, also one typed while
+// the program was busy.
 TEST_F(PressesAndDialogs, AKeyHeldAsABoxOpensDoesNothingOnIt) {
   auto& f = form();
   manualCapacitance("100 uF");
@@ -585,8 +648,9 @@ TEST_F(PressesAndDialogs, AKeyHeldAsABoxOpensDoesNothingOnIt) {
         lastRepeat.start();
         QApplication::processEvents();
         openAfterRepeat.push_back(QApplication::activeModalWidget() == modal);
-      } else if (released || lastRepeat.elapsed() > 1100) {
+      } else if (released ? lastRepeat.elapsed() >= 20 : lastRepeat.elapsed() > 1100) {
         if (released) QTest::keyRelease(target, Qt::Key_Return);
+        QTest::qWait(20);  // a new press, not a repeat's
         QTest::keyClick(target, Qt::Key_Return);
       }
     };
@@ -598,6 +662,34 @@ TEST_F(PressesAndDialogs, AKeyHeldAsABoxOpensDoesNothingOnIt) {
     EXPECT_EQ(services.dialogs, 1);
     EXPECT_EQ(f.T_Capacitance.text(), "3.4") << released;
   }
+
+  // Stamped as the window system stamps them, read 1.5 s late: repeats as
+  // release and press pairs at one instant, one pair saying it is no
+  // repeat; then the key let go and pressed anew.
+  retype("100 uF");
+  focus(f.T_Capacitance);
+  const int down = userNow();
+  std::vector<bool> openAfterRepeat;
+  user = [&](QWidget* modal) {
+    if (!hasRead(modal, 1500)) return;
+    QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
+    for (int i = 0; i < 8; ++i) {
+      const int at = down + 660 + 30 * i;
+      sendKey(target, QEvent::KeyRelease, at, i != 3);
+      sendKey(target, QEvent::KeyPress, at, i != 3);
+      QApplication::processEvents();
+      openAfterRepeat.push_back(QApplication::activeModalWidget() == modal);
+    }
+    sendKey(target, QEvent::KeyRelease, down + 900);
+    sendKey(target, QEvent::KeyPress, down + 1200);
+    sendKey(target, QEvent::KeyRelease, down + 1280);
+  };
+  countAfresh();
+  sendKey(QApplication::focusWidget(), QEvent::KeyPress, down);
+  EXPECT_EQ(openAfterRepeat, std::vector<bool>(8, true));
+  EXPECT_EQ(services.dialogs, 1);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_EQ(f.T_Capacitance.text(), "3.4");
 }
 
 // Once the user has cancelled, keys typed elsewhere, scroll steps and
