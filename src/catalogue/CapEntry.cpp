@@ -32,8 +32,7 @@ std::string Proposal(const CapEntryForm& d) {
 // on OK): what the user types next replaces it, and Enter submits it.
 void ProposeAgain(CapEntryForm& d) {
   d.Text1.setText(Proposal(d));
-  d.setActiveControl(&d.Text1);
-  d.Text1.selectAll();
+  d.Text1.focusWithTextSelected();
 }
 
 // The question (title and explanation) the user declined last; empty when
@@ -143,8 +142,7 @@ void Form_Activate() {
   // The caret stands in the box with the proposal selected: what the user
   // types at once replaces it, and Enter at once submits it (OK is the
   // default button).
-  d.setActiveControl(&d.Text1);
-  d.Text1.selectAll();
+  d.Text1.focusWithTextSelected();
 }
 
 void Text1_GotFocus() { F_CapEntry().Text1.selectAll(); }

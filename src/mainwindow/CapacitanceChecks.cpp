@@ -36,11 +36,18 @@ bool CheckShownCapacitance() {
       ClearResults();
       return false;
     case CapTooLargeOutcome::NotACapacitance:
-      // The run ends without results. A run the user asked for says why;
-      // one that a change started (the user typing elsewhere, a scroll
-      // bar) ends silently.
+      // The run ends without results. A run the user asked for says why,
+      // and hands the manual box (in maker entry, where the user types it)
+      // back with its text selected, as the re-entry dialog does after its
+      // refusals: the correction typed next replaces the text, and Enter
+      // sends it. A run that a change started (the user typing elsewhere, a
+      // scroll bar) ends silently, the focus left where the user has it.
       ClearResults();
-      if (UserAskedRun()) SayNotACapacitance(shown.typedText);
+      if (UserAskedRun()) {
+        SayNotACapacitance(shown.typedText);
+        if (f.OB_Part_Num.value() && f.T_Capacitance.visible() && f.T_Capacitance.enabled())
+          f.T_Capacitance.focusWithTextSelected();
+      }
       return false;
     case CapTooLargeOutcome::NoMaximum:
       gUiState.InvalidCombination = kTrue;

@@ -13,8 +13,9 @@ namespace quenta {
 // the case from now on and rebuilds the pick-list on its largest value,
 // so the entry being calculated is put back and the list shows the
 // capacitance of the results. False when the user cancelled the dialog,
-// and when the manual box holds no capacitance: that is said, and the
-// results are cleared.
+// and when the manual box holds no capacitance: the results are cleared,
+// and a run the user asked for says so and gives the manual box the focus
+// with its text selected.
 bool CheckShownCapacitance();
 
 // The chip design's capacitance re-entry: a new value runs a whole

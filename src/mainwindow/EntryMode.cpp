@@ -34,6 +34,9 @@ void restoreSavedSelection(MainForm& f) {
     f.CK_Comm.setValue(ui::CheckBox::Unchecked);
     f.CK_Comm.setVisible(false);
   }
+  // The capacitance picked in the list comes back last: the tolerance and
+  // the Commercial tick refill the list with its largest entry selected.
+  f.CB_Cap.setText(s.SavedCapListText);
   // Manual capacitance entry is not put back.
   f.T_Capacitance.setVisible(false);
 }

@@ -28,7 +28,10 @@ struct UiState {
   std::string SavedCaseText;
   std::string SavedVoltText;
   std::string SavedDielText;
+  // The manual box's text (the manual entry itself is not put back) and
+  // the capacitance list's pick, the one designed after the return.
   std::string SavedCapText;
+  std::string SavedCapListText;
   std::string SavedTolText;
   int16_t SavedCommValue = 0;
   // The microfarads the picofarad shorthand last wrote into the manual

@@ -87,6 +87,7 @@ void OB_MIL123_Click() {
   if (s.SavedVoltText == "25") s.SavedVoltText = "50";
   s.SavedDielText = f.CB_Dielectric.text();
   s.SavedCapText = f.T_Capacitance.text();
+  s.SavedCapListText = f.CB_Cap.text();
   s.SavedTolText = f.CB_Tolerance.text();
   s.SavedCommValue = f.CK_Comm.value() == ui::CheckBox::Checked ? 1 : 0;
 

@@ -190,10 +190,11 @@ bool KnownTermination(const std::string& text) {
   return false;
 }
 
-// Ends the decoding of a part that does not exist: the label shows and
-// nothing of the last results stays on the panel.
+// Ends the decoding of a part that does not exist: the label shows, and
+// nothing of the last part stays on the panel, its PIN included.
 void Invalid(MainForm& f) {
   f.Label4.setVisible(true);
+  f.T_Mil_Prf.setText("");
   ClearResults();
 }
 

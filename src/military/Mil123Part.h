@@ -55,8 +55,8 @@ std::string Mil123CapacitanceText(const std::string& code);
 // boxes where the code demands other letters, shows the PIN in T_Mil_Prf
 // and hides Label4. A code the sheet and characteristic do not offer, or a
 // sheet, characteristic, voltage or termination text that matches none of
-// its list, shows Label4 ("Invalid MIL-PRF-123 Combination") and clears the
-// results.
+// its list, shows Label4 ("Invalid MIL-PRF-123 Combination"), empties
+// T_Mil_Prf and clears the results.
 void HandleMil123Part();
 
 }  // namespace quenta

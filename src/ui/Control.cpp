@@ -170,6 +170,11 @@ void TextBox::selectAll() {
   changed(Prop::Selection);
 }
 
+void TextBox::focusWithTextSelected() {
+  form().setActiveControl(this);
+  selectAll();
+}
+
 void TextBox::click() {
   if (onClick) onClick();
 }

@@ -197,6 +197,11 @@ class TextBox : public Control {
   void setSelLength(int length);
   // Selects the whole text.
   void selectAll();
+  // Takes the focus in its window (LostFocus and GotFocus run as for any
+  // move) and selects the whole text, also when it had the focus already:
+  // what the user types next replaces the text, and Enter sends it. How a
+  // box is handed back to the user after the program refused what it holds.
+  void focusWithTextSelected();
   // Raises Click, as a click of the mouse into the box does.
   void click();
   Handler onChange;

@@ -22,6 +22,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalogue/CapEntry.h"
@@ -213,13 +214,56 @@ TEST_F(KeysAndMessages, EachCalculateKeyInEachBoxCalculatesOnceWithOneMessage) {
     const Effect effect = press(*c.box, c.key, c.mods);
     EXPECT_EQ(effect.runs, 1u) << c.box->id() << " " << c.key;
     EXPECT_EQ(effect.titles, kNotACapacitance) << c.box->id() << " " << c.key;
-    EXPECT_EQ(f.activeControl(), &f.Command1) << c.box->id();
+    // The refusal hands the manual box back, whichever box the key was in.
+    EXPECT_EQ(f.activeControl(), &f.T_Capacitance) << c.box->id();
   }
   // The frequency box's letter key calculates as its Space does.
   const Effect letter = press(f.T_Frequency, Qt::Key_L);
   EXPECT_EQ(letter.runs, 1u);
   EXPECT_EQ(letter.titles, kNotACapacitance);
   EXPECT_EQ(f.T_Frequency.text(), "100.000");
+}
+
+// After "Not a Capacitance", answered by a click, Enter, Space or Escape,
+// the manual box has the focus with its text selected, in the window as in
+// the program: the correction typed next replaces the text, and Enter
+// designs it.
+TEST_F(KeysAndMessages, AfterNotACapacitanceTheCorrectionGoesIntoTheManualBox) {
+  auto& f = form();
+  auto* box = qobject_cast<QLineEdit*>(widget(f.T_Capacitance));
+  auto byKey = [](Qt::Key key) {
+    return [key](QWidget* modal) {
+      QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, key);
+    };
+  };
+  const std::pair<const char*, std::function<void(QWidget*)>> answers[] = {
+      {"click", closeByMouse},
+      {"Enter", byKey(Qt::Key_Return)},
+      {"Space", byKey(Qt::Key_Space)},
+      {"Escape", byKey(Qt::Key_Escape)}};
+  manualCapacitance("abc");
+  for (const auto& [how, answer] : answers) {
+    retype("abc");
+    readBoxesFor(readTime(), answer);
+    EXPECT_EQ(press(f.T_Capacitance, Qt::Key_Return).titles, kNotACapacitance) << how;
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << how;
+    EXPECT_EQ(f.activeControl(), &f.T_Capacitance) << how;
+    EXPECT_EQ(window->focusWidget(), box) << how;
+    EXPECT_EQ(box->selectedText(), "abc") << how;
+    // The window system makes the window active again (the offscreen
+    // platform leaves that to the test); the user types the correction.
+    QApplication::setActiveWindow(window);
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), box) << how;
+    EXPECT_EQ(box->selectedText(), "abc") << how;
+    services.titles.clear();
+    QTest::keyClicks(QApplication::focusWidget(), "2.2");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(150);
+    EXPECT_TRUE(services.titles.empty()) << how;
+    EXPECT_EQ(f.T_Capacitance.text(), "2.2") << how;
+    EXPECT_EQ(f.T_Specs[0].text(), "KD015A225K...") << how;
+  }
 }
 
 TEST_F(KeysAndMessages, TheMilitaryBoxesCalculateOncePerKey) {

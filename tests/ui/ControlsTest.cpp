@@ -62,6 +62,29 @@ TEST(TextBox, TypingReplacesTheSelectionOrGoesInAtTheCaret) {
   EXPECT_EQ(box.selStart(), 1);
 }
 
+// A box handed back after a refusal: the focus comes to it as any move
+// brings it (LostFocus, then GotFocus), and its whole text is selected,
+// also when it had the focus already with the caret at the end.
+TEST(TextBox, FocusWithTextSelectedMovesTheFocusAndSelectsAll) {
+  ui::Form form("F");
+  ui::CommandButton button(form, "B");
+  ui::TextBox box(form, "T");
+  Log log;
+  button.onLostFocus = [&] { log.push_back("button lost"); };
+  box.onGotFocus = [&] { log.push_back("box got"); };
+  box.setText("abc");
+  form.setActiveControl(&button);
+  box.focusWithTextSelected();
+  EXPECT_EQ(form.activeControl(), &box);
+  EXPECT_EQ(box.selStart(), 0);
+  EXPECT_EQ(box.selLength(), 3);
+  box.setSelStart(3);
+  box.focusWithTextSelected();
+  EXPECT_EQ(box.selStart(), 0);
+  EXPECT_EQ(box.selLength(), 3);
+  EXPECT_EQ(log, (Log{"button lost", "box got"}));
+}
+
 TEST(DropDownList, TextAndIndexWritesAlwaysRaiseClick) {
   ui::Form form("F");
   ui::DropDownList list(form, "CB");
