@@ -220,6 +220,14 @@ long NearestVoltagePoint(double volts, long last) {
 // the change its own write raises.
 bool gClamping = false;
 
+// The number in the first readout box, when it is one to judge: an empty
+// box, a lone point and any text that is not yet a whole number are the
+// steps of typing one, and are let be, as is 0.
+bool TypedPosition(const GraphForm& f, double& v) {
+  const std::string& t = f.Text2[0].text();
+  return !t.empty() && t != "." && ParseWholeNumber(t, v) == NumberStatus::Ok && v != 0;
+}
+
 }  // namespace
 
 void ShowGraphCursor() {
@@ -266,30 +274,40 @@ void MoveGraphCursor() {
 void F_QuentaGrafForm_Text2_Change(int index) {
   GraphForm& f = F_QuentaGrafForm();
   if (!CursorApplies(f)) return;
-  // An empty box, a lone point and any text that is not yet a whole number
-  // are the steps of typing one: they are let be, as is 0.
-  const std::string& t = f.Text2[0].text();
   double v = 0;
-  if (t.empty() || t == "." || ParseWholeNumber(t, v) != NumberStatus::Ok || v == 0) return;
+  if (!TypedPosition(f, v)) return;
 
   float min = 0, max = 0;
-  if (!gClamping && ReadoutRange(f.GrafName.listIndex(), min, max)) {
+  const bool ranged = ReadoutRange(f.GrafName.listIndex(), min, max);
+  if (!gClamping && ranged && ToSingle(v) > max) {
     gClamping = true;
     struct Done {
       ~Done() { gClamping = false; }
     } done;
-    if (ToSingle(v) > max) {
-      ui::msgBox("The entered value is greater than the graph maximum.", ui::MsgButtons::Ok,
-                 "Quenta10");
-      f.Text2[0].setText(SingleText(max));
-    }
-    if (ParseWholeNumber(f.Text2[0].text(), v) == NumberStatus::Ok && ToSingle(v) < min) {
-      ui::msgBox("The entered value is less than the graph minimum.", ui::MsgButtons::Ok,
-                 "Quenta10");
-      f.Text2[0].setText(SingleText(min));
-    }
+    // More digits never bring a value above the graph back into it.
+    ui::msgBox("The entered value is greater than the graph maximum.", ui::MsgButtons::Ok,
+               "Quenta10");
+    f.Text2[0].setText(SingleText(max));
   }
+  // A value below the graph may be the first digits of one within it
+  // ("4" of "400"): it waits, the cursor staying where it is, until more
+  // digits bring it in or the box is left.
+  if (ranged && ParseWholeNumber(f.Text2[0].text(), v) == NumberStatus::Ok && ToSingle(v) < min)
+    return;
   if (index == 0 && f.ManualChange) MoveGraphCursor();
+}
+
+void F_QuentaGrafForm_Text2_LostFocus(int index) {
+  if (index != 0) return;
+  GraphForm& f = F_QuentaGrafForm();
+  if (!CursorApplies(f)) return;
+  double v = 0;
+  float min = 0, max = 0;
+  if (!TypedPosition(f, v) || !ReadoutRange(f.GrafName.listIndex(), min, max)) return;
+  if (!(ToSingle(v) < min)) return;
+  ui::msgBox("The entered value is less than the graph minimum.", ui::MsgButtons::Ok, "Quenta10");
+  // The change this raises moves the cursor to the minimum.
+  f.Text2[0].setText(SingleText(min));
 }
 
 void F_QuentaGrafForm_Text2_KeyDown(int, int, int) { F_QuentaGrafForm().LockGraf = true; }

@@ -15,9 +15,13 @@ namespace quenta {
 void ShowGraphCursor();
 // Moves the cursor to the position typed into the first readout box.
 void MoveGraphCursor();
-// A readout box changed: the first box is held to the graph's range, and a
-// position typed there moves the cursor.
+// A readout box changed: a position typed into the first box moves the
+// cursor; one above the graph's range is held to its maximum at once, one
+// below it waits, the cursor staying, as more digits may bring it in.
 void F_QuentaGrafForm_Text2_Change(int index);
+// A readout box lost the focus: a position left in the first box below the
+// graph's range is held to its minimum, which moves the cursor there.
+void F_QuentaGrafForm_Text2_LostFocus(int index);
 // A key in a readout box locks the crosshair.
 void F_QuentaGrafForm_Text2_KeyDown(int index, int keyCode, int shift);
 // The pointer moved over the graph: drawing units (h, v), data (x, y).

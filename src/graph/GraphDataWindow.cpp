@@ -16,6 +16,8 @@ std::unique_ptr<GraphDataForm>& instance() {
   return form;
 }
 
+constexpr const char* kNoPointsMessage = "There are no plotted points to save.";
+
 std::string& dataFileName() {
   static std::string name;
   return name;
@@ -50,6 +52,9 @@ void ResetGraphDataForm() {
 
 GraphColumns PlottedColumns() {
   const GraphPlotData& g = gGraph;
+  // No plot on show: a refused plot left the graph the window names empty,
+  // its headings and no point of the graph plotted before it.
+  if (g.PlottedKind < 0) return {g.ShownKind, 0, {}, {}, {}};
   return {g.PlottedKind, g.GraphPointCount, g.GraphDataX, g.GraphDataY1, g.GraphDataY2};
 }
 
@@ -79,6 +84,11 @@ void ListNewPlotInOpenGraphData() {
 }
 
 void Graph_Data_Command2_Click() {
+  // With no point plotted there is nothing to save: no file is asked for.
+  if (PlottedColumns().count < 1) {
+    ui::msgBox(kNoPointsMessage, ui::MsgButtons::Ok, "Quenta10");
+    return;
+  }
   ui::SaveDialogRequest request;
   request.title = "Select File";
   request.filter = "Apps (*.txt)|*.txt|All files (*.*)|*.*";

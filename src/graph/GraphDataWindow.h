@@ -24,9 +24,10 @@ struct GraphDataForm : ui::Form {
 GraphDataForm& Graph_Data();
 void ResetGraphDataForm();
 
-// The columns of the last completed plot, with its kind: both commands
-// list these, whatever graph the list shows now and also after the graph
-// window has closed.
+// The columns of the plot the graph window shows, with its kind: both
+// commands list these, also after the graph window has closed. After a
+// refused plot of a newly chosen graph, which shows empty, they are that
+// graph's kind with no points.
 GraphColumns PlottedColumns();
 
 // The file chosen in the last save dialog; the next one proposes it.
@@ -36,11 +37,13 @@ const std::string& DataFileName();
 // window.
 void F_QuentaGrafForm_Command2_Click();
 
-// A plot has completed: an open graph-data window lists its points.
+// A plot has completed, or a refused one left its graph empty: an open
+// graph-data window lists its points.
 void ListNewPlotInOpenGraphData();
 
 // "SAVE DATA": asks for a file and writes the file form of the data text
-// to it. A cancelled dialog or an empty name writes nothing.
+// to it. A cancelled dialog or an empty name writes nothing. With no
+// plotted point it says so and asks for no file.
 void Graph_Data_Command2_Click();
 // "CLOSE": hides the window; it keeps its text.
 void Graph_Data_Command1_Click();

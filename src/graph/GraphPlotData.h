@@ -41,8 +41,14 @@ struct GraphPlotData {
   std::vector<double> GraphDataY2;   // kind 0 the ESR
   int32_t GraphPointCount = 0;
   std::string GraphTitle;
-  // The kind of the last completed plot, -1 before the first.
+  // The kind of the plot the graph window shows, -1 while it shows none:
+  // before the first plot, and after a refused plot of a newly chosen
+  // graph has left that graph's plot empty.
   int PlottedKind = -1;
+  // The graph the window names: the kind of the plot on show, or of the
+  // refused one shown empty; -1 before the first plot. The graph data
+  // follow it: an empty plot lists no points of another graph.
+  int ShownKind = -1;
   // Kind 5: the last point whose field stays within the dielectric's limit.
   int CurveLastPoint = 0;
 

@@ -44,6 +44,7 @@ void ConnectGraphFormHandlers(GraphForm& f) {
   f.GrafName.onClick = F_QuentaGrafForm_GrafName_Click;
   for (int i = 0; i <= 2; ++i) {
     f.Text2[i].onChange = [i] { F_QuentaGrafForm_Text2_Change(i); };
+    f.Text2[i].onLostFocus = [i] { F_QuentaGrafForm_Text2_LostFocus(i); };
     f.Text2[i].onKeyDown = [i](int& keyCode, int shift) {
       F_QuentaGrafForm_Text2_KeyDown(i, keyCode, shift);
     };

@@ -153,12 +153,16 @@ void F_QuentaGrafForm_GPlot_Click() {
   // The capacitance-change graph sweeps the rated voltage and uses no range
   // box: it plots whatever its hidden box holds.
   if (kind != kCapacitanceChange && !(sweepStart < sweepEnd)) {
-    // A refused graph shows no curve or readout of another graph under its
-    // headings.
+    // A refused graph shows no curve, readout or graph data of another
+    // graph under its headings: its plot stays empty, and the cursor and
+    // the data window see no plot on show until one completes.
     if (g.PlottedKind != kind) {
       graph.setProperty(115, 0);
       g.CursorLineShown = false;
+      g.PlottedKind = -1;
+      g.ShownKind = kind;
       for (int box = 0; box <= 2; ++box) f.Text2[box].setText("");
+      ListNewPlotInOpenGraphData();
     }
     ShowRangeRefused();
     f.setMousePointer(ui::MousePointer::Default);
@@ -268,6 +272,7 @@ void F_QuentaGrafForm_GPlot_Click() {
     f.Label3[1].setCaption("Capacitance " + unit + "F");
   }
   g.PlottedKind = kind;
+  g.ShownKind = kind;
 
   // The graph control.
   graph.setProperty(20, 9, ValueType::Int32);

@@ -30,6 +30,14 @@ class Cursor : public GraphSession {
     g().setActiveControl(&g().Text2[i]);
     g().Text2[i].setText(text);
   }
+  // The user leaves the readout boxes for the Plot button.
+  void leave() { g().setActiveControl(&g().GPlot); }
+  // The user types a text key by key into a readout box.
+  void typeKeys(int i, const std::string& text) {
+    g().setActiveControl(&g().Text2[i]);
+    g().Text2[i].setText("");
+    for (char c : text) g().userKey(c, c);
+  }
   // A pointer move inside the plot.
   void touch() { graph().pointerAt(p172(2) * 1.5, p172(4) * 1.5 + 1e-9); }
 };
@@ -99,8 +107,17 @@ TEST_F(Cursor, TypedPositionsAreHeldToTheGraphAndMoveTheMarker) {
   EXPECT_EQ(messages[0].title, "Quenta10");
   EXPECT_EQ(box(0), "100000");
   EXPECT_DOUBLE_EQ(lineAt(), 1200);
+  // Below the range a value waits while it is typed, the cursor staying;
+  // leaving the box holds it to the minimum.
+  messages.clear();
   type(0, "0.5");
-  EXPECT_EQ(messageTexts().back(), "The entered value is less than the graph minimum.");
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(box(0), "0.5");
+  EXPECT_DOUBLE_EQ(lineAt(), 1200);
+  leave();
+  EXPECT_EQ(messageTexts(),
+            (std::vector<std::string>{"The entered value is less than the graph minimum."}));
+  EXPECT_EQ(messages[0].title, "Quenta10");
   EXPECT_EQ(box(0), "1");
   EXPECT_DOUBLE_EQ(lineAt(), 200);
   // A value on a bound is inside.
@@ -111,11 +128,14 @@ TEST_F(Cursor, TypedPositionsAreHeldToTheGraphAndMoveTheMarker) {
   EXPECT_DOUBLE_EQ(lineAt(), xOfKhz(1000));
   const std::string esr = box(1);
 
-  // The steps of typing a number, and texts that are none, change nothing.
+  // The steps of typing a number, and texts that are none, change nothing,
+  // also when the box is left.
   for (const char* text : {"", ".", "0", "-", "1e", "abc", "-0"}) {
     type(0, text);
+    leave();
     EXPECT_DOUBLE_EQ(lineAt(), xOfKhz(1000)) << text;
     EXPECT_EQ(box(1), esr) << text;
+    EXPECT_EQ(box(0), text);
   }
   EXPECT_TRUE(messages.empty());
   // Typing into the other boxes never moves the cursor.
@@ -156,9 +176,10 @@ TEST_F(Cursor, NothingMovesWhileTheGraphDrawnIsNotTheOneChosen) {
   open();
   touch();
   plot("4.995", "4.995");  // refused, and the boxes keep these texts
-  choose(kMaxCurrent);    // so is this graph's plot
+  choose(kMaxCurrent);    // so is this graph's plot, which shows empty
   ASSERT_EQ(messages.size(), 2u);
-  ASSERT_EQ(gGraph.PlottedKind, kEsrImpedance);
+  ASSERT_EQ(gGraph.PlottedKind, -1);
+  ASSERT_EQ(gGraph.ShownKind, kMaxCurrent);
   const std::string value = box(1);
   const auto before = lines();
   type(0, "5");
@@ -166,7 +187,65 @@ TEST_F(Cursor, NothingMovesWhileTheGraphDrawnIsNotTheOneChosen) {
   EXPECT_EQ(lines(), before);
   EXPECT_EQ(box(0), "5");
   EXPECT_EQ(box(1), value);
+  type(0, "0.5");
+  leave();
+  EXPECT_EQ(box(0), "0.5");
   EXPECT_EQ(messages.size(), 2u);
+  // Back to the graph plotted last, refused too: its plot is gone as well,
+  // and its points give no readout on the empty graph.
+  choose(kEsrImpedance);
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(gGraph.PlottedKind, -1);
+  EXPECT_EQ(gGraph.ShownKind, kEsrImpedance);
+  EXPECT_EQ(box(0), "");
+  g().LockGraf = false;
+  graph().pointerAt(5, 5);
+  EXPECT_TRUE(lines().empty());
+  EXPECT_EQ(box(0), "");
+  EXPECT_EQ(box(1), "");
+}
+
+// A frequency typed key by key reads as the same frequency typed at once,
+// also on a graph whose range starts above its first digits: those wait,
+// and the cursor stays, until the digits bring the value into the range.
+TEST_F(Cursor, APositionTypedKeyByKeyReadsAsTypedAtOnce) {
+  open();
+  plot("150", "2000");  // 100 to 1000 kHz
+  type(0, "400");
+  const std::vector<std::string> atOnce = {box(1), box(2)};
+  const double line = lineAt();
+  EXPECT_DOUBLE_EQ(line, 200 + 1000 * std::log10(4.0));
+  plot("150", "2000");
+  const double start = lineAt();
+  const std::vector<std::string> atStart = {box(1), box(2)};
+  g().setActiveControl(&g().Text2[0]);
+  g().Text2[0].setText("");
+  g().userKey('4', '4');
+  EXPECT_EQ(box(0), "4");
+  EXPECT_DOUBLE_EQ(lineAt(), start);
+  EXPECT_EQ((std::vector<std::string>{box(1), box(2)}), atStart);
+  g().userKey('0', '0');
+  EXPECT_EQ(box(0), "40");
+  EXPECT_DOUBLE_EQ(lineAt(), start);
+  g().userKey('0', '0');
+  EXPECT_EQ(box(0), "400");
+  EXPECT_DOUBLE_EQ(lineAt(), line);
+  EXPECT_EQ((std::vector<std::string>{box(1), box(2)}), atOnce);
+  EXPECT_TRUE(messages.empty());
+  // Above the range a value is judged at once: more digits cannot bring
+  // it back.
+  g().userKey('0', '0');
+  EXPECT_EQ(messageTexts(),
+            (std::vector<std::string>{"The entered value is greater than the graph maximum."}));
+  EXPECT_EQ(box(0), "1000");
+  EXPECT_DOUBLE_EQ(lineAt(), 1200);
+  // Left below the range, the box is held to the minimum.
+  typeKeys(0, "40");
+  EXPECT_EQ(messages.size(), 1u);
+  leave();
+  EXPECT_EQ(messageTexts().back(), "The entered value is less than the graph minimum.");
+  EXPECT_EQ(box(0), "100");
+  EXPECT_DOUBLE_EQ(lineAt(), 200);
 }
 
 TEST_F(Cursor, ThePointerDrawsOneLineAndReadsThePlottedPoints) {

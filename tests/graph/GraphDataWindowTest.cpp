@@ -132,5 +132,27 @@ TEST_F(GraphDataWindow, ATargetThatCannotBeWrittenIsRefusedWithAMessage) {
   EXPECT_FALSE(fs::exists(path("missing")));
 }
 
+TEST_F(GraphDataWindow, AnEmptyPlotListsOnlyItsHeadingsAndSavesNothing) {
+  answer = path("data.txt");
+  // A refused plot of the ESR graph, shown empty, after the last plot.
+  gGraph.PlottedKind = -1;
+  gGraph.ShownKind = kEsrImpedance;
+  F_QuentaGrafForm_Command2_Click();
+  EXPECT_EQ(Graph_Data().RichTextBox1.text(), "FREQ (kHz) , IMPED (ohms) ,  ESR (ohms)");
+  Graph_Data().Command2.click();
+  EXPECT_TRUE(requests.empty()) << "no file is asked for";
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_EQ(services.messages[0].text, "There are no plotted points to save.");
+  EXPECT_EQ(services.messages[0].title, "Quenta10");
+  EXPECT_EQ(services.messages[0].buttons, ui::MsgButtons::Ok);
+  EXPECT_FALSE(fs::exists(path("data.txt")));
+  // A plot that completes lists and saves its points again.
+  gGraph.PlottedKind = gGraph.ShownKind = kMaxCurrent;
+  ListNewPlotInOpenGraphData();
+  EXPECT_EQ(Graph_Data().RichTextBox1.text().substr(0, 31), "FREQ (kHz), Max. Current(a-RMS)");
+  Graph_Data().Command2.click();
+  EXPECT_EQ(read(path("data.txt")), kFileText);
+}
+
 }  // namespace
 }  // namespace quenta
