@@ -550,6 +550,11 @@ void Binder::updateFormSize() {
   writingSize_ = false;
 }
 
+void Binder::bringToFront() {
+  window_.raise();
+  window_.activateWindow();
+}
+
 void Binder::applyShown() {
   if (!form_.shown()) {
     if (window_.isVisible()) window_.hide();
@@ -598,8 +603,7 @@ void Binder::applyShown() {
     }
   }
   window_.show();
-  window_.raise();
-  window_.activateWindow();
+  bringToFront();
   // The focus starts on the control the program chose, else on the first
   // control of the tab order.
   if (form_.activeControl()) {

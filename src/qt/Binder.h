@@ -51,6 +51,9 @@ class Binder : public QObject, public ui::FormListener, public ui::ControlListen
 
   // Brings every widget in step with its control.
   void syncAll();
+  // Brings the window to the front and makes it the active one, as showing
+  // it does.
+  void bringToFront();
 
   // A modal box is opening: every scroll bar pressed on any window
   // lets go where its control stands (one click, one step; a drag ends on

@@ -434,6 +434,10 @@ void QtServices::formShown(ui::Form& form) {
   if (!windowFor(form)) qWarning("no window for the form %s", form.name().c_str());
 }
 
+void QtServices::formRaised(ui::Form& form) {
+  if (Binder* binder = windowFor(form)) binder->bringToFront();
+}
+
 void QtServices::formHidden(ui::Form& form) {
   for (const ModalLoop& m : modal_)
     if (m.form == &form) m.loop->quit();

@@ -126,6 +126,7 @@ class QtServices : public ui::Services {
   void runModal(ui::Form& form) override;
   void formShown(ui::Form& form) override;
   void formHidden(ui::Form& form) override;
+  void formRaised(ui::Form& form) override;
   ui::Printer& printer() override;
   void shellOpen(const std::string& address) override;
   std::optional<std::string> saveFileDialog(const ui::SaveDialogRequest& request) override;

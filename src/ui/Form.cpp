@@ -52,6 +52,8 @@ void Form::show(ShowMode mode) {
   if (!wasShown) {
     changed(FormProp::Shown);
     services().formShown(*this);
+  } else if (!modal_) {
+    services().formRaised(*this);
   }
   if (onActivate) onActivate();
   if (modal_) {

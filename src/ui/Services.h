@@ -50,6 +50,9 @@ class Services {
   // A form was shown or hidden (for the front end and transcripts).
   virtual void formShown(Form& form) { (void)form; }
   virtual void formHidden(Form& form) { (void)form; }
+  // A modeless form already shown was shown again: its window comes to the
+  // front, as a window does when it is shown.
+  virtual void formRaised(Form& form) { (void)form; }
   virtual Printer& printer() = 0;
   // Opens a document address with the desktop's opener.
   virtual void shellOpen(const std::string& address) = 0;

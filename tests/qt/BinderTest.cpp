@@ -23,6 +23,7 @@
 #include <memory>
 #include <string>
 
+#include "graph/GraphDataWindow.h"
 #include "mainwindow/MainForm.h"
 #include "qt/Binder.h"
 #include "qt/FrontEnd.h"
@@ -389,6 +390,26 @@ TEST(QtServices, ModalDialogReturnsWhenHidden) {
   steps.push_back("returned");
   EXPECT_EQ(steps, (std::vector<std::string>{"in loop", "after hide", "returned"}));
   EXPECT_FALSE(qtui::Binder::of(design)->window().isVisible());
+  qtui::closeAllWindows();
+  quenta::ResetForms();
+}
+
+// A modeless window shown again while it is open behind another (Display
+// Graph Data with the data window behind) comes to the front.
+TEST(QtServices, AWindowShownAgainComesToTheFront) {
+  quenta::ResetForms();
+  qtui::QtServices services;
+  ui::ScopedServices scoped(services);
+  auto& data = quenta::Graph_Data();
+  data.show(ui::ShowMode::Modeless);
+  QWidget& dataWindow = qtui::Binder::of(data)->window();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dataWindow));
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  data.show(ui::ShowMode::Modeless);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&dataWindow));
   qtui::closeAllWindows();
   quenta::ResetForms();
 }
