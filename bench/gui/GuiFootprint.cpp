@@ -15,10 +15,12 @@
 //   quenta10-gui-footprint --help
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <climits>
 #include <cstdio>
@@ -68,11 +70,13 @@ struct Sample {
   long rssKb = 0;
 };
 
-// Starts the program, waits for its report line and for its end.
-bool measure(const std::vector<std::string>& command, const std::vector<std::string>& extraEnv,
-             Sample& out) {
+// Starts the program, waits for its report line and for its end. Empty
+// when it was measured, else why not ("cannot be run: No such file or
+// directory", "ended with status 1 before its first paint").
+std::string measure(const std::vector<std::string>& command,
+                    const std::vector<std::string>& extraEnv, Sample& out) {
   int fds[2];
-  if (pipe(fds) != 0) return false;
+  if (pipe(fds) != 0) return std::string("cannot be started: ") + std::strerror(errno);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
@@ -96,7 +100,7 @@ bool measure(const std::vector<std::string>& command, const std::vector<std::str
   close(fds[1]);
   if (rc != 0) {
     close(fds[0]);
-    return false;
+    return std::string("cannot be run: ") + std::strerror(rc);
   }
   std::string text;
   char buffer[256];
@@ -114,9 +118,14 @@ bool measure(const std::vector<std::string>& command, const std::vector<std::str
   int status = 0;
   waitpid(pid, &status, 0);
   const auto at = text.find("rss-kb=");
-  if (!reported || at == std::string::npos) return false;
+  const std::string when = !reported || at == std::string::npos ? " before its first paint" : "";
+  if (WIFSIGNALED(status))
+    return "was ended by signal " + std::to_string(WTERMSIG(status)) + when;
+  if (WIFEXITED(status) && WEXITSTATUS(status) != 0)
+    return "ended with status " + std::to_string(WEXITSTATUS(status)) + when;
+  if (!when.empty()) return "ended without reporting its first paint";
   out.rssKb = std::atol(text.c_str() + at + 7);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return {};
 }
 
 double median(std::vector<double> v) {
@@ -139,8 +148,10 @@ bool measureInTurn(std::vector<Program>& programs, int rounds) {
   for (int i = 0; i < rounds; ++i) {
     for (Program& p : programs) {
       Sample s;
-      if (!measure(p.command, p.env, s)) {
-        std::fprintf(stderr, "%s: no first paint reported\n", p.name);
+      const std::string failure = measure(p.command, p.env, s);
+      if (!failure.empty()) {
+        std::fprintf(stderr, "quenta10-gui-footprint: %s (%s) %s\n", p.name,
+                     p.command[0].c_str(), failure.c_str());
         return false;
       }
       p.ms.push_back(s.ms);
@@ -195,9 +206,24 @@ int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   char self[4096];
   const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-  if (n <= 0) return 2;
+  if (n <= 0) {
+    std::fprintf(stderr, "quenta10-gui-footprint: cannot find this tool's own file: %s\n",
+                 std::strerror(errno));
+    return 2;
+  }
   self[n] = '\0';
   const std::string program = !given.empty() ? given[0] : folderOf(self) + "/quenta10";
+  // A program that cannot be run is named before anything is measured.
+  struct stat file {};
+  const char* unusable = stat(program.c_str(), &file) != 0 ? std::strerror(errno)
+                         : S_ISDIR(file.st_mode)          ? "it is a folder"
+                         : access(program.c_str(), X_OK) != 0 ? std::strerror(errno)
+                                                               : nullptr;
+  if (unusable) {
+    std::fprintf(stderr, "quenta10-gui-footprint: the program %s cannot be run: %s\n",
+                 program.c_str(), unusable);
+    return 2;
+  }
 
   std::printf("platform %s, median of %d runs\n", std::getenv("QT_QPA_PLATFORM"), rounds);
   std::vector<Program> programs = {

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "ui/TextChars.h"
+
 namespace quenta::app {
 
 bool StartupCheckRequested() {
@@ -26,7 +28,9 @@ ui::MsgResult StartupCheckServices::messageBox(const ui::MessageBoxRequest& requ
 
 int FinishStartupCheck(const StartupCheckServices& services, const std::string& folder) {
   if (services.messagesShown() > 0) return 1;
-  std::printf("Quenta10 started: catalogue loaded from %s\n", folder.c_str());
+  // The folder as the failure messages show it: a byte that is not text
+  // (an escape, a bell, a Latin-1 letter) as \xNN.
+  std::printf("Quenta10 started: catalogue loaded from %s\n", ui::EscapeNonText(folder).c_str());
   return 0;
 }
 

@@ -27,7 +27,8 @@ class StartupCheckServices : public qtui::QtServices {
 };
 
 // Reports a finished start-up on standard output ("Quenta10 started:
-// catalogue loaded from FOLDER") and gives the exit status.
+// catalogue loaded from FOLDER", the folder's bytes that are not text as
+// \xNN) and gives the exit status.
 int FinishStartupCheck(const StartupCheckServices& services, const std::string& folder);
 
 }  // namespace quenta::app

@@ -263,6 +263,10 @@ std::string CatalogueError::Place() const {
   return where;
 }
 
+std::filesystem::path CatalogueError::Folder() const {
+  return Fault == CatalogueFault::MissingFile ? Path : Path.parent_path();
+}
+
 std::string CatalogueError::Message() const {
   std::string message = "Catalogue file " + Place() + ": " + Detail;
   // A missing file's words already name the folder it was looked for in.

@@ -64,6 +64,8 @@ struct CatalogueError {
   // Where the fault lies: "CLCMXCAP.DAT, record 3, field 7" (record and
   // field only when known).
   std::string Place() const;
+  // The folder the file was found, or looked for, in.
+  std::filesystem::path Folder() const;
   // The full report for a message box, naming file, record and field.
   std::string Message() const;
 };

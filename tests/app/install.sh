@@ -4,10 +4,11 @@
 # pictures) goes to lib/quenta10/, bin/ holds only the link to the program,
 # and the desktop entry, which desktop-file-validate accepts, starts it.
 # The installed copy is started through that link on the offscreen platform
-# far enough to see its catalogue loaded. It is started from a folder that
-# holds a damaged catalogue, which must not be read; a damage to the
-# installed catalogue is reported by file, record and field, a missing or
-# empty file with its folder.
+# far enough to see its catalogue loaded, the folder's Latin-1 byte shown
+# as an escape. It is started from a folder that holds a damaged
+# catalogue, which must not be read; a damage to the installed catalogue
+# is reported by file, folder, record and field, a missing or empty file
+# with its folder.
 # Usage: install.sh CMAKE BUILD_DIR
 set -u
 cmake=$1
@@ -24,6 +25,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
   exit 1
 }
 folder="$prefix/lib/quenta10"
+# The folder's name, not UTF-8, shows its Latin-1 byte as an escape.
+shown="$top/caf\\xE9/lib/quenta10"
 for f in DESNPARA.DAT CLCMXCAP.DAT CLCMinCAP.DAT LUKUPCAS.DAT mil-prf-49470_25.dat kd.jpg; do
   [ -f "$folder/$f" ] || fail "lib/quenta10/$f not installed"
 done
@@ -60,7 +63,7 @@ start() {
 start
 rc=$?
 [ $rc -eq 0 ] || fail "the installed program ended with $rc: $(cat "$top/err")"
-grep -qxF "Quenta10 started: catalogue loaded from $folder" "$top/out" ||
+grep -qxF "Quenta10 started: catalogue loaded from $shown" "$top/out" ||
   fail "no catalogue loaded: $(cat "$top/out")"
 
 # A layer multiplier too large to use, in the installed catalogue.
@@ -68,7 +71,8 @@ echo "1,1,0,1.2,1e20,5,1" >>"$folder/DESNPARA.DAT"
 start
 rc=$?
 [ $rc -eq 1 ] || fail "a damaged catalogue ended with $rc"
-grep -qE "DESNPARA\.DAT, record [0-9]+, field 5 cannot be used: the layer multiplier 1E\+20" "$top/err" ||
+grep -F "The catalogue file DESNPARA.DAT in the program folder $shown, record " "$top/err" |
+  grep -qE ", field 5, cannot be used: the layer multiplier 1E\+20" ||
   fail "the damage is not named: $(cat "$top/err")"
 
 # Without its own catalogue the program does not take the current folder's.
@@ -77,8 +81,6 @@ rm "$folder/CLCMinCAP.DAT" "$folder/DESNPARA.DAT"
 start
 rc=$?
 [ $rc -eq 1 ] || fail "a program folder without catalogue ended with $rc"
-# The folder's name, not UTF-8, shows its Latin-1 byte as an escape.
-shown="$top/caf\\xE9/lib/quenta10"
 grep -qF "DESNPARA.DAT cannot be used: the file is missing from the program folder $shown." "$top/err" ||
   fail "the missing file is not named with its folder: $(cat "$top/err")"
 

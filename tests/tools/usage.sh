@@ -2,7 +2,8 @@
 # Every tool beside the program answers --help and -h with its usage on
 # standard output, nothing on standard error, status 0, doing nothing else;
 # an option it does not take is named on standard error with the usage,
-# and the status is not 0.
+# and the status is not 0. A file, folder or program a tool cannot use is
+# named on standard error.
 # Usage: usage.sh BIN_FOLDER
 set -u
 failures=0
@@ -27,4 +28,35 @@ for tool in $tools; do
   grep -q "^$name: unknown option --no-such-option$" "$dir/err" && grep -q "^usage: $name" "$dir/err" ||
     fail "$name --no-such-option is not refused with the usage: $(head -c 300 "$dir/err")"
 done
+
+# What a tool is given and cannot use is named on standard error, and the
+# status says so: a folder or a missing file given as the script, the
+# command, the program folder or the program. (A program folder named
+# "folder" is also found in the "<program folder>" its name is shown as.)
+refused() {  # STATUS WORDS TOOL ARGS...
+  local status=$1 words=$2
+  shift 2
+  (cd "$dir" && timeout 60 "$@" >"$dir/out" 2>"$dir/err")
+  rc=$?
+  [ $rc -eq "$status" ] || fail "$(basename "$1") ${*:2} ended with $rc, not $status"
+  grep -qxF "$words" "$dir/err" || fail "$(basename "$1") ${*:2} said: $(head -c 300 "$dir/err")"
+  [ -s "$dir/out" ] && fail "$(basename "$1") ${*:2} printed: $(head -c 300 "$dir/out")"
+}
+bin=$1
+mkdir "$dir/folder"
+refused 2 "quenta10-script: the script folder is a folder, not a file" "$bin/quenta10-script" folder
+refused 2 "quenta10-script: cannot read the script none.q10: No such file or directory" \
+  "$bin/quenta10-script" none.q10
+refused 1 "quenta10-peak-rss: cannot run ./none: No such file or directory" "$bin/quenta10-peak-rss" ./none
+refused 1 "quenta10-peak-rss: cannot run ./folder: it is a folder" "$bin/quenta10-peak-rss" ./folder
+refused 1 "quenta10-peak-rss: /bin/false ended with status 1" "$bin/quenta10-peak-rss" /bin/false
+refused 2 "quenta10-shown-texts: the program folder none does not exist" "$bin/quenta10-shown-texts" none
+refused 2 "Catalogue Error: The catalogue file DESNPARA.DAT cannot be used: the file is missing from the program folder folder." \
+  "$bin/quenta10-shown-texts" folder
+grep -qx "quenta10-shown-texts: the program ended at start-up, saying:" "$dir/err" ||
+  fail "quenta10-shown-texts folder said: $(head -c 300 "$dir/err")"
+refused 2 "quenta10-gui-footprint: the program none cannot be run: No such file or directory" \
+  "$bin/quenta10-gui-footprint" none
+refused 2 "quenta10-gui-footprint: the program folder cannot be run: it is a folder" \
+  "$bin/quenta10-gui-footprint" folder
 exit $((failures > 0))

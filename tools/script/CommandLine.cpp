@@ -1,12 +1,18 @@
 // The command line of quenta10-script: [--folder DIR] [SCRIPT].
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
+#include <string>
+#include <utility>
 
 #include "Runner.h"
 #include "ToolUsage.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
+#include "ui/TextChars.h"
 
 namespace script {
 
@@ -51,13 +57,28 @@ int runMain(int argc, char** argv) {
     folder = folder.parent_path();
   quenta::SetProgramFolder(folder.string());
 
-  std::ifstream file;
+  // A named script is read whole before anything runs: one that is not a
+  // readable file (a folder, say) runs nothing and is refused.
+  std::istringstream file;
   if (!scriptPath.empty()) {
-    file.open(scriptPath);
-    if (!file) {
-      std::cerr << "quenta10-script: cannot read the script " << scriptPath << "\n";
+    const std::string shown = ui::EscapeNonText(scriptPath);
+    if (fs::is_directory(scriptPath, ec)) {
+      std::cerr << "quenta10-script: the script " << shown << " is a folder, not a file\n";
       return 2;
     }
+    errno = 0;
+    std::ifstream in(scriptPath, std::ios::binary);
+    const int openError = in.is_open() ? 0 : errno;
+    std::string text;
+    char block[4096];
+    while (in && (in.read(block, sizeof block) || in.gcount() > 0))
+      text.append(block, static_cast<std::size_t>(in.gcount()));
+    if (!in.is_open() || in.bad()) {
+      std::cerr << "quenta10-script: cannot read the script " << shown
+                << (openError != 0 ? std::string(": ") + std::strerror(openError) : "") << "\n";
+      return 2;
+    }
+    file.str(std::move(text));
   }
   int rc = run(scriptPath.empty() ? std::cin : file, std::cout, std::cerr);
   // The windows go before the statics they register with (the timer list).

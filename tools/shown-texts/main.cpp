@@ -20,11 +20,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "SelectionSweep.h"
@@ -34,6 +36,7 @@
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Program.h"
 #include "ui/Headless.h"
+#include "ui/TextChars.h"
 
 namespace quenta {
 namespace {
@@ -59,8 +62,11 @@ std::string Escaped(const std::string& text) {
 std::string Portable(std::string text) {
   const std::string& folder = ProgramFolder();
   if (folder.empty()) return text;
-  for (std::size_t at = 0; (at = text.find(folder, at)) != std::string::npos;)
-    text.replace(at, folder.size(), "<program folder>");
+  // The search goes on after each replacement: a folder named "folder"
+  // is found in "<program folder>" too.
+  constexpr std::string_view kShown = "<program folder>";
+  for (std::size_t at = 0; (at = text.find(folder, at)) != std::string::npos; at += kShown.size())
+    text.replace(at, folder.size(), kShown);
   return text;
 }
 
@@ -151,14 +157,37 @@ int RunDump(bool curveValues, const std::string& folder) {
               d.Text1.text() + "]");
     if (d.shown()) d.B_CalcOK.click();
   };
+  {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) {
+      std::cerr << "quenta10-shown-texts: the program folder " << ui::EscapeNonText(folder)
+                << (std::filesystem::exists(folder, ec) ? " is not a folder\n"
+                                                        : " does not exist\n");
+      return 2;
+    }
+  }
   SetProgramFolder(folder);
   ResetForms();
+  // What the start-up said, for when it ends the program.
+  std::string said;
+  const auto onMessage = services.onMessageBox;
+  services.onMessageBox = [&](const ui::MessageBoxRequest& r) {
+    std::string text;
+    for (std::size_t i = 0; i < r.text.size(); ++i) {
+      if (r.text[i] == '\r' && i + 1 < r.text.size() && r.text[i + 1] == '\n') continue;
+      text += r.text[i] == '\r' ? '\n' : r.text[i];
+    }
+    said += r.title + ": " + text + "\n";
+    return onMessage(r);
+  };
   try {
     Main();
   } catch (const ui::ProgramEnd&) {
-    std::cerr << "the program ended at start-up\n";
+    std::cerr << "quenta10-shown-texts: the program ended at start-up"
+              << (said.empty() ? "\n" : ", saying:\n" + said);
     return 2;
   }
+  services.onMessageBox = onMessage;
   MainForm& w = F_QuentaMainForm();
   dump.Changes(w);
   const sweep::Counts counts = sweep::ForEveryCalculation(
@@ -171,13 +200,17 @@ int RunDump(bool curveValues, const std::string& folder) {
 }
 
 std::vector<std::string> Lines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    std::cerr << "cannot read " << path << "\n";
+  std::error_code ec;
+  const bool folder = std::filesystem::is_directory(path, ec);
+  std::ifstream in;
+  if (!folder) in.open(path, std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; in && std::getline(in, line);) lines.push_back(line);
+  if (folder || !in.is_open() || in.bad()) {
+    std::cerr << "quenta10-shown-texts: cannot read the dump " << ui::EscapeNonText(path)
+              << (folder ? ": it is a folder\n" : "\n");
     std::exit(2);
   }
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
 }
 
