@@ -10,6 +10,7 @@
 
 #include "catalogue/NumberText.h"
 #include "catalogue/RecordReader.h"
+#include "catalogue/TextChars.h"
 
 namespace quenta {
 
@@ -263,14 +264,18 @@ std::string CatalogueError::Place() const {
   return where;
 }
 
-std::filesystem::path CatalogueError::Folder() const {
-  return Fault == CatalogueFault::MissingFile ? Path : Path.parent_path();
+std::string CatalogueError::PlaceInFolder() const {
+  if (Fault == CatalogueFault::MissingFile || Path.empty()) return Place();
+  std::string where = File + " in the program folder " + EscapeNonText(Path.parent_path().string());
+  if (Record > 0 || Field > 0) where += Place().substr(File.size()) + ",";
+  return where;
 }
 
 std::string CatalogueError::Message() const {
   std::string message = "Catalogue file " + Place() + ": " + Detail;
   // A missing file's words already name the folder it was looked for in.
-  if (!Path.empty() && Fault != CatalogueFault::MissingFile) message += "\n(" + Path.string() + ")";
+  if (!Path.empty() && Fault != CatalogueFault::MissingFile)
+    message += "\n(" + EscapeNonText(Path.string()) + ")";
   return message;
 }
 

@@ -64,8 +64,11 @@ struct CatalogueError {
   // Where the fault lies: "CLCMXCAP.DAT, record 3, field 7" (record and
   // field only when known).
   std::string Place() const;
-  // The folder the file was found, or looked for, in.
-  std::filesystem::path Folder() const;
+  // The same with the folder the file was found in, for a message: "CLCMXCAP.DAT
+  // in the program folder /opt/q, record 3, field 7," (bytes that are not text
+  // as \xNN). A missing file's words already name the folder it was looked for
+  // in: its place is Place().
+  std::string PlaceInFolder() const;
   // The full report for a message box, naming file, record and field.
   std::string Message() const;
 };

@@ -36,17 +36,9 @@ constexpr Entry kSeries[] = {
     {"GJW", 13}};
 
 // Names the file with its folder ("The catalogue file CLCMXCAP.DAT in the
-// program folder /opt/q, record 3, field 6, cannot be used: ..."); a
-// missing file's words already name the folder it was looked for in.
+// program folder /opt/q, record 3, field 6, cannot be used: ...").
 std::string faultText(const CatalogueError& error) {
-  if (error.Fault == CatalogueFault::MissingFile || error.Path.empty())
-    return "The catalogue file " + error.Place() + " cannot be used: " + error.Detail;
-  std::string text = "The catalogue file " + error.File + " in the program folder " +
-                     EscapeNonText(error.Folder().string());
-  if (error.Record > 0) text += ", record " + std::to_string(error.Record);
-  if (error.Field > 0) text += ", field " + std::to_string(error.Field);
-  if (error.Record > 0 || error.Field > 0) text += ",";
-  return text + " cannot be used: " + error.Detail;
+  return "The catalogue file " + error.PlaceInFolder() + " cannot be used: " + error.Detail;
 }
 
 // Reports a catalogue that cannot be used. Before the main window has been

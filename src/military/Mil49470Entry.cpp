@@ -118,7 +118,7 @@ void ShowInvalid(MainForm& f) {
 }
 
 void ReportDamagedList(const CatalogueError& error) {
-  ui::msgBox("The part list " + error.Place() + " cannot be used: " + error.Detail,
+  ui::msgBox("The part list " + error.PlaceInFolder() + " cannot be used: " + error.Detail,
              ui::MsgButtons::Ok, "Part List Error", ui::MsgIcon::Exclamation);
 }
 
