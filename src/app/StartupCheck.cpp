@@ -16,13 +16,7 @@ bool StartupCheckRequested() {
 
 ui::MsgResult StartupCheckServices::messageBox(const ui::MessageBoxRequest& request) {
   ++messages_;
-  std::string text;
-  for (std::size_t i = 0; i < request.text.size(); ++i) {
-    const char c = request.text[i];
-    if (c == '\r' && i + 1 < request.text.size() && request.text[i + 1] == '\n') continue;
-    text += c == '\r' ? '\n' : c;
-  }
-  std::fprintf(stderr, "%s: %s\n", request.title.c_str(), text.c_str());
+  std::fprintf(stderr, "%s: %s\n", request.title.c_str(), ui::WithLineFeeds(request.text).c_str());
   return request.buttons == ui::MsgButtons::YesNo ? ui::MsgResult::Yes : ui::MsgResult::Ok;
 }
 

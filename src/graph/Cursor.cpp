@@ -228,6 +228,15 @@ bool TypedPosition(const GraphForm& f, double& v) {
   return !t.empty() && t != "." && ParseWholeNumber(t, v) == NumberStatus::Ok && v != 0;
 }
 
+// Whether the first readout box holds a position below the graph's range,
+// whose minimum it then gives.
+bool TypedBelowGraph(const GraphForm& f, float& min) {
+  double v = 0;
+  float max = 0;
+  return TypedPosition(f, v) && ReadoutRange(f.GrafName.listIndex(), min, max) &&
+         ToSingle(v) < min;
+}
+
 }  // namespace
 
 void ShowGraphCursor() {
@@ -278,8 +287,7 @@ void F_QuentaGrafForm_Text2_Change(int index) {
   if (!TypedPosition(f, v)) return;
 
   float min = 0, max = 0;
-  const bool ranged = ReadoutRange(f.GrafName.listIndex(), min, max);
-  if (!gClamping && ranged && ToSingle(v) > max) {
+  if (!gClamping && ReadoutRange(f.GrafName.listIndex(), min, max) && ToSingle(v) > max) {
     gClamping = true;
     struct Done {
       ~Done() { gClamping = false; }
@@ -292,19 +300,15 @@ void F_QuentaGrafForm_Text2_Change(int index) {
   // A value below the graph may be the first digits of one within it
   // ("4" of "400"): it waits, the cursor staying where it is, until more
   // digits bring it in or the box is left.
-  if (ranged && ParseWholeNumber(f.Text2[0].text(), v) == NumberStatus::Ok && ToSingle(v) < min)
-    return;
+  if (TypedBelowGraph(f, min)) return;
   if (index == 0 && f.ManualChange) MoveGraphCursor();
 }
 
 void F_QuentaGrafForm_Text2_LostFocus(int index) {
   if (index != 0) return;
   GraphForm& f = F_QuentaGrafForm();
-  if (!CursorApplies(f)) return;
-  double v = 0;
-  float min = 0, max = 0;
-  if (!TypedPosition(f, v) || !ReadoutRange(f.GrafName.listIndex(), min, max)) return;
-  if (!(ToSingle(v) < min)) return;
+  float min = 0;
+  if (!CursorApplies(f) || !TypedBelowGraph(f, min)) return;
   ui::msgBox("The entered value is less than the graph minimum.", ui::MsgButtons::Ok, "Quenta10");
   // The change this raises moves the cursor to the minimum.
   f.Text2[0].setText(SingleText(min));

@@ -102,4 +102,14 @@ std::string EscapeNonText(std::string_view text) {
   return out;
 }
 
+std::string WithLineFeeds(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out += text[i] == '\r' ? '\n' : text[i];
+  }
+  return out;
+}
+
 }  // namespace ui

@@ -34,4 +34,8 @@ std::size_t WholeCharEnd(std::string_view text, std::size_t pos);
 // two upper-case hexadecimal digits.
 std::string EscapeNonText(std::string_view text);
 
+// A message's text for a terminal: its line breaks (CR LF, or a CR alone)
+// as line feeds.
+std::string WithLineFeeds(std::string_view text);
+
 }  // namespace ui

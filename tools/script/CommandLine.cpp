@@ -4,9 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
-#include <utility>
 
 #include "Runner.h"
 #include "ToolUsage.h"
@@ -57,9 +55,9 @@ int runMain(int argc, char** argv) {
     folder = folder.parent_path();
   quenta::SetProgramFolder(folder.string());
 
-  // A named script is read whole before anything runs: one that is not a
-  // readable file (a folder, say) runs nothing and is refused.
-  std::istringstream file;
+  // A named script that is not a readable file (a folder opens, but reads
+  // as empty) runs nothing and is refused.
+  std::ifstream file;
   if (!scriptPath.empty()) {
     const std::string shown = ui::EscapeNonText(scriptPath);
     if (fs::is_directory(scriptPath, ec)) {
@@ -67,18 +65,12 @@ int runMain(int argc, char** argv) {
       return 2;
     }
     errno = 0;
-    std::ifstream in(scriptPath, std::ios::binary);
-    const int openError = in.is_open() ? 0 : errno;
-    std::string text;
-    char block[4096];
-    while (in && (in.read(block, sizeof block) || in.gcount() > 0))
-      text.append(block, static_cast<std::size_t>(in.gcount()));
-    if (!in.is_open() || in.bad()) {
+    file.open(scriptPath);
+    if (!file) {
       std::cerr << "quenta10-script: cannot read the script " << shown
-                << (openError != 0 ? std::string(": ") + std::strerror(openError) : "") << "\n";
+                << (errno != 0 ? std::string(": ") + std::strerror(errno) : "") << "\n";
       return 2;
     }
-    file.str(std::move(text));
   }
   int rc = run(scriptPath.empty() ? std::cin : file, std::cout, std::cerr);
   // The windows go before the statics they register with (the timer list).

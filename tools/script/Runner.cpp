@@ -14,9 +14,9 @@
 #include <istream>
 #include <iterator>
 #include <ostream>
-#include <string_view>
 
 #include "GraphDump.h"
+#include "ProgramFolderText.h"
 #include "graph/GraphForm.h"
 #include "graph/GraphWindow.h"
 #include "mainwindow/MainForm.h"
@@ -387,14 +387,7 @@ void Runner::say(const std::string& line) {
     for (std::size_t at; (at = text.find(prefix)) != std::string::npos;)
       text.erase(at, prefix.size());
   }
-  if (const std::string& program = quenta::ProgramFolder(); !program.empty()) {
-    constexpr std::string_view kProgram = "<program folder>";
-    for (std::size_t at = 0; (at = text.find(program, at)) != std::string::npos;) {
-      text.replace(at, program.size(), kProgram);
-      at += kProgram.size();
-    }
-  }
-  out_ << text << '\n' << std::flush;
+  out_ << tool::WithProgramFolderNamed(std::move(text)) << '\n' << std::flush;
 }
 
 void Runner::fail(const std::string& message) {

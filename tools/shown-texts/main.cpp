@@ -26,9 +26,9 @@
 #include <map>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "ProgramFolderText.h"
 #include "SelectionSweep.h"
 #include "ToolUsage.h"
 #include "catalogue/CapEntry.h"
@@ -57,19 +57,6 @@ std::string Escaped(const std::string& text) {
   return out;
 }
 
-// The text with the program folder's path written as "<program folder>",
-// so that dumps of builds in different folders compare.
-std::string Portable(std::string text) {
-  const std::string& folder = ProgramFolder();
-  if (folder.empty()) return text;
-  // The search goes on after each replacement: a folder named "folder"
-  // is found in "<program folder>" too.
-  constexpr std::string_view kShown = "<program folder>";
-  for (std::size_t at = 0; (at = text.find(folder, at)) != std::string::npos; at += kShown.size())
-    text.replace(at, folder.size(), kShown);
-  return text;
-}
-
 // One line per control: flags, colours, font and text; list entries on
 // a line of their own.
 std::string ControlState(const ui::Control& c) {
@@ -77,8 +64,8 @@ std::string ControlState(const ui::Control& c) {
   std::snprintf(flags, sizeof flags, "%c%c %06x/%06x %.2f%s ", c.visible() ? 'v' : '-',
                 c.enabled() ? 'e' : '-', static_cast<unsigned>(c.backColor()),
                 static_cast<unsigned>(c.foreColor()), c.fontSize(), c.fontBold() ? "b" : "");
-  std::string line =
-      c.id() + " " + flags + c.fontName() + " \"" + Escaped(Portable(c.displayText())) + "\"";
+  std::string line = c.id() + " " + flags + c.fontName() + " \"" +
+                     Escaped(tool::WithProgramFolderNamed(c.displayText())) + "\"";
   if (const auto* list = dynamic_cast<const ui::ListControl*>(&c)) {
     line.append("\n").append(c.id()).append(" list");
     for (const ui::ListItem& item : list->items()) line.append(" |").append(Escaped(item.text));
@@ -147,7 +134,7 @@ int RunDump(bool curveValues, const std::string& folder) {
   ui::ScopedServices scope(services);
   Dump dump(curveValues);
   services.onMessageBox = [&](const ui::MessageBoxRequest& r) {
-    dump.Note("message " + Escaped(r.title) + ": " + Escaped(Portable(r.text)));
+    dump.Note("message " + Escaped(r.title) + ": " + Escaped(tool::WithProgramFolderNamed(r.text)));
     return ui::MsgResult::Ok;
   };
   // The re-entry dialog's proposal is accepted.
@@ -172,12 +159,7 @@ int RunDump(bool curveValues, const std::string& folder) {
   std::string said;
   const auto onMessage = services.onMessageBox;
   services.onMessageBox = [&](const ui::MessageBoxRequest& r) {
-    std::string text;
-    for (std::size_t i = 0; i < r.text.size(); ++i) {
-      if (r.text[i] == '\r' && i + 1 < r.text.size() && r.text[i + 1] == '\n') continue;
-      text += r.text[i] == '\r' ? '\n' : r.text[i];
-    }
-    said += r.title + ": " + text + "\n";
+    said += r.title + ": " + ui::WithLineFeeds(r.text) + "\n";
     return onMessage(r);
   };
   try {
