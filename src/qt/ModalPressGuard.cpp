@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include <QApplication>
@@ -20,9 +21,11 @@ namespace qtui {
 
 namespace {
 
-// Longer than the delay before a held key repeats on any usual desktop
-// (X's own is 660 ms), and so longer than the gap between a key's repeats.
-constexpr qint64 kLongestRepeatDelay = 1000;  // ms
+// How far before a modal window's appearance a press may be stamped and
+// still be judged on the window system's clock: a press stamped earlier
+// still comes from another clock, or from before a wrap of it, and is
+// judged by when it is read alone, so that nothing stays dropped.
+constexpr qint64 kLongestLag = 5000;  // ms
 
 // When the user made an input event: the window system's timestamp, or,
 // for an event that carries none, when the program read it. Only times of
@@ -50,6 +53,7 @@ class ModalPressGuard : public QObject {
   // seen again joins its own series, a key press seen again is its own
   // repeat, and neither changes what is dropped.
   bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->isInputEvent() && event->spontaneous()) noteLatest(static_cast<const QInputEvent&>(*event));
     switch (event->type()) {
       case QEvent::Show:
       case QEvent::Hide:
@@ -82,6 +86,23 @@ class ModalPressGuard : public QObject {
     return {clock_.elapsed(), false};
   }
 
+  // The latest stamped input event and when it was read: the link between
+  // the window system's clock and the program's. (An event seen again on
+  // the widgets it reaches keeps the time it was first read.)
+  void noteLatest(const QInputEvent& e) {
+    if (e.timestamp() == 0 || (latest_.known && latest_.stamp == static_cast<qint64>(e.timestamp())))
+      return;
+    latest_ = {true, static_cast<qint64>(e.timestamp()), clock_.elapsed()};
+  }
+
+  // Now on the window system's clock, as far as the program can tell: the
+  // latest event's stamp plus the time since it was read. The event was
+  // made before it was read, so this can only come early, never late.
+  std::optional<qint64> userClockNow() const {
+    if (!latest_.known) return std::nullopt;
+    return latest_.stamp + (clock_.elapsed() - latest_.readAt);
+  }
+
   // A modal window opened or closed: the series under way and the keys
   // down cross it. (Whether a series goes on across it is known by its
   // next press.)
@@ -91,29 +112,35 @@ class ModalPressGuard : public QObject {
   }
 
   // A modal window appeared: for the double-click interval it takes no
-  // press, counted from now, when the program shows it.
+  // press, counted from when the program shows it and from that moment on
+  // the window system's clock; the window is remembered while it is up.
   void opened(QWidget* window) {
-    forgetOldOpenings();
+    forgetClosed();
     std::erase_if(opened_, [window](const Opening& o) { return o.window == window; });
-    opened_.push_back({window, window->windowHandle(), clock_.elapsed()});
+    opened_.push_back({window, window->windowHandle(), clock_.elapsed(), userClockNow()});
   }
 
-  void forgetOldOpenings() {
+  void forgetClosed() {
+    std::erase_if(opened_, [](const Opening& o) { return !o.window || !o.window->isVisible(); });
+  }
+
+  // Whether a press made at `t` reaches a modal window that has just
+  // appeared: where the window system delivers it, before the window gives
+  // the control under the pointer the focus, or where it reaches a control
+  // directly. It has when it is read within the double-click interval of
+  // the window's appearance (the window came up late after a busy moment),
+  // or when it was made within that interval or before it (the program,
+  // busy, reads it late); a press stamped far before the appearance is
+  // judged by when it is read alone.
+  bool onJustOpened(const QObject* watched, const UserTime& t) {
+    forgetClosed();
+    if (auto* w = qobject_cast<const QWidget*>(watched)) watched = w->window();
     const qint64 now = clock_.elapsed();
     const int interval = QApplication::doubleClickInterval();
-    std::erase_if(opened_, [now, interval](const Opening& o) {
-      return !o.window || !o.window->isVisible() || now - o.at >= interval;
-    });
-  }
-
-  // Whether a press reaches a modal window that has just appeared: where
-  // the window system delivers it, before the window gives the control
-  // under the pointer the focus, or where it reaches a control directly.
-  bool onJustOpened(const QObject* watched) {
-    forgetOldOpenings();
-    if (auto* w = qobject_cast<const QWidget*>(watched)) watched = w->window();
-    return std::any_of(opened_.begin(), opened_.end(), [watched](const Opening& o) {
-      return o.window.data() == watched || o.handle.data() == watched;
+    return std::any_of(opened_.begin(), opened_.end(), [&](const Opening& o) {
+      if (o.window.data() != watched && o.handle.data() != watched) return false;
+      if (now - o.at < interval) return true;
+      return t.stamped && o.userAt && t.ms < *o.userAt + interval && t.ms > *o.userAt - kLongestLag;
     });
   }
 
@@ -131,7 +158,7 @@ class ModalPressGuard : public QObject {
       series_.crossed = true;  // a modal window came or went since its last press
     // A press on a window that has just appeared was made before the user
     // could read it, and so is the rest of its series.
-    if (onJustOpened(watched)) series_.crossed = true;
+    if (onJustOpened(watched, t)) series_.crossed = true;
     series_.valid = true;
     series_.last = t;
     series_.at = at;
@@ -152,36 +179,40 @@ class ModalPressGuard : public QObject {
     const UserTime t = timeOf(press);
     auto k = std::find_if(keys_.begin(), keys_.end(), [id](const HeldKey& h) { return h.id == id; });
     if (k == keys_.end()) {
-      keys_.push_back({id, t, true, false});
+      keys_.push_back({id, t, false});
       return true;
     }
-    // A repeat: the key is still down and something of it came lately, or
-    // this press comes with the release before it, at one instant.
-    const bool repeat = k->down ? t.within(k->last, kLongestRepeatDelay) : t.sameInstant(k->last);
+    // A repeat says so, or comes at one instant with the release before it
+    // (or is the same press seen again). Any other press is the key pressed
+    // anew, also one whose release never arrived: a release addressed to a
+    // window that a box blocks is dropped before any filter sees it.
+    const bool repeat = press.isAutoRepeat() || t.sameInstant(k->last);
     if (!repeat) k->crossed = false;
-    k->down = true;
     k->last = t;
     return !k->crossed;
   }
 
   void keyReleased(const QKeyEvent& release) {
-    if (release.isAutoRepeat()) return;
     const std::uint64_t id = keyId(release);
-    for (HeldKey& k : keys_) {
-      if (k.id != id) continue;
-      k.down = false;
-      k.last = timeOf(release);
-    }
+    for (HeldKey& k : keys_)
+      if (k.id == id) k.last = timeOf(release);
   }
 
   QElapsedTimer clock_;
   // Modal windows that opened or closed so far.
   std::uint64_t boundaries_ = 0;
 
+  struct {
+    bool known = false;
+    qint64 stamp = 0;   // the window system's, ms
+    qint64 readAt = 0;  // ms of clock_
+  } latest_;
+
   struct Opening {
     QPointer<QWidget> window;
     QPointer<QWindow> handle;
-    qint64 at;  // ms of clock_
+    qint64 at;                     // ms of clock_
+    std::optional<qint64> userAt;  // on the window system's clock, when known
   };
   std::vector<Opening> opened_;
 
@@ -197,7 +228,6 @@ class ModalPressGuard : public QObject {
   struct HeldKey {
     std::uint64_t id;
     UserTime last;  // its latest press, repeat or release
-    bool down;      // no release since its press
     bool crossed;   // down (or its release one of a repeat's pair) at a boundary
   };
   std::vector<HeldKey> keys_;

@@ -28,6 +28,7 @@
 #include "qt/Binder.h"
 #include "qt/FrontEnd.h"
 #include "qt/KeyMap.h"
+#include "qt/ModalPressGuard.h"
 #include "qt/QtServices.h"
 #include "qt/QtTestSupport.h"
 #include "ui/Headless.h"
@@ -61,6 +62,8 @@ class QtEnvironment : public ::testing::Environment {
     app_ = new QApplication(argc, argv);
     std::filesystem::remove(config);
     QApplication::setStyle("Fusion");
+    qtui::installModalPressGuard();
+    qttest::StampQTestMouseEventsOnTheUserClock();
   }
   // Only here: a death test's child leaves without tearing down, and must
   // not destroy the application during the exit of the process.

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QInputEvent>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -23,6 +27,48 @@
 #include "ui/Headless.h"
 
 namespace qttest {
+
+// The user's clock: the time at which the tests' gestures are made, as a
+// window system stamps them, in milliseconds that run with real time. Far
+// from QTest's own clock, which starts at 0.
+constexpr int kUserClockStart = 10'000'000;
+inline int UserNow() {
+  static const QElapsedTimer clock = [] {
+    QElapsedTimer t;
+    t.start();
+    return t;
+  }();
+  return kUserClockStart + static_cast<int>(clock.elapsed());
+}
+
+// QTest stamps its mouse events on a clock of its own, which moves on by
+// half a second a click whatever the time, where a window system's runs
+// with real time and the program compares the two. Restamps them on the
+// user's clock before the program sees them (installed after the program's
+// own filters, it is asked first).
+inline void StampQTestMouseEventsOnTheUserClock() {
+  class Restamp : public QObject {
+   public:
+    using QObject::QObject;
+
+   protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+      switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+          if (auto* e = static_cast<QInputEvent*>(event); e->timestamp() < kUserClockStart)
+            e->setTimestamp(static_cast<quint64>(UserNow()));
+          break;
+        default:
+          break;
+      }
+      return false;
+    }
+  };
+  QCoreApplication::instance()->installEventFilter(new Restamp(QCoreApplication::instance()));
+}
 
 // Builds a form's window from its designer file and binds it to the form.
 inline void BindWindow(ui::Form& form, std::unique_ptr<QWidget>& window,
