@@ -207,6 +207,14 @@ double LeadingNumber(std::string_view text) {
   return value;
 }
 
+bool NumberUnfinished(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  if (text.empty() || IsDigit(text.back())) return false;
+  // One more digit makes the whole text a number.
+  const std::string completed = std::string(text) + '0';
+  return ScanNumber(completed) == completed.size();
+}
+
 NumberStatus ParseWholeNumber(std::string_view text, double& value) {
   if (ConvertShortDecimal(text, value)) return NumberStatus::Ok;
   text = TrimBlanks(text);

@@ -33,6 +33,12 @@ double LeadingNumber(std::string_view text);
 // empty when the text does not start with one.
 std::string_view LeadingNumberText(std::string_view text);
 
+// Whether the text is a number still being typed: the start of one that
+// ends where a number cannot ("2.", ".", "-", "1e", "1e+"), so that the
+// next digit may finish it. Blanks in front are skipped; an empty text,
+// and any other text, is not one.
+bool NumberUnfinished(std::string_view text);
+
 enum class NumberStatus { Ok, NotANumber, OutOfRange };
 
 // Reads a text that must be one decimal number as a whole, in the form

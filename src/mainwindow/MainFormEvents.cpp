@@ -51,6 +51,7 @@ void ConnectMainFormHandlers(MainForm& f) {
   f.HS_TempRise.onChange = HS_TempRise_Change;
   f.T_TempRise.onChange = T_TempRise_Change;
   f.T_TempRise.onGotFocus = T_TempRise_GotFocus;
+  f.T_TempRise.onLostFocus = T_TempRise_LostFocus;
 
   f.CB_Type.onClick = CB_Type_Click;
   f.CB_Case.onClick = CB_Case_Click;

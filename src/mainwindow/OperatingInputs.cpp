@@ -38,6 +38,9 @@ double FrequencyInRange(double kilohertz) {
   return kilohertz > kHighestKilohertz ? kHighestKilohertz : kilohertz;
 }
 
+// Set while a box moves its bar for a number still being typed.
+bool gKeepTypedText = false;
+
 void Colour(ui::Control& box, TempLevel level) {
   switch (level) {
     case TempLevel::Within:
@@ -56,6 +59,14 @@ void Colour(ui::Control& box, TempLevel level) {
 }
 
 }  // namespace
+
+void MoveBarForTypedText(ui::ScrollBar& bar, int position, bool keepTypedText) {
+  gKeepTypedText = keepTypedText;
+  bar.setValue(position);
+  gKeepTypedText = false;
+}
+
+bool TypedTextKept() { return gKeepTypedText; }
 
 double FrequencyAtPosition(int position) {
   const double exponent = static_cast<double>(position) / kPositions * kLogSpan + kLogLowest;
@@ -118,6 +129,7 @@ void T_Frequency_LostFocus() {
 }
 
 void HS_TempAmbient_Change() {
+  if (TypedTextKept()) return;
   MainForm& f = F_QuentaMainForm();
   f.T_TempAmbient.setText(std::to_string(f.HS_TempAmbient.value() - kAmbientOffset));
 }
@@ -130,9 +142,10 @@ void T_TempAmbient_Change() {
       static_cast<int16_t>(TypedTemperature(text, kAmbientLowest, kAmbientHighest));
   {
     // The bar may write the box back ("30x" becomes "30"): one change,
-    // one calculation.
+    // one calculation. A number still being typed ("-." of "-.5") stays.
     const HeldCalculations held;
-    f.HS_TempAmbient.setValue(gTemps.TempAmbient + kAmbientOffset);
+    MoveBarForTypedText(f.HS_TempAmbient, gTemps.TempAmbient + kAmbientOffset,
+                        NumberUnfinished(text));
   }
   Calculate();
 }
@@ -141,24 +154,39 @@ void T_TempAmbient_Change() {
 void T_TempAmbient_LostFocus() { HS_TempAmbient_Change(); }
 
 void HS_TempRise_Change() {
+  if (TypedTextKept()) return;
   MainForm& f = F_QuentaMainForm();
   f.T_TempRise.setText(std::to_string(f.HS_TempRise.value()));
 }
 
 void T_TempRise_Change() {
   MainForm& f = F_QuentaMainForm();
-  const int rise = TypedTemperature(f.T_TempRise.text(), 0, kRiseHighest);
+  const std::string text = f.T_TempRise.text();
+  const int rise = TypedTemperature(text, 0, kRiseHighest);
   gTemps.TempRise = static_cast<int16_t>(rise);
+  // A number still being typed ("2." of "2.5") counts as its leading
+  // number and stays as typed; written back, the next digit would go on
+  // from the whole number and make another one ("25").
+  const bool typing = NumberUnfinished(text);
   {
     // The box is written back ("05" becomes "5"): one change, one
     // calculation.
     const HeldCalculations held;
-    f.HS_TempRise.setValue(rise);
-    f.T_TempRise.setText(std::to_string(rise));
+    MoveBarForTypedText(f.HS_TempRise, rise, typing);
+    if (!typing) f.T_TempRise.setText(std::to_string(rise));
   }
   // The caret goes to the end of the box, nothing selected.
-  f.T_TempRise.setSelStart(static_cast<int>(f.T_TempRise.text().size()));
+  if (!typing) f.T_TempRise.setSelStart(static_cast<int>(f.T_TempRise.text().size()));
   Calculate();
+}
+
+// Leaving the box ends the typing: a number left unfinished ("2.") shows
+// as the whole number in use. That rise is the one calculated already, so
+// the write calculates nothing.
+void T_TempRise_LostFocus() {
+  if (!NumberUnfinished(F_QuentaMainForm().T_TempRise.text())) return;
+  const HeldCalculations held;
+  HS_TempRise_Change();
 }
 
 void T_Frequency_GotFocus() { F_QuentaMainForm().T_Frequency.selectAll(); }

@@ -10,6 +10,10 @@
 
 #include "engine/TempLimits.h"
 
+namespace ui {
+class ScrollBar;
+}
+
 namespace quenta {
 
 void HS_Frequency_Change();
@@ -21,9 +25,17 @@ void T_TempAmbient_Change();
 void T_TempAmbient_LostFocus();
 void HS_TempRise_Change();
 void T_TempRise_Change();
+void T_TempRise_LostFocus();
 // Focus into the frequency or rise box selects its whole text.
 void T_Frequency_GotFocus();
 void T_TempRise_GotFocus();
+
+// Moves a bar for a value typed into its box. When keepTypedText is set
+// (the box holds a number still being typed, "2." of "2.5") the bar's
+// change handler, which asks TypedTextKept(), leaves the box's text as it
+// stands, so that the next key goes on from what was typed.
+void MoveBarForTypedText(ui::ScrollBar& bar, int position, bool keepTypedText);
+bool TypedTextKept();
 
 // The frequency scale of HS_Frequency: position 0 is 50 Hz, 500 is 100 MHz,
 // evenly spaced in the logarithm.

@@ -10,6 +10,7 @@
 #include "catalogue/NumberText.h"
 #include "engine/CapVoltage.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/OperatingInputs.h"
 
 namespace quenta {
 
@@ -95,7 +96,7 @@ void HScroll1_Change() {
   const int i = f.HScroll1.value();
   // A new text runs Text2_Change first; the two writes after it decide
   // what the panel shows.
-  f.Text2.setText(RoundSig3DecimalText(At(c.volts, i)));
+  if (!TypedTextKept()) f.Text2.setText(RoundSig3DecimalText(At(c.volts, i)));
   f.Text3.setText(RoundSig3Text(At(c.change, i)));
   f.Text4.setText(CapacitanceText(c, i));
 }
@@ -115,9 +116,11 @@ void Text2_Change() {
   if (v >= limit) {
     // At or beyond the end of the curve: its last point, with the scroll
     // bar there too. Both writes end their chains (see HScroll1_Change).
-    f.Text2.setText(RoundSig3DecimalText(At(c.volts, last)));
+    // A number still being typed ("100e" of "100e-1") stays as typed.
+    const bool typing = NumberUnfinished(f.Text2.text());
+    if (!typing) f.Text2.setText(RoundSig3DecimalText(At(c.volts, last)));
     v = limit;
-    f.HScroll1.setValue(last);
+    MoveBarForTypedText(f.HScroll1, last, typing);
   }
 
   // The first point at or above the voltage.

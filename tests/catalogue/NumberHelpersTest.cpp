@@ -131,6 +131,14 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartAndIgnoresTheRest) {
             std::numeric_limits<double>::infinity());
 }
 
+TEST(NumberUnfinished, OnlyANumberTheNextDigitFinishesIsStillBeingTyped) {
+  for (const char* text : {"2.", ".", "-", "+", "-.", " 1e", "1E", "1e-", "5.e+", "-2.5E"})
+    EXPECT_TRUE(NumberUnfinished(text)) << text;
+  for (const char* text : {"", " ", "2", "2.5", "-0", "e", "2x.", "1e5e", "1e5.", "--", "2. ",
+                           "1.2.", "1e-5"})
+    EXPECT_FALSE(NumberUnfinished(text)) << text;
+}
+
 // The value a correctly rounding conversion gives for a text of digits
 // with an optional sign and decimal point.
 double Rounded(const std::string& text) {

@@ -200,15 +200,31 @@ TEST_F(OperatingInputs, AmbientIsClampedAndKeptInStepWithItsBar) {
 }
 
 TEST_F(OperatingInputs, RiseIsClampedToWholeDegreesAtOnce) {
-  const struct {
+  struct Case {
     const char* typed;
     int rise;
-  } cases[] = {{"-5", 0}, {"151", 150}, {"12.9", 12}, {"-", 0}, {"1e300", 150}, {"x", 0}};
+  };
+  const Case cases[] = {{"-5", 0}, {"151", 150}, {"12.9", 12}, {"1e300", 150}, {"x", 0}};
   for (const auto& c : cases) {
     f().T_TempRise.setText(c.typed);
     EXPECT_EQ(gTemps.TempRise, c.rise) << c.typed;
     EXPECT_EQ(f().HS_TempRise.value(), c.rise) << c.typed;
     EXPECT_EQ(f().T_TempRise.text(), std::to_string(c.rise)) << c.typed;
+  }
+  // A number still being typed counts as its leading number and stays as
+  // typed, also while the bar moves; leaving the box shows the whole
+  // number, without another run.
+  const Case typing[] = {{"2.", 2}, {"-", 0}, {"1e-", 1}, {"200.", 150}};
+  for (const auto& c : typing) {
+    f().T_TempRise.setFocus();
+    f().T_TempRise.setText(c.typed);
+    EXPECT_EQ(gTemps.TempRise, c.rise) << c.typed;
+    EXPECT_EQ(f().HS_TempRise.value(), c.rise) << c.typed;
+    EXPECT_EQ(f().T_TempRise.text(), c.typed);
+    const int runs = counter.runs;
+    f().Command1.setFocus();
+    EXPECT_EQ(f().T_TempRise.text(), std::to_string(c.rise)) << c.typed;
+    EXPECT_EQ(counter.runs, runs) << c.typed;
   }
   f().HS_TempRise.setValue(20);
   EXPECT_EQ(f().T_TempRise.text(), "20");
