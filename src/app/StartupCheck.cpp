@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "military/Mil49470Entry.h"
 #include "ui/TextChars.h"
 
 namespace quenta::app {
@@ -21,6 +22,9 @@ ui::MsgResult StartupCheckServices::messageBox(const ui::MessageBoxRequest& requ
 }
 
 int FinishStartupCheck(const StartupCheckServices& services, const std::string& folder) {
+  // The part lists are read only when a part is looked up: a damaged,
+  // emptied or missing one is found here, not by the first user of it.
+  quenta::CheckMil49470PartLists();
   if (services.messagesShown() > 0) return 1;
   // The folder as the failure messages show it: a byte that is not text
   // (an escape, a bell, a Latin-1 letter) as \xNN.

@@ -264,8 +264,13 @@ std::string CatalogueError::Place() const {
   return where;
 }
 
+// Whether the words say which folder the file was looked for or found in.
+bool CatalogueError::DetailNamesFolder() const {
+  return Fault == CatalogueFault::MissingFile || Fault == CatalogueFault::NoRecord;
+}
+
 std::string CatalogueError::PlaceInFolder() const {
-  if (Fault == CatalogueFault::MissingFile || Path.empty()) return Place();
+  if (DetailNamesFolder() || Path.empty()) return Place();
   std::string where = File + " in the program folder " + EscapeNonText(Path.parent_path().string());
   if (Record > 0 || Field > 0) where += Place().substr(File.size()) + ",";
   return where;
@@ -273,8 +278,8 @@ std::string CatalogueError::PlaceInFolder() const {
 
 std::string CatalogueError::Message() const {
   std::string message = "Catalogue file " + Place() + ": " + Detail;
-  // A missing file's words already name the folder it was looked for in.
-  if (!Path.empty() && Fault != CatalogueFault::MissingFile)
+  // The words of a missing or empty file already name the folder.
+  if (!Path.empty() && !DetailNamesFolder())
     message += "\n(" + EscapeNonText(Path.string()) + ")";
   return message;
 }

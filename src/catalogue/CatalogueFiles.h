@@ -50,6 +50,7 @@ enum class CatalogueFault {
   Overflow,           // a value beyond the range of its number type, or beyond what
                       // the program can work with
   MalformedText,      // a text field that does not have the form it must have
+  NoRecord,           // a file that must hold records holds nothing but blanks and line breaks
 };
 
 // What went wrong in a catalogue load, and where.
@@ -66,11 +67,14 @@ struct CatalogueError {
   std::string Place() const;
   // The same with the folder the file was found in, for a message: "CLCMXCAP.DAT
   // in the program folder /opt/q, record 3, field 7," (bytes that are not text
-  // as \xNN). A missing file's words already name the folder it was looked for
-  // in: its place is Place().
+  // as \xNN). The words of a missing file, and of one that holds no record,
+  // already name the folder: their place is Place().
   std::string PlaceInFolder() const;
   // The full report for a message box, naming file, record and field.
   std::string Message() const;
+
+ private:
+  bool DetailNamesFolder() const;
 };
 
 // Reads DESNPARA.DAT, CLCMXCAP.DAT, CLCMinCAP.DAT and LUKUPCAS.DAT, in that

@@ -1,6 +1,7 @@
 #include "military/Mil49470Entry.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "catalogue/DesignState.h"
@@ -117,9 +118,17 @@ void ShowInvalid(MainForm& f) {
   ClearResults();
 }
 
-void ReportDamagedList(const CatalogueError& error) {
-  ui::msgBox("The part list " + error.PlaceInFolder() + " cannot be used: " + error.Detail,
-             ui::MsgButtons::Ok, "Part List Error", ui::MsgIcon::Exclamation);
+// The records of a part list of the program folder; a list that cannot be
+// used is reported in a message box naming file and folder, and gives none.
+std::optional<std::vector<PartListRecord>> ReadUsablePartList(const char* file) {
+  try {
+    return ReadMil49470PartList(ProgramFolder(), file);
+  } catch (const CatalogueFailure& failure) {
+    const CatalogueError& error = failure.Error;
+    ui::msgBox("The part list " + error.PlaceInFolder() + " cannot be used: " + error.Detail,
+               ui::MsgButtons::Ok, "Part List Error", ui::MsgIcon::Exclamation);
+    return std::nullopt;
+  }
 }
 
 // Writes the part found into the maker's lists and boxes; false when one of
@@ -226,17 +235,14 @@ void LookupMil49470Part() {
     return;
   }
 
-  std::vector<PartListRecord> records;
-  try {
-    records = ReadMil49470PartList(ProgramFolder(), list->file);
-  } catch (const CatalogueFailure& failure) {
-    ReportDamagedList(failure.Error);
+  const std::optional<std::vector<PartListRecord>> records = ReadUsablePartList(list->file);
+  if (!records) {
     ShowInvalid(f);
     return;
   }
 
   const bool sheet02 = pin.sheet == "02";
-  for (const PartListRecord& record : records) {
+  for (const PartListRecord& record : *records) {
     if (LeadExcludes(record[5], pin.lead)) continue;
     const std::string code = record[0].substr(9, 3);
     const char dielectric = record[3].size() > 1 && record[3][1] == 'P' ? 'A' : 'C';
@@ -258,6 +264,10 @@ void LookupMil49470Part() {
       !SelectPart(f, pin, gSelection.PartNumberText, *list)) {
     ShowInvalid(f);
   }
+}
+
+void CheckMil49470PartLists() {
+  for (const Mil49470List& list : Mil49470Lists()) ReadUsablePartList(list.file);
 }
 
 }  // namespace quenta

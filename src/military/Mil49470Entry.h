@@ -44,8 +44,13 @@ extern Mil49470Record gMil49470;
 // the series picture shown. A panel text that its list does not offer, a
 // PIN that no record matches, and a part that the maker's lists cannot
 // show leave "Invalid MIL-PRF-49470 Combination" (L_Invalid_Mil) and clear
-// the results; a part list that is missing or damaged is also reported in
-// a message box naming the file and the record.
+// the results; a part list that is missing, damaged or holds no record is
+// also reported in a message box naming the file, its folder and the record.
 void LookupMil49470Part();
+
+// Reads every part list of the program folder, reporting each one that
+// cannot be used as the lookup does. The lists are otherwise read only at
+// a lookup; the start-up check reads them all to find a damaged install.
+void CheckMil49470PartLists();
 
 }  // namespace quenta

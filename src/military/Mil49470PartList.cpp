@@ -1,6 +1,7 @@
 #include "military/Mil49470PartList.h"
 
 #include "catalogue/RecordReader.h"
+#include "catalogue/TextChars.h"
 
 namespace quenta {
 
@@ -50,6 +51,14 @@ std::vector<PartListRecord> ReadMil49470PartList(const std::filesystem::path& fo
                                                  std::string_view file) {
   std::filesystem::path path;
   const std::string data = ReadCatalogueFile(folder, file, path);
+  // An emptied list (a failed copy leaves one) would make every PIN of its
+  // voltage read as one that does not exist.
+  if (HoldsNoRecord(data)) {
+    throw CatalogueFailure{CatalogueError{CatalogueFault::NoRecord, std::string(file), path, 0, 0,
+                                          "the file in the program folder " +
+                                              EscapeNonText(folder.string()) +
+                                              " holds no record."}};
+  }
   RecordReader records(file, path, data, kFields);
   std::vector<PartListRecord> out;
   while (records.NextRecord()) {

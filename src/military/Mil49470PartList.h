@@ -34,7 +34,8 @@ const Mil49470List* FindMil49470List(const std::string& letter);
 using PartListRecord = std::array<std::string, 7>;
 
 // Reads a part list of the folder (its name matched without regard to
-// case). A list that is missing or cannot be read, one that ends inside a
+// case). A list that is missing or cannot be read, one that holds no
+// record (nothing but blanks and line breaks), one that ends inside a
 // record, and a record whose field 1 is shorter than 12 characters or has
 // no three-digit code at 10 to 12, whose field 5 is not a digit 1 to 6 or
 // whose field 7 is shorter than 4 characters throw a CatalogueFailure

@@ -8,7 +8,8 @@
 # as an escape. It is started from a folder that holds a damaged
 # catalogue, which must not be read; a damage to the installed catalogue
 # is reported by file, folder, record and field, a missing or empty file
-# with its folder.
+# with its folder; so is a damaged, missing or emptied part list, which the
+# check reads too.
 # Usage: install.sh CMAKE BUILD_DIR
 set -u
 cmake=$1
@@ -95,6 +96,24 @@ rc=$?
 grep -qF "The catalogue files CLCMXCAP.DAT and LUKUPCAS.DAT cannot be used: the files in the program folder $shown hold no record." "$top/err" ||
   fail "the empty files are not named: $(cat "$top/err")"
 grep -q "catalogue loaded" "$top/out" && fail "empty catalogue files are said to be loaded"
+
+# The part lists, read otherwise only when a part is looked up: an emptied,
+# a damaged and a missing one are each named with their folder.
+cp "$build/bin/"*.DAT "$folder/"
+: >"$folder/mil-prf-49470_100.dat"
+echo '"M49470R01104KCN","0.10","200","BR","8","N, L, or J",".120"' >"$folder/mil-prf-49470_200.dat"
+rm "$folder/mil-prf-49470_500.dat"
+start
+rc=$?
+[ $rc -eq 1 ] || fail "damaged part lists ended with $rc"
+for words in \
+  "mil-prf-49470_100.dat cannot be used: the file in the program folder $shown holds no record." \
+  "mil-prf-49470_200.dat in the program folder $shown, record 1, field 5, cannot be used: the case \"8\" is not a digit 1 to 6." \
+  "mil-prf-49470_500.dat cannot be used: the file is missing from the program folder $shown."; do
+  grep -qxF "Part List Error: The part list $words" "$top/err" ||
+    fail "the part list is not named with its folder: $words; said: $(cat "$top/err")"
+done
+grep -q "catalogue loaded" "$top/out" && fail "damaged part lists are said to be loaded"
 
 [ $failures -eq 0 ] && echo "installed and started"
 exit $((failures > 0))

@@ -47,6 +47,32 @@ mkdir "$dir/folder"
 refused 2 "quenta10-script: the script folder is a folder, not a file" "$bin/quenta10-script" folder
 refused 2 "quenta10-script: cannot read the script none.q10: No such file or directory" \
   "$bin/quenta10-script" none.q10
+# A script that fails while it is read (its own memory, unmapped at 0;
+# standard input that is a folder) is not one that ended.
+refused 2 "line 1: the script cannot be read: Input/output error" "$bin/quenta10-script" /proc/self/mem
+refused 2 "line 1: the script cannot be read: Is a directory" "$bin/quenta10-script" </
+# A file or a pipe given as the program folder is not a folder; a folder
+# that cannot be entered cannot be read. The superuser enters any folder:
+# the superuser's run of that case is made as "nobody".
+touch "$dir/file"
+mkfifo "$dir/fifo"
+mkdir -m 0 "$dir/locked"
+for name in file fifo; do
+  refused 2 "quenta10-script: the program folder $dir/$name is not a folder" \
+    "$bin/quenta10-script" --folder $name
+done
+as=()
+if [ "$(id -u)" -eq 0 ]; then
+  chmod 755 "$dir"
+  as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+fi
+if [ ${#as[@]} -gt 0 ] && ! command -v setpriv >/dev/null; then
+  echo "skipped: a folder that cannot be read (the superuser reads it; no setpriv)"
+else
+  refused 2 "quenta10-script: the program folder $dir/locked cannot be read: Permission denied" \
+    "${as[@]}" "$bin/quenta10-script" --folder locked
+fi
+chmod 700 "$dir/locked"
 refused 1 "quenta10-peak-rss: cannot run ./none: No such file or directory" "$bin/quenta10-peak-rss" ./none
 refused 1 "quenta10-peak-rss: cannot run ./folder: it is a folder" "$bin/quenta10-peak-rss" ./folder
 refused 1 "quenta10-peak-rss: /bin/false ended with status 1" "$bin/quenta10-peak-rss" /bin/false

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string>
 
+#include "ProgramFolderText.h"
 #include "Runner.h"
 #include "ToolUsage.h"
 #include "mainwindow/MainForm.h"
@@ -46,9 +47,9 @@ int runMain(int argc, char** argv) {
   }
   std::error_code ec;
   folder = fs::absolute(folder, ec).lexically_normal();
-  if (ec || !fs::is_directory(folder, ec)) {
-    std::cerr << "quenta10-script: the program folder " << folder.string()
-              << " does not exist\n";
+  if (const std::string refusal = tool::ProgramFolderRefusal("quenta10-script", folder);
+      !refusal.empty()) {
+    std::cerr << refusal;
     return 2;
   }
   if (!folder.has_filename() && folder.has_parent_path() && folder != folder.root_path())

@@ -6,11 +6,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -404,7 +408,7 @@ bool Runner::readCommand(Args& args) {
   // A failure the program's logic swallowed still ends the run.
   if (failure_) throw ScriptError{*failure_};
   std::string text;
-  while (std::getline(*in_, text)) {
+  for (errno = 0; std::getline(*in_, text); errno = 0) {
     ++line_;
     if (!text.empty() && text.back() == '\r') text.pop_back();
     try {
@@ -413,6 +417,14 @@ bool Runner::readCommand(Args& args) {
       fail(e.message);
     }
     if (!args.empty()) return true;
+  }
+  // A read error is no end of the script: the rest of it was never seen.
+  // Standard input is read through the C library, which keeps its read
+  // errors to itself.
+  if (in_->bad() || (in_ == &std::cin && std::ferror(stdin))) {
+    const int error = errno;
+    ++line_;
+    fail("the script cannot be read" + (error != 0 ? ": " + std::string(std::strerror(error)) : ""));
   }
   return false;
 }

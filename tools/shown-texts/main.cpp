@@ -144,14 +144,10 @@ int RunDump(bool curveValues, const std::string& folder) {
               d.Text1.text() + "]");
     if (d.shown()) d.B_CalcOK.click();
   };
-  {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(folder, ec)) {
-      std::cerr << "quenta10-shown-texts: the program folder " << ui::EscapeNonText(folder)
-                << (std::filesystem::exists(folder, ec) ? " is not a folder\n"
-                                                        : " does not exist\n");
-      return 2;
-    }
+  if (const std::string refusal = tool::ProgramFolderRefusal("quenta10-shown-texts", folder);
+      !refusal.empty()) {
+    std::cerr << refusal;
+    return 2;
   }
   SetProgramFolder(folder);
   ResetForms();
