@@ -62,6 +62,9 @@ QWidget* createFormWidget(const std::string& formName);
 // registry on first use; nullptr when no window is registered for the form.
 Binder* windowFor(ui::Form& form);
 // Destroys every window created through windowFor (at the end of the run).
+// Nothing else destroys them: a program that ends by exit() (Qt's X
+// platform when the display goes away) leaves them to go with the process,
+// not to the destructors of static objects.
 void closeAllWindows();
 // Whether any bound form window is showing.
 bool anyWindowShown();
