@@ -564,13 +564,16 @@ TEST_F(PressesAndDialogs, AfterARefusalTypingReplacesTheProposal) {
 // A box comes up under the pointer, opened by a key: a click the user
 // makes just then (within the double-click interval of its coming up)
 // answers nothing, also when the program, busy, reads it a second late; a
-// click once it has been read answers it, however late it is read.
+// click once it has been read answers it, however late it is read, and so
+// does one whose stamp is from another clock (judged by when it is read).
 TEST_F(PressesAndDialogs, AClickJustAfterABoxOpensAnswersNothing) {
   auto& f = form();
   manualCapacitance("100 uF");
   const QPoint pointer = window->mapToGlobal(QPoint(40, 40));
   for (const char* typed : {"100 uF", "47nF"}) {  // the re-entry dialog, a notice
-    for (const bool late : {false, true}) {
+    // Read at once; read a second late; read late, stamped on another clock.
+    for (const auto& when : {std::pair{false, false}, {true, false}, {true, true}}) {
+      const bool late = when.first, otherClock = when.second;
       retype(typed);
       focus(f.T_Capacitance);
       const int enter = userNow();
@@ -585,7 +588,7 @@ TEST_F(PressesAndDialogs, AClickJustAfterABoxOpensAnswersNothing) {
           clickAt(pointer, enter + 100);
         } else {
           if (!hasRead(modal, late ? 1000 : 700)) return;
-          clickAt(pointer, late ? seen + 700 : userNow());
+          clickAt(pointer, otherClock ? enter - 60'000 : late ? seen + 700 : userNow());
         }
         QApplication::processEvents();
         openAfterClick.push_back(QApplication::activeModalWidget() == modal);
@@ -593,8 +596,8 @@ TEST_F(PressesAndDialogs, AClickJustAfterABoxOpensAnswersNothing) {
       countAfresh();
       sendKey(QApplication::focusWidget(), QEvent::KeyPress, enter);
       sendKey(QApplication::focusWidget(), QEvent::KeyRelease, enter + 40);
-      EXPECT_EQ(openAfterClick, (std::vector<bool>{true, false})) << typed << late;
-      EXPECT_EQ(boxesAndDialogs(), 1) << typed << late;
+      EXPECT_EQ(openAfterClick, (std::vector<bool>{true, false})) << typed << late << otherClock;
+      EXPECT_EQ(boxesAndDialogs(), 1) << typed << late << otherClock;
     }
   }
   EXPECT_EQ(f.T_Capacitance.text(), "47nF");
