@@ -61,9 +61,14 @@ void Colour(ui::Control& box, TempLevel level) {
 }  // namespace
 
 void MoveBarForTypedText(ui::ScrollBar& bar, int position, bool keepTypedText) {
+  // Put back as it was however the move ends, or every later move would
+  // leave its box alone.
+  struct Restore {
+    bool saved = gKeepTypedText;
+    ~Restore() { gKeepTypedText = saved; }
+  } restore;
   gKeepTypedText = keepTypedText;
   bar.setValue(position);
-  gKeepTypedText = false;
 }
 
 bool TypedTextKept() { return gKeepTypedText; }

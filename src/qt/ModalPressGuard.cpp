@@ -53,7 +53,8 @@ class ModalPressGuard : public QObject {
   // seen again joins its own series, a key press seen again is its own
   // repeat, and neither changes what is dropped.
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->isInputEvent() && event->spontaneous()) noteLatest(static_cast<const QInputEvent&>(*event));
+    if (event->isInputEvent() && event->spontaneous())
+      noteLatest(static_cast<const QInputEvent&>(*event));
     switch (event->type()) {
       case QEvent::Show:
       case QEvent::Hide:
@@ -90,17 +91,17 @@ class ModalPressGuard : public QObject {
   // the window system's clock and the program's. (An event seen again on
   // the widgets it reaches keeps the time it was first read.)
   void noteLatest(const QInputEvent& e) {
-    if (e.timestamp() == 0 || (latest_.known && latest_.stamp == static_cast<qint64>(e.timestamp())))
-      return;
-    latest_ = {true, static_cast<qint64>(e.timestamp()), clock_.elapsed()};
+    const auto stamp = static_cast<qint64>(e.timestamp());
+    if (stamp == 0 || (latest_ && latest_->stamp == stamp)) return;
+    latest_ = Latest{stamp, clock_.elapsed()};
   }
 
   // Now on the window system's clock, as far as the program can tell: the
   // latest event's stamp plus the time since it was read. The event was
   // made before it was read, so this can only come early, never late.
   std::optional<qint64> userClockNow() const {
-    if (!latest_.known) return std::nullopt;
-    return latest_.stamp + (clock_.elapsed() - latest_.readAt);
+    if (!latest_) return std::nullopt;
+    return latest_->stamp + (clock_.elapsed() - latest_->readAt);
   }
 
   // A modal window opened or closed: the series under way and the keys
@@ -202,11 +203,11 @@ class ModalPressGuard : public QObject {
   // Modal windows that opened or closed so far.
   std::uint64_t boundaries_ = 0;
 
-  struct {
-    bool known = false;
-    qint64 stamp = 0;   // the window system's, ms
-    qint64 readAt = 0;  // ms of clock_
-  } latest_;
+  struct Latest {
+    qint64 stamp;   // the window system's, ms
+    qint64 readAt;  // ms of clock_
+  };
+  std::optional<Latest> latest_;
 
   struct Opening {
     QPointer<QWidget> window;
